@@ -1,0 +1,35 @@
+# kalvenor_library(NAME [DEPS ...]): the library of one source folder. Its sources are the .cpp
+# files of the folder; a folder with headers only becomes an interface library.
+function(kalvenor_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+  endif()
+endfunction()
+
+# kalvenor_test(NAME SOURCES ... LIBS ...): a GoogleTest program registered with CTest.
+function(kalvenor_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+                       "KALVENOR_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# add_subdirectory for every direct subfolder of the current folder that has a CMakeLists.txt.
+function(kalvenor_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true "${CMAKE_CURRENT_SOURCE_DIR}/*")
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY "${child}" AND EXISTS "${child}/CMakeLists.txt")
+      add_subdirectory("${child}")
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace kalvenor {
+
+inline constexpr int kMinDimension = 2;
+inline constexpr int kMaxDimension = 8;
+inline constexpr int kAxisLength = 8;
+
+// base to the power exponent in signed 32-bit arithmetic; 1 when exponent is 0;
+// -1 when exponent < 0 or base is 0 (so 0 to the power 0 is -1).
+std::int32_t integerPower(std::int32_t base, std::int32_t exponent);
+
+// c0 + 8*c1 + ... + 8^(D-1)*c(D-1); -1 when the coordinates are missing (empty span) or D < 2.
+// The coordinates are not checked: callers pass values 0..7 and at least D of them.
+std::int32_t cellIndex(std::span<const std::int32_t> coordinates, int dimension);
+
+// Writes the D coordinates of `index` (axis 0 first). Requires 0 <= index < N = 8^D and
+// coordinates.size() >= D; checked in debug builds only. Always returns 1.
+int cellCoordinates(std::int32_t index, std::span<std::int32_t> coordinates, int dimension,
+                    std::int32_t cellCount);
+
+// Coordinate `axis` of `index`: three bits per axis.
+constexpr int coordinateOf(std::int32_t index, int axis) { return (index >> (3 * axis)) & 7; }
+
+}  // namespace kalvenor

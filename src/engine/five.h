@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "engine/board.h"
+#include "engine/cell_state.h"
+
+namespace kalvenor {
+
+// True if the five cells c+v .. c+5v along some direction v are all on the board and hold side.
+// c itself is not read. The literal per-cell test; the game searches with the functions below.
+bool hasFiveFrom(const Board& board, std::int32_t cell, CellState side);
+
+// Whole-board search: true if `side` has five (or more) stones in an unbroken straight line
+// anywhere, also on a line of exactly five cells. Use it for a board that came from a file and
+// has not been searched for this side yet.
+bool hasFiveAnywhere(const Board& board, CellState side);
+
+// Incremental search: true if `side` has a five on a line through one of `changedCells`. After a
+// move of `side` on a board that had no five of `side` before, this answers exactly as the
+// whole-board search: a new five must pass through a cell the move placed or turned.
+bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCells, CellState side);
+
+// No Empty cell left.
+bool isBoardFull(const Board& board);
+
+// Number of cells holding side.
+std::int32_t countStones(const Board& board, CellState side);
+
+}  // namespace kalvenor

@@ -1,0 +1,28 @@
+#pragma once
+
+// The game's entry points, called by the main window's command routing.
+
+#include "game/session.h"
+#include "platform/window_system.h"
+
+namespace kalvenor {
+
+// Ids 101..114 and 120..126.
+bool isGameStartCommand(int commandId);
+// Starts the game the id names (asks who moves first for a game against the computer).
+bool startNewGame(Session& session, int commandId);
+
+// Turn handlers: each finds the clicked button itself by asking its buttons' state.
+void playHumanMove(Session& session);       // HumanVsHuman, while in progress
+void playHumanVsCpuTurn(Session& session);  // HumanVsCpu, while in progress
+void stepCpuVsCpu(Session& session);        // CpuVsCpu, in progress or not
+
+// Command 150, 151 and 152.
+bool saveGame(Session& session);
+bool loadGame(Session& session);
+void toggleRecord(Session& session);
+
+// A track-bar notification (code 0..8) from `control`.
+void onAxisScroll(Session& session, int code, platform::ControlHandle control);
+
+}  // namespace kalvenor

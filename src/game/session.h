@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/board.h"
+#include "game/game_state.h"
+#include "platform/window_system.h"
+#include "records/record_file.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+// Everything one main window owns: its game state, the board of the current game, the controls
+// of the view, the record file and the two remembered file names. Passed by reference, never
+// copied; a test makes as many independent sessions as it likes.
+struct Session {
+    platform::WindowHandle window = nullptr;
+    GameState state;
+    std::optional<Board> board;  // absent before the first game
+    BoardView view;
+    GameRecordFile record;
+    std::string saveFileName = "*.gd";
+    std::string loadFileName = "*.gd";
+
+    Session() = default;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+};
+
+}  // namespace kalvenor

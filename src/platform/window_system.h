@@ -1,0 +1,138 @@
+#pragma once
+
+// The window-system layer: the few calls of a classic desktop window API that the game needs,
+// as free functions over opaque handles. The backend is chosen at link time: the desktop program
+// links platform_qt, tests and the script driver link platform_headless.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvenor::platform {
+
+struct Window;   // defined by the backend
+struct Control;  // defined by the backend
+using WindowHandle = Window*;
+using ControlHandle = Control*;
+
+using WParam = std::uintptr_t;
+using LParam = std::intptr_t;
+
+// The messages the main window procedure knows, numbered as the classic API numbers them.
+namespace message {
+inline constexpr unsigned Create = 1;
+inline constexpr unsigned Destroy = 2;
+inline constexpr unsigned Size = 5;
+inline constexpr unsigned Command = 273;
+inline constexpr unsigned HScroll = 276;
+}  // namespace message
+
+// Track-bar notification codes carried in the low word of an HScroll message's first parameter.
+namespace trackbar {
+inline constexpr int LineUp = 0;
+inline constexpr int LineDown = 1;
+inline constexpr int PageUp = 2;
+inline constexpr int PageDown = 3;
+inline constexpr int ThumbPosition = 4;
+inline constexpr int ThumbTrack = 5;
+inline constexpr int Top = 6;
+inline constexpr int Bottom = 7;
+inline constexpr int EndTrack = 8;
+}  // namespace trackbar
+
+constexpr WParam makeWParam(std::uint16_t low, std::uint16_t high) {
+    return static_cast<WParam>(low) | (static_cast<WParam>(high) << 16);
+}
+constexpr std::uint16_t lowWord(WParam value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
+constexpr std::uint16_t highWord(WParam value) { return static_cast<std::uint16_t>((value >> 16) & 0xFFFF); }
+
+inline LParam toLParam(ControlHandle control) { return reinterpret_cast<LParam>(control); }
+inline ControlHandle toControl(LParam value) { return reinterpret_cast<ControlHandle>(value); }
+
+// Every event reaches the main window through one procedure. Command: first = makeWParam(id,
+// notification code), second = the control that sent it (null for a menu command). HScroll:
+// first = makeWParam(notification code, position), second = the track bar.
+using WindowProc = std::intptr_t (*)(WindowHandle window, unsigned message, WParam first, LParam second);
+
+// A menu entry: a command item when `items` is empty, else a pop-up.
+struct MenuItem {
+    std::string text;
+    int commandId = 0;
+    std::vector<MenuItem> items;
+};
+
+struct MainWindowDesc {
+    std::string title;
+    int width = 0;   // outer size, as the classic API counts it
+    int height = 0;
+    std::vector<MenuItem> menuBar;
+    std::string iconPath;  // image file of the window icon; empty for none
+};
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const Rect&) const = default;
+};
+
+enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar };
+
+// Creates the main window and sends it Create before returning; `userData` is available through
+// windowUserData() from that first message on. Returns null if the window system refuses.
+WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData);
+// Sends Destroy, then destroys the window and every control still on it.
+void destroyMainWindow(WindowHandle window);
+void* windowUserData(WindowHandle window);
+
+// A child control of `parent`, visible at `rect` (a zero-sized control exists but cannot be seen
+// or clicked). Labels report a click as a Command with notification code 0, like buttons.
+ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect);
+void destroyControl(ControlHandle control);
+
+void setControlText(ControlHandle control, std::string_view text);
+std::string controlText(ControlHandle control);
+
+// Non-zero only while this button's own click is being dispatched: a menu command or a label
+// click never finds a button still "pressed".
+int buttonState(ControlHandle button);
+
+void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum);
+void setTrackBarPosition(ControlHandle trackBar, int position);
+int trackBarPosition(ControlHandle trackBar);
+
+enum class MessageBoxButtons { Ok, YesNo };
+enum class MessageBoxIcon { None, Question, Exclamation };
+struct MessageBoxStyle {
+    MessageBoxButtons buttons = MessageBoxButtons::Ok;
+    MessageBoxIcon icon = MessageBoxIcon::None;
+    bool systemModal = false;
+};
+enum class MessageBoxResult { Ok = 1, Yes = 6, No = 7 };
+
+// A modal message box owned by `owner`; returns the button chosen.
+MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
+                            MessageBoxStyle style);
+
+struct FileFilter {
+    std::string description;  // "Game Data"
+    std::string pattern;      // "*.gd"
+};
+enum class FileDialogKind { Save, Open };
+
+// A modal Save or Open dialog; the first filter is selected; no overwrite question, no check that
+// the file exists, no extension added. Returns the chosen path, or nullopt when cancelled.
+std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                      std::span<const FileFilter> filters, std::string_view initialPath);
+
+// Ends the event loop of `window` with `exitCode`.
+void postQuit(WindowHandle window, int exitCode);
+// Shows the window and runs its event loop until postQuit; returns the exit code.
+int runEventLoop(WindowHandle window);
+
+}  // namespace kalvenor::platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "engine/board.h"
+#include "engine/cell_state.h"
+#include "records/game_mode.h"
+
+namespace kalvenor {
+
+// Every text is UTF-8 and returned whole. A side value other than First (1) gives the "□" form.
+
+// " ■ player choice: 縦:%d  横:%d ..." with one item per axis, coordinates shown 1..8.
+// Empty for a dimension outside 2..8.
+std::string playerMoveText(int dimension, std::int32_t cell, CellState side);
+// The same with "cpu choice" (last-move label) and "cpu    choice" (record line).
+std::string cpuMoveText(int dimension, std::int32_t cell, CellState side);
+std::string cpuRecordMoveText(int dimension, std::int32_t cell, CellState side);
+
+// " ■：%d" / " □：%d" with the number of the side's stones on the board.
+std::string stoneCountText(const Board& board, CellState side);
+
+// The number as "%d".
+std::string numberText(std::int32_t value);
+
+// `format` with its one "%d" replaced by value. Only the program's own formats are passed.
+std::string oneNumberText(std::string_view format, std::int32_t value);
+
+// " %d %d月%d日 %d:%d:%d" from the local time now, or from `localTime`.
+std::string timestampText();
+std::string timestampText(const std::tm& localTime);
+
+// The picture of a board of two axes (9 lines) or three axes (20 lines), each line ending in LF;
+// empty for four or more axes.
+std::string boardText(const Board& board);
+
+// "２次元" ... "８次元"; the mode names "対人戦", "対CPU戦", "CPU vs CPU"; and the joined caption
+// "３次元：対人戦" (the mode line of the record is a blank followed by it).
+std::string dimensionText(int dimension);
+std::string_view modeName(GameMode mode);
+std::string dimensionAndModeText(int dimension, GameMode mode);
+
+// The result as the turn label and the record show it (" 先手 勝利 : ■ ", " 引き分け", ...).
+// winner is First, Second or Empty for a draw.
+std::string_view resultText(CellState winner, GameMode mode, CellState humanSide);
+
+}  // namespace kalvenor

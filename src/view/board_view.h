@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/cell_state.h"
+#include "platform/window_system.h"
+#include "records/game_mode.h"
+
+namespace kalvenor {
+
+// Slots of InfoLabels that the game writes.
+namespace info_slot {
+inline constexpr int Turn = 0;
+inline constexpr int LastMove = 1;
+inline constexpr int FirstCount = 2;
+inline constexpr int SecondCount = 3;
+inline constexpr int Status = 12;           // D >= 3
+inline constexpr int ProgressCount = 13;    // D >= 4
+inline constexpr int ProgressPercent = 14;  // D >= 4
+}  // namespace info_slot
+
+// The control arrays of the view on screen (the start screen uses infoLabels alone). An array
+// that is absent is empty; a present array has its full slot count, with null in the slots whose
+// control was not created.
+struct BoardView {
+    std::vector<platform::ControlHandle> cellButtons;
+    std::vector<platform::ControlHandle> infoLabels;
+    std::vector<platform::ControlHandle> axisControls;
+    std::vector<platform::ControlHandle> guideControls;
+    std::vector<platform::ControlHandle> vsControls;
+};
+
+enum class ViewOrigin { NewGame, LoadedGame };
+
+// What a view is built for.
+struct ViewSpec {
+    int dimension = 2;
+    GameMode mode = GameMode::HumanVsHuman;
+    ViewOrigin origin = ViewOrigin::NewGame;
+    int guideLevel = 0;          // bracketed on the level buttons of 5..8 axes
+    std::int32_t viewOffset = 0;  // the slice shown; a loaded view's track bars show it
+};
+
+// Destroys, for every array, the controls of its slots in increasing order up to the first empty
+// slot (the first view after start destroys exactly the five start-screen labels).
+void destroyBoardView(BoardView& view);
+// Releases every array (marks it absent). Destroys no control.
+void releaseBoardView(BoardView& view);
+// Creates every control of the view in the documented order, at the documented places.
+void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewSpec& spec);
+
+// Cell button v shows board cell viewOffset + v: stones, and for guideLevel 1 or 2 the marks of
+// the Empty cells that are legal for `side` ("↓" or the enclosure count).
+void refreshBoardView(const BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
+                      CellState side);
+// Stones only, whatever the guide level.
+void refreshStonesOnly(const BoardView& view, const Board& board, std::int32_t viewOffset);
+
+}  // namespace kalvenor
