@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,9 @@ struct Session {
     GameRecordFile record;
     std::string saveFileName = "*.gd";
     std::string loadFileName = "*.gd";
+    // Per side (sideIndex): the board may hold a five of that side that no search has seen, as
+    // after a load; the next end-of-game check for that side then searches the whole board.
+    std::array<bool, 2> needsFullFiveSearch{false, false};
 
     Session() = default;
     Session(const Session&) = delete;

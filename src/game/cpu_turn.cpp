@@ -1,0 +1,125 @@
+#include <vector>
+
+#include "cpu/move_choice.h"
+#include "engine/enclosure.h"
+#include "game/commands.h"
+#include "game/computer_turns.h"
+#include "game/flow_support.h"
+#include "game/labels.h"
+#include "game/record_writer.h"
+#include "game/turn_flows.h"
+#include "records/texts.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+namespace {
+
+void finishTurn(Session& session) {
+    setStatus(session, status_text::Ready);
+    clearProgress(session);
+}
+
+}  // namespace
+
+std::int32_t playCpuReply(Session& session, std::vector<std::int32_t>* changedCells) {
+    GameState& state = session.state;
+    if (!session.board) {
+        return -1;
+    }
+    Board& board = *session.board;
+    const CellState side = state.sideToMove;
+    const std::int32_t cell = chooseMostEnclosing(board, side);
+    if (cell < 0) {
+        ++state.turnNumberOf(side);
+        const std::string_view passText = state.humanSide != CellState::First ? " ■ cpu choice : auto pass "
+                                                                              : " □ cpu choice : auto pass ";
+        setInfoLabel(session, info_slot::LastMove, passText);
+        appendRecordLineWithBoard(session, passText);
+    } else {
+        board.set(cell, side);
+        ++state.stoneCount;
+        ++state.turnNumberOf(side);
+        if (changedCells != nullptr) {
+            changedCells->push_back(cell);
+        }
+        turnEnclosed(board, cell, side, changedCells);
+        setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
+        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
+    }
+    setCountLabels(session);
+    if (state.humanSide != CellState::First) {
+        setTurnLabel(session, turn_label::SecondYou, CellState::Second);
+    } else {
+        setTurnLabel(session, turn_label::FirstYou, CellState::First);
+    }
+    showBoardFor(session, state.humanSide);
+    return cell;
+}
+
+void playComputerTurns(Session& session, std::vector<std::int32_t> changedCells) {
+    GameState& state = session.state;
+    for (;;) {
+        setStatus(session, status_text::GameContinue);
+        checkGameEnd(session, changedCells);
+        if (!state.inProgress) {
+            return finishTurn(session);
+        }
+
+        setStatus(session, status_text::CpuAutoPass);
+        const bool computerPasses = checkAutoPassShowingProgress(session, state.cpuSide());
+        setStatus(session, status_text::CpuTurn);
+        clearProgress(session);
+        changedCells.clear();
+        playCpuReply(session, &changedCells);
+        state.switchSides();
+        if (computerPasses) {
+            checkGameEnd(session, changedCells);
+            return finishTurn(session);
+        }
+
+        setStatus(session, status_text::GameContinue);
+        checkGameEnd(session, changedCells);
+        if (!state.inProgress) {
+            return finishTurn(session);
+        }
+        setStatus(session, status_text::PlayerAutoPass);
+        if (!checkAutoPassShowingProgress(session, state.humanSide)) {
+            return finishTurn(session);
+        }
+        // The person has no legal cell: a silent pass, and the computer plays again.
+        state.switchSides();
+        ++state.turnNumberOf(state.humanSide);
+        showStonesOnly(session);
+        changedCells.clear();
+    }
+}
+
+void playHumanVsCpuTurn(Session& session) {
+    GameState& state = session.state;
+    if (!state.inProgress || state.mode != GameMode::HumanVsCpu || !session.board) {
+        return;
+    }
+    const auto cell = clickedEmptyCell(session, state.sideToMove);
+    if (!cell) {
+        return;
+    }
+    Board& board = *session.board;
+    const CellState mover = state.sideToMove;
+    ++state.turnNumberOf(state.humanSide);
+    board.set(*cell, mover);
+    ++state.stoneCount;
+    std::vector<std::int32_t> changedCells{*cell};
+    turnEnclosed(board, *cell, mover, &changedCells);
+    appendRecordLineWithBoard(session, playerMoveText(state.dimension, *cell, state.humanSide));
+    state.switchSides();
+    if (state.humanSide == CellState::First) {
+        setTurnLabel(session, turn_label::SecondCpu, CellState::Second);
+    } else {
+        setTurnLabel(session, turn_label::FirstCpu, CellState::First);
+    }
+    showStonesOnly(session);
+    playComputerTurns(session, std::move(changedCells));
+}
+
+}  // namespace kalvenor

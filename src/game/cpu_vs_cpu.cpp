@@ -1,0 +1,138 @@
+#include <vector>
+
+#include "cpu/move_choice.h"
+#include "engine/coordinates.h"
+#include "engine/enclosure.h"
+#include "game/commands.h"
+#include "game/flow_support.h"
+#include "game/labels.h"
+#include "game/record_writer.h"
+#include "game/turn_flows.h"
+#include "platform/window_system.h"
+#include "records/record_blocks.h"
+#include "records/texts.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+namespace {
+
+// Slots of VsControls; slot 0 is the "VS Control" caption.
+enum VsButton { OneMove = 1, TenMoves = 2, ToTheEnd = 3, FromTheStart = 4 };
+
+bool isPressed(const Session& session, int slot) {
+    const auto& controls = session.view.vsControls;
+    return static_cast<std::size_t>(slot) < controls.size() && controls[slot] != nullptr &&
+           platform::buttonState(controls[slot]) != 0;
+}
+
+// One move or pass of the side to move, with the status texts around it. Returns the cell, -1
+// for a pass.
+std::int32_t makeStep(Session& session) {
+    GameState& state = session.state;
+    setStatus(session, state.sideToMove == CellState::First ? status_text::CpuProgramA : status_text::CpuProgramB);
+    std::vector<std::int32_t> changedCells;
+    const std::int32_t cell = playCpuStep(session, &changedCells);
+    state.switchSides();
+    setStatus(session, status_text::GameContinue);
+    checkGameEnd(session, changedCells);
+    setStatus(session, status_text::Ready);
+    clearProgress(session);
+    return cell;
+}
+
+// Steps until the game ends or until neither side can move any more: two passes in a row leave
+// the board as it was, so every further step would pass again.
+void playToTheEnd(Session& session) {
+    int passesInARow = 0;
+    while (session.state.inProgress && passesInARow < 2) {
+        passesInARow = makeStep(session) < 0 ? passesInARow + 1 : 0;
+    }
+}
+
+void restart(Session& session) {
+    GameState& state = session.state;
+    setInfoLabel(session, info_slot::LastMove, "");
+    state.inProgress = true;
+    state.sideToMove = CellState::First;
+    state.stoneCount = integerPower(2, state.dimension);
+    state.turnNumber = {1, 1};
+    session.board->clear();
+    session.needsFullFiveSearch = {false, false};
+    appendRecordEntries(session, startBlock(StartKind::Restart, state.dimension, GameMode::CpuVsCpu,
+                                            state.humanSide, timestampText()));
+    showBoardFor(session, CellState::First);
+    setTurnLabel(session, turn_label::CpuA, CellState::First);
+    setCountLabels(session);
+}
+
+}  // namespace
+
+std::int32_t playCpuStep(Session& session, std::vector<std::int32_t>* changedCells) {
+    GameState& state = session.state;
+    if (!session.board) {
+        return -1;
+    }
+    Board& board = *session.board;
+    const CellState side = state.sideToMove;
+    // CPU A (First) plays the fewest-enclosing strategy, CPU B (Second) the most-enclosing one.
+    const std::int32_t cell =
+        side == CellState::Second ? chooseMostEnclosing(board, side) : chooseFewestEnclosing(board, side);
+    if (cell < 0) {
+        ++state.turnNumberOf(side);
+        const std::string_view passText =
+            side == CellState::First ? " ■ cpu choice : auto pass " : " □ cpu choice : auto pass ";
+        setInfoLabel(session, info_slot::LastMove, passText);
+        appendRecordLineWithBoard(session, passText);
+    } else {
+        board.set(cell, side);
+        ++state.stoneCount;
+        ++state.turnNumberOf(side);
+        if (changedCells != nullptr) {
+            changedCells->push_back(cell);
+        }
+        turnEnclosed(board, cell, side, changedCells);
+        setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
+        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
+    }
+    setCountLabels(session);
+    if (side == CellState::First) {
+        setTurnLabel(session, turn_label::CpuB, CellState::Second);
+    } else {
+        setTurnLabel(session, turn_label::CpuA, CellState::First);
+    }
+    showBoardFor(session, otherSide(side));
+    return cell;
+}
+
+void stepCpuVsCpu(Session& session) {
+    GameState& state = session.state;
+    if (state.mode != GameMode::CpuVsCpu || !session.board) {
+        return;
+    }
+    if (isPressed(session, OneMove)) {
+        if (!state.inProgress) {
+            return;
+        }
+        makeStep(session);
+    }
+    if (isPressed(session, TenMoves)) {
+        if (!state.inProgress) {
+            return;
+        }
+        for (int steps = 0; steps < 10 && state.inProgress; ++steps) {
+            makeStep(session);
+        }
+    }
+    if (isPressed(session, ToTheEnd)) {
+        if (state.inProgress) {
+            playToTheEnd(session);
+        }
+        return;
+    }
+    if (isPressed(session, FromTheStart)) {
+        restart(session);
+    }
+}
+
+}  // namespace kalvenor

@@ -1,0 +1,28 @@
+#pragma once
+
+// Small pieces the turn flows share: which cell was clicked, redrawing the board for a side,
+// and the pass check with its progress labels.
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/cell_state.h"
+#include "game/session.h"
+
+namespace kalvenor {
+
+// The first cell button, in slot order, whose cell is Empty and whose button reports a click;
+// when `legalFor` is First or Second the cell must also enclose something for that side.
+std::optional<std::int32_t> clickedEmptyCell(const Session& session, CellState legalFor = CellState::Empty);
+
+// Stones and, at guide levels 1 and 2, the marks of the cells legal for `side`.
+void showBoardFor(const Session& session, CellState side);
+// Stones only.
+void showStonesOnly(const Session& session);
+
+// True when `side` has no legal cell and must pass. On boards of four or more axes the search
+// shows how far it has come in the two progress labels; when it finds a legal cell it empties
+// them, when it finds none they keep their last texts.
+bool checkAutoPassShowingProgress(Session& session, CellState side);
+
+}  // namespace kalvenor

@@ -1,0 +1,89 @@
+#include <optional>
+#include <string_view>
+
+#include "engine/five.h"
+#include "game/labels.h"
+#include "game/record_writer.h"
+#include "game/turn_flows.h"
+#include "platform/window_system.h"
+#include "records/texts.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+namespace {
+
+struct ResultBox {
+    std::string_view text;
+    std::string_view title;
+};
+
+ResultBox resultBox(CellState winner, GameMode mode, CellState humanSide) {
+    constexpr std::string_view gameOver = "ゲーム終了";
+    if (winner == CellState::Empty) {
+        return {"引き分けです", gameOver};
+    }
+    switch (mode) {
+    case GameMode::HumanVsHuman:
+        return {winner == CellState::First ? "先手のプレイヤーの勝利です" : "後手のプレイヤーの勝利です", gameOver};
+    case GameMode::HumanVsCpu:
+        return {winner == humanSide ? "貴方の勝利です" : "CPUの勝利です", gameOver};
+    case GameMode::CpuVsCpu:
+        break;
+    }
+    return {resultText(winner, mode, humanSide), " 対戦終了 "};
+}
+
+// `changedCells` empty as an optional: nothing is known of what changed, search everywhere.
+bool checkGameEndAfter(Session& session, std::optional<std::span<const std::int32_t>> changedCells) {
+    GameState& state = session.state;
+    if (!state.inProgress || !session.board) {
+        return false;
+    }
+    const Board& board = *session.board;
+    const CellState justMoved = otherSide(state.sideToMove);
+    bool& needsFullSearch = session.needsFullFiveSearch[sideIndex(justMoved)];
+    bool hasFive = false;
+    if (needsFullSearch || !changedCells) {
+        hasFive = hasFiveAnywhere(board, justMoved);
+        needsFullSearch = false;
+    } else if (!changedCells->empty()) {
+        hasFive = hasFiveThrough(board, *changedCells, justMoved);
+    }
+    if (hasFive) {
+        announceResult(session, justMoved);
+        return true;
+    }
+    if (isBoardFull(board)) {
+        announceResult(session, CellState::Empty);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool checkGameEnd(Session& session) { return checkGameEndAfter(session, std::nullopt); }
+
+bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) {
+    return checkGameEndAfter(session, changedCells);
+}
+
+void announceResult(Session& session, CellState winner) {
+    GameState& state = session.state;
+    state.inProgress = false;
+    setCountLabels(session);
+    setInfoLabel(session, info_slot::LastMove, "");
+    const std::string_view result = resultText(winner, state.mode, state.humanSide);
+    setInfoLabel(session, info_slot::Turn, result);
+    const ResultBox box = resultBox(winner, state.mode, state.humanSide);
+    platform::messageBox(session.window, box.text, box.title,
+                         {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
+    appendRecordLine(session, result);
+    if (session.board) {
+        appendRecordLine(session, stoneCountText(*session.board, CellState::First));
+        appendRecordLine(session, stoneCountText(*session.board, CellState::Second));
+    }
+}
+
+}  // namespace kalvenor

@@ -1,0 +1,48 @@
+#include "game/commands.h"
+#include "game/flow_support.h"
+#include "game/labels.h"
+#include "game/record_writer.h"
+#include "game/turn_flows.h"
+#include "records/texts.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+// A move of one of two people: any Empty cell, nothing turned, nobody passes.
+void playHumanMove(Session& session) {
+    GameState& state = session.state;
+    if (!state.inProgress || state.mode != GameMode::HumanVsHuman || !session.board) {
+        return;
+    }
+    const auto cell = clickedEmptyCell(session);
+    if (!cell) {
+        return;
+    }
+    const CellState mover = state.sideToMove;
+    const std::string moveText = playerMoveText(state.dimension, *cell, mover);
+    setInfoLabel(session, info_slot::LastMove, moveText);
+    ++state.turnNumberOf(mover);
+    session.board->set(*cell, mover);
+    ++state.stoneCount;
+    appendRecordLineWithBoard(session, moveText);
+
+    if (mover == CellState::First) {
+        setTurnLabel(session, turn_label::SecondHuman, CellState::Second);
+    } else {
+        setTurnLabel(session, turn_label::FirstHuman, CellState::First);
+    }
+    setCountLabels(session);
+    state.switchSides();
+    showBoardFor(session, state.sideToMove);
+
+    setStatus(session, status_text::GameContinue);
+    const std::int32_t placed[] = {*cell};
+    checkGameEnd(session, placed);
+    if (state.inProgress) {
+        setStatus(session, status_text::AutoPass);
+    }
+    setStatus(session, status_text::Ready);
+    clearProgress(session);
+}
+
+}  // namespace kalvenor
