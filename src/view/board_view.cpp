@@ -1,0 +1,80 @@
+#include "view/board_view.h"
+
+#include "view/view_layout.h"
+
+namespace kalvenor {
+
+namespace {
+
+using platform::ControlHandle;
+
+std::vector<ControlHandle>& arrayOf(BoardView& view, ViewArray array) {
+    switch (array) {
+        case ViewArray::CellButtons:
+            return view.cellButtons;
+        case ViewArray::InfoLabels:
+            return view.infoLabels;
+        case ViewArray::AxisControls:
+            return view.axisControls;
+        case ViewArray::GuideControls:
+            return view.guideControls;
+        case ViewArray::VsControls:
+            break;
+    }
+    return view.vsControls;
+}
+
+// Every control of the array goes; its slot is emptied so that nothing is destroyed twice.
+// Slots are filled from the front, so this stops where a complete view stops; a slot left empty by
+// a failed creation does not keep the controls after it on the screen.
+void destroyControls(std::vector<ControlHandle>& controls) {
+    for (ControlHandle& control : controls) {
+        if (control != nullptr) {
+            platform::destroyControl(control);
+            control = nullptr;
+        }
+    }
+}
+
+void release(std::vector<ControlHandle>& controls) { std::vector<ControlHandle>().swap(controls); }
+
+}  // namespace
+
+void destroyBoardView(BoardView& view) {
+    destroyControls(view.cellButtons);
+    destroyControls(view.infoLabels);
+    destroyControls(view.axisControls);
+    destroyControls(view.guideControls);
+    destroyControls(view.vsControls);
+}
+
+void releaseBoardView(BoardView& view) {
+    release(view.cellButtons);
+    release(view.infoLabels);
+    release(view.axisControls);
+    release(view.guideControls);
+    release(view.vsControls);
+}
+
+void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewSpec& spec) {
+    destroyBoardView(view);
+    releaseBoardView(view);
+
+    const ViewSlotCounts counts = viewSlotCounts(spec);
+    view.vsControls.assign(counts.vsControls, nullptr);
+    view.cellButtons.assign(counts.cellButtons, nullptr);
+    view.infoLabels.assign(counts.infoLabels, nullptr);
+    view.axisControls.assign(counts.axisControls, nullptr);
+    view.guideControls.assign(counts.guideControls, nullptr);
+
+    for (const ControlPlacement& placement : viewLayout(spec)) {
+        const ControlHandle control = platform::createControl(window, placement.kind, placement.text, placement.rect);
+        arrayOf(view, placement.array)[placement.slot] = control;
+        if (placement.kind == platform::ControlKind::TrackBar && control != nullptr) {
+            platform::setTrackBarRange(control, 1, 8);
+            platform::setTrackBarPosition(control, placement.trackBarPosition);
+        }
+    }
+}
+
+}  // namespace kalvenor

@@ -1,0 +1,251 @@
+#include "view/view_layout.h"
+
+#include <array>
+#include <string_view>
+
+#include "engine/coordinates.h"
+#include "records/texts.h"
+
+namespace kalvenor {
+
+namespace {
+
+using platform::ControlKind;
+using platform::Rect;
+
+constexpr int kCellSize = 25;
+constexpr int kLayerPitchX = 230;  // layers stand in two rows of four
+constexpr int kLayerPitchY = 270;
+constexpr int kLayerSide = 8 * kCellSize;
+constexpr int kNoPosition = 0;
+
+constexpr std::array<std::string_view, 8> kLayerCaptions = {"１段目", "２段目", "３段目", "４段目",
+                                                            "５段目", "６段目", "７段目", "８段目"};
+constexpr std::array<std::string_view, 5> kAxisCaptions = {"時間軸", "平行世界軸", "抽象軸 A ", "抽象軸 B ",
+                                                           "抽象軸 C "};
+constexpr std::array<std::string_view, 3> kGuideLevelNames = {"無し", "簡易", "詳細"};
+constexpr std::array<std::string_view, 4> kStepNames = {"一手進む", "10手進む", "最後まで", "最初から"};
+
+// Places of the labels every view writes to; the rows differ only between two axes and more.
+struct InfoGeometry {
+    Rect turn;
+    Rect firstCount;
+    Rect secondCount;
+    Rect lastMove;
+};
+
+InfoGeometry infoGeometry(int dimension) {
+    if (dimension == 2) {
+        return {{0, 210, 250, 30}, {0, 239, 125, 30}, {124, 239, 126, 30}, {0, 278, 300, 30}};
+    }
+    const int lastMoveWidth = dimension >= 5 ? 900 : 500;
+    return {{0, 550, 250, 30}, {0, 579, 125, 30}, {124, 579, 126, 30}, {0, 618, lastMoveWidth, 30}};
+}
+
+constexpr Rect kStatusRect{0, 655, 500, 30};
+constexpr Rect kProgressCountRect{510, 655, 240, 30};
+constexpr Rect kProgressPercentRect{755, 655, 145, 30};
+constexpr Rect kDimensionCaptionRect2{205, 140, 120, 31};
+constexpr Rect kModeCaptionRect2{205, 170, 120, 30};
+constexpr Rect kDimensionAndModeRect{0, 500, 200, 30};
+constexpr Rect kHidden{0, 0, 0, 0};
+
+int dimensionAndModeSlot(int dimension) { return dimension == 3 ? 13 : 15; }
+
+// The guide caption, the three level buttons and the pass button.
+struct GuideGeometry {
+    Rect caption;
+    std::array<Rect, 3> levels;
+    Rect pass;
+};
+
+GuideGeometry guideGeometry(const ViewSpec& spec) {
+    const int d = spec.dimension;
+    if (spec.origin == ViewOrigin::LoadedGame) {
+        if (d == 2) {
+            return {{205, 0, 120, 28}, {{{205, 30, 120, 30}, {205, 60, 120, 30}, {205, 90, 120, 30}}}, kHidden};
+        }
+        const Rect pass = d <= 4 ? Rect{230, 500, 75, 30} : Rect{0, 500, 75, 30};
+        return {{440, 500, 148, 30}, {{{590, 500, 100, 30}, {690, 500, 100, 30}, {790, 500, 100, 30}}}, pass};
+    }
+    if (d <= 4) {
+        return {kHidden, {kHidden, kHidden, kHidden}, kHidden};
+    }
+    const Rect level{0, 500, 100, 0};
+    return {{0, 500, 148, 0}, {level, level, level}, kHidden};
+}
+
+std::string guideLevelText(const ViewSpec& spec, int level) {
+    // Views of two to four axes always bracket the detailed level; larger ones the current level.
+    const int bracketed = spec.dimension <= 4 ? 2 : spec.guideLevel;
+    const std::string name(kGuideLevelNames[level]);
+    return level == bracketed ? "[" + name + "]" : name;
+}
+
+struct AxisGeometry {
+    Rect caption;
+    Rect trackBar;
+    Rect value;
+};
+
+AxisGeometry axisGeometry(int dimension, int k) {
+    if (dimension == 4) {
+        return {{270, 550, 80, 30}, {350, 550, 200, 30}, {550, 550, 20, 30}};
+    }
+    const int shift = 120 * k;
+    return {{350 + shift, 550, 115, 30}, {350 + shift, 580, 90, 30}, {440 + shift, 580, 25, 30}};
+}
+
+struct VsGeometry {
+    Rect label;
+    int x;
+    int width;
+};
+
+VsGeometry vsGeometry(int dimension) {
+    if (dimension == 2) {
+        return {{330, 0, 120, 28}, 330, 120};
+    }
+    return {{900, 0, 110, 28}, 900, 110};
+}
+
+Rect cellRect(int dimension, int slot) {
+    const int row = slot % 8;          // board axis 0 runs down the screen
+    const int column = (slot / 8) % 8;  // axis 1 across
+    if (dimension == 2) {
+        return {kCellSize * column, kCellSize * row, kCellSize, kCellSize};
+    }
+    const int layer = slot / 64;
+    return {kLayerPitchX * (layer % 4) + kCellSize * column, kLayerPitchY * (layer / 4) + kCellSize * row,
+            kCellSize, kCellSize};
+}
+
+Rect layerCaptionRect(int layer) {
+    return {kLayerPitchX * (layer % 4), kLayerPitchY * (layer / 4) + kLayerSide, kLayerSide, 25};
+}
+
+class LayoutBuilder {
+public:
+    explicit LayoutBuilder(const ViewSpec& spec) : spec_(spec) {}
+
+    std::vector<ControlPlacement> build() {
+        if (spec_.mode == GameMode::CpuVsCpu) {
+            addVsControls();
+        }
+        const int d = spec_.dimension;
+        if (d == 2) {
+            add(ViewArray::InfoLabels, 4, ControlKind::CentredLabel, dimensionText(2), kDimensionCaptionRect2);
+            add(ViewArray::InfoLabels, 5, ControlKind::CentredLabel, std::string(modeName(spec_.mode)),
+                kModeCaptionRect2);
+            addGuideControls();
+            addCells(0, 64);
+            addTurnAndCounts();
+            return std::move(placements_);
+        }
+        if (d == 3) {
+            addDimensionAndModeCaption();
+        }
+        addPassButton();
+        addGuideControls();
+        for (int layer = 0; layer < 8; ++layer) {
+            addCells(64 * layer, 64);
+            add(ViewArray::InfoLabels, 4 + layer, ControlKind::CentredLabel, std::string(kLayerCaptions[layer]),
+                layerCaptionRect(layer));
+        }
+        if (d >= 4) {
+            for (int k = 0; k + 3 < d; ++k) {
+                addAxisGroup(k);
+            }
+            addDimensionAndModeCaption();
+        }
+        addTurnAndCounts();
+        add(ViewArray::InfoLabels, info_slot::Status, ControlKind::LeftLabel, "", kStatusRect);
+        if (d >= 4) {
+            add(ViewArray::InfoLabels, info_slot::ProgressCount, ControlKind::LeftLabel, "", kProgressCountRect);
+            add(ViewArray::InfoLabels, info_slot::ProgressPercent, ControlKind::LeftLabel, "",
+                kProgressPercentRect);
+        }
+        return std::move(placements_);
+    }
+
+private:
+    void add(ViewArray array, int slot, ControlKind kind, std::string text, Rect rect,
+             int trackBarPosition = kNoPosition) {
+        placements_.push_back({array, slot, kind, std::move(text), rect, trackBarPosition});
+    }
+
+    void addVsControls() {
+        const VsGeometry vs = vsGeometry(spec_.dimension);
+        add(ViewArray::VsControls, 0, ControlKind::CentredLabel, "VS Control", vs.label);
+        for (int i = 1; i <= 4; ++i) {
+            add(ViewArray::VsControls, i, ControlKind::PushButton, std::string(kStepNames[i - 1]),
+                {vs.x, 30 * i, vs.width, 30});
+        }
+    }
+
+    void addGuideControls() {
+        const GuideGeometry guide = guideGeometry(spec_);
+        add(ViewArray::GuideControls, 0, ControlKind::CentredLabel, "ガイド機能", guide.caption);
+        for (int level = 0; level < 3; ++level) {
+            add(ViewArray::GuideControls, 1 + level, ControlKind::PushButton, guideLevelText(spec_, level),
+                guide.levels[level]);
+        }
+    }
+
+    void addPassButton() {
+        if (spec_.mode != GameMode::CpuVsCpu) {
+            add(ViewArray::GuideControls, 4, ControlKind::PushButton, "パス", guideGeometry(spec_).pass);
+        }
+    }
+
+    void addCells(int firstSlot, int count) {
+        for (int slot = firstSlot; slot < firstSlot + count; ++slot) {
+            add(ViewArray::CellButtons, slot, ControlKind::PushButton, "", cellRect(spec_.dimension, slot));
+        }
+    }
+
+    void addAxisGroup(int k) {
+        const AxisGeometry axis = axisGeometry(spec_.dimension, k);
+        // A new game starts on coordinate 3 of every further axis; a loaded one on its restored slice.
+        const int position =
+            spec_.origin == ViewOrigin::LoadedGame ? trackBarPositionOf(spec_.viewOffset, 3 + k) : 4;
+        add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(kAxisCaptions[k]), axis.caption);
+        add(ViewArray::AxisControls, 3 * k + 1, ControlKind::TrackBar, "Track Bar", axis.trackBar, position);
+        add(ViewArray::AxisControls, 3 * k + 2, ControlKind::CentredLabel, numberText(position), axis.value);
+    }
+
+    void addDimensionAndModeCaption() {
+        add(ViewArray::InfoLabels, dimensionAndModeSlot(spec_.dimension), ControlKind::CentredLabel,
+            dimensionAndModeText(spec_.dimension, spec_.mode), kDimensionAndModeRect);
+    }
+
+    void addTurnAndCounts() {
+        const InfoGeometry info = infoGeometry(spec_.dimension);
+        add(ViewArray::InfoLabels, info_slot::Turn, ControlKind::LeftLabel, "", info.turn);
+        add(ViewArray::InfoLabels, info_slot::LastMove, ControlKind::LeftLabel, "", info.lastMove);
+        add(ViewArray::InfoLabels, info_slot::FirstCount, ControlKind::LeftLabel, "", info.firstCount);
+        add(ViewArray::InfoLabels, info_slot::SecondCount, ControlKind::LeftLabel, "", info.secondCount);
+    }
+
+    const ViewSpec& spec_;
+    std::vector<ControlPlacement> placements_;
+};
+
+}  // namespace
+
+ViewSlotCounts viewSlotCounts(const ViewSpec& spec) {
+    const int d = spec.dimension;
+    ViewSlotCounts counts;
+    counts.cellButtons = d == 2 ? 64 : 512;
+    counts.infoLabels = d == 2 ? 6 : d == 3 ? 14 : 16;
+    counts.axisControls = d < 4 ? 0 : d == 4 ? 3 : 15;
+    counts.guideControls = d == 2 ? 4 : 5;
+    counts.vsControls = spec.mode == GameMode::CpuVsCpu ? 5 : 0;
+    return counts;
+}
+
+std::vector<ControlPlacement> viewLayout(const ViewSpec& spec) { return LayoutBuilder(spec).build(); }
+
+int trackBarPositionOf(std::int32_t viewOffset, int axis) { return coordinateOf(viewOffset, axis) + 1; }
+
+}  // namespace kalvenor

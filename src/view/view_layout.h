@@ -1,0 +1,43 @@
+#pragma once
+
+// Where every control of a board view stands: the whole geometry of the views, for every number
+// of axes and every mode, as a list of placements in creation order. Pure data; buildBoardView
+// turns it into controls.
+
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+enum class ViewArray { CellButtons, InfoLabels, AxisControls, GuideControls, VsControls };
+
+struct ControlPlacement {
+    ViewArray array = ViewArray::InfoLabels;
+    int slot = 0;
+    platform::ControlKind kind = platform::ControlKind::LeftLabel;
+    std::string text;
+    platform::Rect rect;
+    int trackBarPosition = 0;  // track bars only: the position set right after creation
+};
+
+// Slot count of each array of a view; 0 for an array the view does not have.
+struct ViewSlotCounts {
+    int cellButtons = 0;
+    int infoLabels = 0;
+    int axisControls = 0;
+    int guideControls = 0;
+    int vsControls = 0;
+};
+
+ViewSlotCounts viewSlotCounts(const ViewSpec& spec);
+
+// Every control of the view, in the order the view creates them.
+std::vector<ControlPlacement> viewLayout(const ViewSpec& spec);
+
+// The track-bar position (1..8) that shows coordinate `axis` of the slice starting at viewOffset.
+int trackBarPositionOf(std::int32_t viewOffset, int axis);
+
+}  // namespace kalvenor
