@@ -1,0 +1,18 @@
+#include "ui/about_box.h"
+
+namespace kalvenor {
+
+std::string_view aboutText() {
+    return "作者 : ターンウェル (Tarnwell)\n"
+           "mail : (none)\n"
+           "web site 1 : (none)\n"
+           "web site 2 : (none)\n"
+           "作者紹介ページ : (none)";
+}
+
+void showAboutBox(Session& session) {
+    platform::messageBox(session.window, aboutText(), kWindowTitle,
+                         {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
+}
+
+}  // namespace kalvenor

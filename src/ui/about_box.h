@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "game/session.h"
+
+namespace kalvenor {
+
+// The window title, which the About box repeats as its caption.
+inline constexpr std::string_view kWindowTitle = "Kalvenor [ version 1.0 ]";
+
+// The five lines of the About box: the author, then the addresses, none of which the project has.
+std::string_view aboutText();
+
+// The About box: the text above, the title as caption, OK, no icon. Changes no state.
+void showAboutBox(Session& session);
+
+}  // namespace kalvenor

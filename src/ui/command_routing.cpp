@@ -1,0 +1,65 @@
+#include "ui/command_routing.h"
+
+#include "game/commands.h"
+#include "ui/about_box.h"
+#include "ui/quit_program.h"
+
+namespace kalvenor {
+
+namespace {
+
+void runTurnHandlers(Session& session) {
+    if (session.state.inProgress) {
+        switch (session.state.mode) {
+            case GameMode::HumanVsHuman:
+                playHumanMove(session);
+                break;
+            case GameMode::HumanVsCpu:
+                playHumanVsCpuTurn(session);
+                break;
+            case GameMode::CpuVsCpu:
+                break;
+        }
+    }
+    // Depends on the mode alone: a finished game between computers still steps (a restart).
+    if (session.state.mode == GameMode::CpuVsCpu) {
+        stepCpuVsCpu(session);
+    }
+}
+
+}  // namespace
+
+void routeCommand(Session& session, platform::WParam first) {
+    if (platform::highWord(first) == 0) {
+        runTurnHandlers(session);
+    }
+    runCommand(session, platform::lowWord(first));
+}
+
+void runCommand(Session& session, int commandId) {
+    if (isGameStartCommand(commandId)) {
+        startNewGame(session, commandId);
+        return;
+    }
+    switch (commandId) {
+        case command_id::Save:
+            saveGame(session);
+            break;
+        case command_id::Load:
+            loadGame(session);
+            break;
+        case command_id::Record:
+            toggleRecord(session);
+            break;
+        case command_id::About:
+            showAboutBox(session);
+            break;
+        case command_id::Quit:
+            quitProgram(session);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace kalvenor

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "game/session.h"
+#include "platform/window_system.h"
+
+namespace kalvenor {
+
+// The window's commands besides the game starts (101..114, 120..126).
+namespace command_id {
+inline constexpr int Save = 150;
+inline constexpr int Load = 151;
+inline constexpr int Record = 152;
+inline constexpr int About = 254;
+inline constexpr int Quit = 255;
+}  // namespace command_id
+
+// A command message: with notification code 0 the turn handler of the current game runs first
+// (and the stepping handler whenever the mode is CpuVsCpu); then the command id runs its action.
+// Ids outside the command table do nothing.
+void routeCommand(Session& session, platform::WParam first);
+
+// The action of one command id alone, without the turn handlers.
+void runCommand(Session& session, int commandId);
+
+}  // namespace kalvenor

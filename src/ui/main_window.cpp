@@ -1,0 +1,63 @@
+#include "ui/main_window.h"
+
+#include "game/commands.h"
+#include "resources/my_icon.h"
+#include "resources/my_menu.h"
+#include "ui/about_box.h"
+#include "ui/command_routing.h"
+#include "ui/quit_program.h"
+#include "ui/start_screen.h"
+
+namespace kalvenor {
+
+namespace {
+
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 750;
+
+}  // namespace
+
+platform::MainWindowDesc mainWindowDesc() {
+    return {std::string(kWindowTitle), kWindowWidth, kWindowHeight, myMenu(), myIconPath()};
+}
+
+std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, platform::WParam first,
+                             platform::LParam second) {
+    auto* session = static_cast<Session*>(platform::windowUserData(window));
+    if (session == nullptr) {
+        return 0;
+    }
+    // Create arrives before createMainWindow has returned the handle.
+    session->window = window;
+    switch (message) {
+        case platform::message::Create:
+            createStartScreen(*session);
+            break;
+        case platform::message::Destroy:
+            quitProgram(*session);
+            session->window = nullptr;  // the window and its controls are going
+            break;
+        case platform::message::Command:
+            routeCommand(*session, first);
+            break;
+        case platform::message::HScroll:
+            onAxisScroll(*session, platform::lowWord(first), platform::toControl(second));
+            break;
+        case platform::message::Size:  // the layout is fixed: nothing moves
+        default:
+            break;
+    }
+    return 0;
+}
+
+platform::WindowHandle openMainWindow(Session& session) {
+    session.window = platform::createMainWindow(mainWindowDesc(), &mainWindowProc, &session);
+    return session.window;
+}
+
+void sendCommand(platform::WindowHandle window, int commandId) {
+    mainWindowProc(window, platform::message::Command,
+                   platform::makeWParam(static_cast<std::uint16_t>(commandId), 0), 0);
+}
+
+}  // namespace kalvenor
