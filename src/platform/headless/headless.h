@@ -1,0 +1,118 @@
+#pragma once
+
+// Driving and inspecting the headless backend of the window-system layer. A test (or the script
+// driver) creates a main window through window_system.h as usual, then clicks controls, moves
+// track bars, sends menu commands and queues the answers of message boxes and file dialogs here,
+// and reads back every control, text and prompt the game produced.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace kalvenor::platform::headless {
+
+// What the backend remembers of one control, also after it has been destroyed.
+struct ControlRecord {
+    int serial = 0;  // creation order within the window, from 0
+    ControlKind kind = ControlKind::LeftLabel;
+    Rect rect;
+    std::string text;
+    std::vector<std::string> textHistory;  // the creation text, then every text set, in order
+    bool destroyed = false;
+    int trackMinimum = 0;  // track bars only
+    int trackMaximum = 100;
+    int trackPosition = 0;
+
+    // A zero-sized control exists but can be neither seen nor clicked.
+    bool visible() const { return !destroyed && rect.width > 0 && rect.height > 0; }
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+    MessageBoxStyle style;
+    std::optional<MessageBoxResult> answer;  // empty when the box found no answer queued
+};
+
+struct FileDialogRecord {
+    FileDialogKind kind = FileDialogKind::Open;
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string initialPath;
+    bool answered = false;
+    std::optional<std::string> answer;  // the chosen path; empty for cancel (or unanswered)
+};
+
+// Thrown out of messageBox or fileDialog (and so out of the window procedure) when a Yes/No box
+// or a file dialog is shown with no answer queued: the caller scripted fewer answers than the
+// game asked for. The prompt is in the log before the throw.
+class UnansweredPrompt : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Thrown when the driving API is misused: a null handle, a click on a track bar or on a control
+// that takes no room on the screen, a track-bar code out of range.
+class UsageError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// Called as each prompt is answered (or found unanswered), before the game sees the answer.
+struct PromptObserver {
+    std::function<void(const MessageBoxRecord&)> onMessageBox;
+    std::function<void(const FileDialogRecord&)> onFileDialog;
+};
+
+// The window as created.
+const MainWindowDesc& windowDesc(WindowHandle window);
+
+// Every control ever created on `window`, destroyed ones included, in creation order.
+const std::deque<ControlRecord>& controlRecords(WindowHandle window);
+// The controls that exist now, in creation order.
+std::vector<ControlHandle> liveControls(WindowHandle window);
+// True when `control` is a control of `window` that has not been destroyed. Never dereferences
+// `control`, so a stale handle is safe to ask about.
+bool isLive(WindowHandle window, ControlHandle control);
+// The record of a live control. The functions below that take a control alone need a live one
+// (a destroyed control's handle is freed memory): ask isLive first when in doubt.
+const ControlRecord& record(ControlHandle control);
+// Forgets the text histories of every control (a long game writes many texts).
+void clearTextHistories(WindowHandle window);
+
+// A click on a button or label: a Command with makeWParam(0, 0) and the control as second
+// parameter. While it is dispatched, and only then, buttonState of a clicked button is non-zero.
+// Throws UsageError for a track bar or a control that cannot be seen.
+std::intptr_t click(ControlHandle control);
+// A menu command: a Command with makeWParam(commandId, 0) and no control.
+std::intptr_t sendMenuCommand(WindowHandle window, int commandId);
+// A dragged thumb let go at `position` (clamped to the range, as the control does): the position
+// is set, then HScroll arrives with ThumbTrack, ThumbPosition and EndTrack.
+void dragTrackBar(ControlHandle trackBar, int position);
+// One HScroll notification from `trackBar` with `code` (0..8); the high word carries the current
+// position for ThumbTrack and ThumbPosition, as the control reports it.
+std::intptr_t sendTrackBarCode(ControlHandle trackBar, int code);
+// Any message, straight to the window procedure.
+std::intptr_t sendMessage(WindowHandle window, unsigned message, WParam first, LParam second);
+
+// Scripted answers, taken in order. A Yes/No box takes the next answer when it is Yes or No; an
+// OK box takes the next answer only when it is Ok, and is otherwise answered Ok without one.
+void queueMessageBoxAnswer(WindowHandle window, MessageBoxResult answer);
+// A path, or nullopt for Cancel.
+void queueFileDialogAnswer(WindowHandle window, std::optional<std::string> answer);
+std::size_t pendingMessageBoxAnswers(WindowHandle window);
+std::size_t pendingFileDialogAnswers(WindowHandle window);
+
+const std::vector<MessageBoxRecord>& messageBoxLog(WindowHandle window);
+const std::vector<FileDialogRecord>& fileDialogLog(WindowHandle window);
+void setPromptObserver(WindowHandle window, PromptObserver observer);
+
+// The exit code posted with postQuit, if any.
+std::optional<int> postedExitCode(WindowHandle window);
+
+}  // namespace kalvenor::platform::headless
