@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board.h"
 #include "engine/cell_state.h"
 #include "records/game_mode.h"
 
@@ -24,5 +25,9 @@ enum class StartKind { NewGame, Restart, Load };
 // " game restart" line with board where one is written.
 std::vector<RecordEntry> startBlock(StartKind kind, int dimension, GameMode mode, CellState humanSide,
                                     const std::string& timestamp);
+
+// The end of a game: the result line, then the stone counts of First and of Second.
+std::vector<RecordEntry> endBlock(const Board& board, CellState winner, GameMode mode,
+                                  CellState humanSide);
 
 }  // namespace kalvenor

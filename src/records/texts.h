@@ -19,6 +19,8 @@ std::string playerMoveText(int dimension, std::int32_t cell, CellState side);
 // The same with "cpu choice" (last-move label) and "cpu    choice" (record line).
 std::string cpuMoveText(int dimension, std::int32_t cell, CellState side);
 std::string cpuRecordMoveText(int dimension, std::int32_t cell, CellState side);
+// " ■ cpu choice : auto pass " (with its trailing blank): the label and record line of a CPU pass.
+std::string cpuPassText(CellState side);
 
 // " ■：%d" / " □：%d" with the number of the side's stones on the board.
 std::string stoneCountText(const Board& board, CellState side);

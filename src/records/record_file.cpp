@@ -1,0 +1,71 @@
+#include "records/record_file.h"
+
+#include <cstdio>
+#include <string>
+
+#include "records/cp932.h"
+#include "records/texts.h"
+
+namespace kalvenor {
+
+namespace {
+
+bool hasBoardText(const Board& board) { return board.dimension() == 2 || board.dimension() == 3; }
+
+// Every LF of the text becomes CR LF, so the file reads the same on every platform.
+std::string withCrLf(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size() + 16);
+    for (const char c : text) {
+        if (c == '\n') {
+            lines += '\r';
+        }
+        lines += c;
+    }
+    return lines;
+}
+
+// Opens the file for appending, writes the encoded text and closes it again, so that no handle
+// stays open between two writes and another program may move the file in between.
+RecordResult appendText(const std::filesystem::path& path, std::string_view text) {
+    // Encoded before the open: a text the code page cannot hold leaves the file untouched.
+    const std::optional<std::string> bytes = encodeCp932(withCrLf(text));
+    if (!bytes) {
+        return RecordResult::WriteFailed;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) {
+        return RecordResult::OpenFailed;
+    }
+    bool written = std::fwrite(bytes->data(), 1, bytes->size(), file) == bytes->size();
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    return written ? RecordResult::Written : RecordResult::WriteFailed;
+}
+
+}  // namespace
+
+std::filesystem::path defaultRecordPath() { return "棋譜.txt"; }
+
+GameRecordFile::GameRecordFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+RecordResult GameRecordFile::appendLine(std::string_view text) const {
+    return appendText(path_, std::string(text) + '\n');
+}
+
+RecordResult GameRecordFile::writeBoardText(const Board& board) const {
+    if (!hasBoardText(board)) {
+        return RecordResult::Written;  // nothing to write for four or more axes
+    }
+    return appendText(path_, boardText(board));
+}
+
+RecordResult GameRecordFile::appendLineWithBoard(const Board& board, std::string_view text) const {
+    // The board text is a courtesy: its failure is silent and only the line's result counts.
+    writeBoardText(board);
+    std::string line(text);
+    line += hasBoardText(board) ? "\n\n" : "\n";
+    return appendText(path_, line);
+}
+
+}  // namespace kalvenor

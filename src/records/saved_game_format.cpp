@@ -1,0 +1,172 @@
+#include "records/saved_game_format.h"
+
+#include <algorithm>
+
+#include "engine/coordinates.h"
+
+namespace kalvenor {
+
+namespace {
+
+constexpr std::int32_t kSliceCellCount = 512;  // the 8 x 8 x 8 slice a view of four or more axes shows
+
+void putWord(std::uint8_t* out, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int byte = 0; byte < 4; ++byte) {
+        out[byte] = static_cast<std::uint8_t>(bits >> (8 * byte));
+    }
+}
+
+std::int32_t wordAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
+    std::uint32_t bits = 0;
+    for (std::size_t byte = 0; byte < 4; ++byte) {
+        bits |= static_cast<std::uint32_t>(bytes[offset + byte]) << (8 * byte);
+    }
+    return static_cast<std::int32_t>(bits);
+}
+
+std::uint64_t cellCountOf(int dimension) { return std::uint64_t{1} << (3 * dimension); }
+
+std::string invalid(const std::string& why) { return "not a saved game: " + why; }
+
+std::string str(std::int64_t value) { return std::to_string(value); }
+
+// The view of a board: the whole board for two and three axes, else one slice whose first cell
+// has coordinates 0 on axes 0 to 2.
+std::string viewProblem(const GameDataHeader& header) {
+    const int dimension = header.dimension;
+    const std::int32_t viewCells = dimension == 2 ? 64 : kSliceCellCount;
+    if (header.viewCellCount != viewCells) {
+        return invalid("the view shows " + str(header.viewCellCount) + " cells, a game of " +
+                       str(dimension) + " dimensions shows " + str(viewCells));
+    }
+    if (dimension <= 3) {
+        if (header.viewOffset != 0) {
+            return invalid("the view starts at cell " + str(header.viewOffset) + ", a game of " +
+                           str(dimension) + " dimensions shows the whole board from cell 0");
+        }
+        return {};
+    }
+    if (header.viewOffset < 0 || header.viewOffset >= header.cellCount ||
+        header.viewOffset % kSliceCellCount != 0) {
+        return invalid("the view starts at cell " + str(header.viewOffset) +
+                       ", which is not the first cell of a slice of a game of " + str(dimension) +
+                       " dimensions");
+    }
+    return {};
+}
+
+std::string choiceProblem(std::string_view field, std::int32_t value, std::int32_t low,
+                          std::int32_t high, std::string_view allowed) {
+    if (value >= low && value <= high) {
+        return {};
+    }
+    return invalid(std::string(field) + " is " + str(value) + ", it must be " + std::string(allowed));
+}
+
+}  // namespace
+
+std::array<std::uint8_t, kGameDataHeaderSize> encodeGameDataHeader(const GameDataHeader& header) {
+    const std::array<std::int32_t, 12> words = {
+        header.dimension,       header.cellCount,        header.viewCellCount, header.viewOffset,
+        header.guideLevel,      header.inProgress,       header.sideToMove,    header.stoneCount,
+        header.turnNumberFirst, header.turnNumberSecond, header.humanSide,     header.mode,
+    };
+    std::array<std::uint8_t, kGameDataHeaderSize> bytes{};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        putWord(bytes.data() + 4 * i, words[i]);
+    }
+    return bytes;
+}
+
+GameDataHeader decodeGameDataHeader(std::span<const std::uint8_t, kGameDataHeaderSize> bytes) {
+    GameDataHeader header;
+    header.dimension = wordAt(bytes, 0);
+    header.cellCount = wordAt(bytes, 4);
+    header.viewCellCount = wordAt(bytes, 8);
+    header.viewOffset = wordAt(bytes, 12);
+    header.guideLevel = wordAt(bytes, 16);
+    header.inProgress = wordAt(bytes, 20);
+    header.sideToMove = wordAt(bytes, 24);
+    header.stoneCount = wordAt(bytes, 28);
+    header.turnNumberFirst = wordAt(bytes, 32);
+    header.turnNumberSecond = wordAt(bytes, 36);
+    header.humanSide = wordAt(bytes, 40);
+    header.mode = wordAt(bytes, 44);
+    return header;
+}
+
+std::string gameDataHeaderProblem(std::span<const std::uint8_t> leadingBytes, std::uint64_t fileSize) {
+    const std::string length = "the file is " + std::to_string(fileSize) + " bytes long";
+    const bool dimensionReadable = leadingBytes.size() >= 4;
+    const std::int32_t dimension = dimensionReadable ? wordAt(leadingBytes, 0) : 0;
+    const bool dimensionPlayable = dimension >= kMinDimension && dimension <= kMaxDimension;
+
+    // The length is checked first, against the dimension when that can be read: nothing later
+    // is allocated or read from a size the file does not have.
+    if (dimensionPlayable) {
+        const std::uint64_t needed = kGameDataHeaderSize + cellCountOf(dimension);
+        if (fileSize != needed) {
+            return invalid(length + ", a game of " + str(dimension) + " dimensions needs " +
+                           std::to_string(needed));
+        }
+    }
+    if (fileSize < kGameDataHeaderSize || leadingBytes.size() < kGameDataHeaderSize) {
+        return invalid(length + ", shorter than the " + str(kGameDataHeaderSize) +
+                       "-byte header of a saved game");
+    }
+    const GameDataHeader header = decodeGameDataHeader(leadingBytes.first<kGameDataHeaderSize>());
+    if (dimension == 0 && fileSize == kGameDataHeaderSize) {
+        return invalid("it was saved before any game had started and holds no board");
+    }
+    if (!dimensionPlayable) {
+        return invalid("the board has " + str(dimension) + " dimensions, a game has 2 to 8");
+    }
+    if (static_cast<std::uint64_t>(header.cellCount) != cellCountOf(dimension) || header.cellCount < 0) {
+        return invalid("the board has " + str(header.cellCount) + " cells, a game of " +
+                       str(dimension) + " dimensions has " + std::to_string(cellCountOf(dimension)));
+    }
+    for (const std::string& problem : {
+             viewProblem(header),
+             choiceProblem("the guide level", header.guideLevel, 0, 2, "0, 1 or 2"),
+             choiceProblem("the game-in-progress flag", header.inProgress, 0, 1, "0 or 1"),
+             choiceProblem("the side to move", header.sideToMove, 1, 2, "1 (first) or 2 (second)"),
+             choiceProblem("the player's side", header.humanSide, 1, 2, "1 (first) or 2 (second)"),
+             choiceProblem("the game mode", header.mode, 0, 2, "0, 1 or 2"),
+         }) {
+        if (!problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+std::string boardBytesProblem(std::span<const std::uint8_t> board) {
+    const auto bad = std::find_if(board.begin(), board.end(), [](std::uint8_t cell) { return cell > 2; });
+    if (bad == board.end()) {
+        return {};
+    }
+    return invalid("cell " + std::to_string(bad - board.begin()) + " holds the value " + str(*bad) +
+                   ", a cell holds 0, 1 or 2");
+}
+
+}  // namespace kalvenor
+
+namespace kalvenor {
+
+LoadResult parseSavedGame(std::span<const std::uint8_t> bytes) {
+    const std::span<const std::uint8_t> leading = bytes.first(std::min(bytes.size(), kGameDataHeaderSize));
+    std::string problem = gameDataHeaderProblem(leading, bytes.size());
+    const std::span<const std::uint8_t> board =
+        problem.empty() ? bytes.subspan(kGameDataHeaderSize) : std::span<const std::uint8_t>{};
+    if (problem.empty()) {
+        problem = boardBytesProblem(board);
+    }
+    if (!problem.empty()) {
+        return {std::nullopt, LoadFailure::Invalid, std::move(problem)};
+    }
+    SavedGame game{decodeGameDataHeader(leading.first<kGameDataHeaderSize>()), {board.begin(), board.end()}};
+    return {std::move(game), LoadFailure::None, {}};
+}
+
+}  // namespace kalvenor

@@ -1,0 +1,107 @@
+#include "records/texts.h"
+
+#include <array>
+#include <ctime>
+
+#include "engine/coordinates.h"
+
+namespace kalvenor {
+
+namespace {
+
+constexpr std::array<std::string_view, kMaxDimension> kAxisNames = {
+    "縦", "横", "高さ", "時間軸", "平行世界軸", "抽象軸A", "抽象軸B", "抽象軸C",
+};
+
+std::string_view sideMark(CellState side) { return side == CellState::First ? "■" : "□"; }
+
+bool isPlayableDimension(int dimension) {
+    return dimension >= kMinDimension && dimension <= kMaxDimension;
+}
+
+// " ■ <kind>: 縦:1  横:2 ..." with one item per axis, each coordinate shown plus one.
+std::string moveText(std::string_view kindWord, int dimension, std::int32_t cell, CellState side) {
+    if (!isPlayableDimension(dimension)) {
+        return {};
+    }
+    std::string text = " ";
+    text += sideMark(side);
+    text += ' ';
+    text += kindWord;
+    text += ": ";
+    for (int axis = 0; axis < dimension; ++axis) {
+        if (axis > 0) {
+            text += "  ";
+        }
+        text += kAxisNames[static_cast<std::size_t>(axis)];
+        text += ':';
+        text += numberText(coordinateOf(cell, axis) + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string playerMoveText(int dimension, std::int32_t cell, CellState side) {
+    return moveText("player choice", dimension, cell, side);
+}
+
+std::string cpuMoveText(int dimension, std::int32_t cell, CellState side) {
+    return moveText("cpu choice", dimension, cell, side);
+}
+
+std::string cpuRecordMoveText(int dimension, std::int32_t cell, CellState side) {
+    return moveText("cpu    choice", dimension, cell, side);
+}
+
+std::string cpuPassText(CellState side) {
+    std::string text = " ";
+    text += sideMark(side);
+    text += " cpu choice : auto pass ";
+    return text;
+}
+
+std::string stoneCountText(const Board& board, CellState side) {
+    // Only the three cell values can be counted; any other side value has no stones.
+    const bool countable = static_cast<int>(side) <= static_cast<int>(CellState::Second);
+    std::string text = " ";
+    text += sideMark(side);
+    text += "：";
+    text += numberText(countable ? board.count(side) : 0);
+    return text;
+}
+
+std::string numberText(std::int32_t value) { return std::to_string(value); }
+
+std::string oneNumberText(std::string_view format, std::int32_t value) {
+    std::string text(format);
+    if (const auto at = text.find("%d"); at != std::string::npos) {
+        text.replace(at, 2, numberText(value));
+    }
+    return text;
+}
+
+std::string timestampText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return timestampText(local);
+}
+
+std::string timestampText(const std::tm& localTime) {
+    std::string text = " ";
+    text += numberText(localTime.tm_year + 1900);
+    text += ' ';
+    text += numberText(localTime.tm_mon + 1);
+    text += "月";
+    text += numberText(localTime.tm_mday);
+    text += "日 ";
+    text += numberText(localTime.tm_hour);
+    text += ':';
+    text += numberText(localTime.tm_min);
+    text += ':';
+    text += numberText(localTime.tm_sec);
+    return text;
+}
+
+}  // namespace kalvenor
