@@ -150,6 +150,7 @@ bool startNewGame(Session& session, int commandId) {
     destroyBoardView(session.view);
     releaseBoardView(session.view);
     session.board.reset();
+    session.needsFullFiveSearch = {false, false};  // the new board is empty
 
     applySizes(state, start->dimension);
     session.board.emplace(state.dimension);
