@@ -1,0 +1,54 @@
+#pragma once
+
+// The widgets behind the four control kinds.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <memory>
+
+#include "platform/qt/qt_backend.h"
+
+namespace kalvenor::platform {
+
+// A one-line bordered label, text centred vertically; a click is reported like a button's.
+class LabelWidget : public QLabel {
+public:
+    LabelWidget(std::unique_ptr<Control> control, QWidget* parent);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::unique_ptr<Control> control_;
+};
+
+// A push button that draws its text centred over the whole face, without the style's margins,
+// so that the 25 x 25 cell buttons show "■", "□", "↓" and counts legibly.
+class PushButtonWidget : public QPushButton {
+public:
+    PushButtonWidget(std::unique_ptr<Control> control, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::unique_ptr<Control> control_;
+};
+
+// A horizontal slider that reports every movement with the classic track bar's notification
+// codes, each followed by the end of tracking; a tooltip shows the position while dragging.
+class TrackBarWidget : public QSlider {
+public:
+    TrackBarWidget(std::unique_ptr<Control> control, QWidget* parent);
+
+private:
+    void onAction(int action);
+    void onReleased();
+    void notify(int code);
+    void showPositionTip();
+
+    std::unique_ptr<Control> control_;
+};
+
+}  // namespace kalvenor::platform

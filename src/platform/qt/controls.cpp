@@ -1,0 +1,99 @@
+// Child controls of the main window's client area.
+
+#include "platform/qt/control_widgets.h"
+#include "platform/qt/qt_backend.h"
+
+namespace kalvenor::platform {
+namespace {
+
+QWidget* makeWidget(std::unique_ptr<Control> control, QWidget* parent) {
+    switch (control->kind) {
+        case ControlKind::LeftLabel:
+        case ControlKind::CentredLabel:
+            return new LabelWidget(std::move(control), parent);
+        case ControlKind::PushButton:
+            return new PushButtonWidget(std::move(control), parent);
+        case ControlKind::TrackBar:
+            return new TrackBarWidget(std::move(control), parent);
+    }
+    return nullptr;
+}
+
+void showText(Control& control) {
+    const QString text = QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+    if (auto* label = qobject_cast<QLabel*>(control.widget)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+        button->setText(text);
+    }
+    // A track bar's window text is never shown.
+}
+
+QSlider* sliderOf(ControlHandle control) {
+    return control != nullptr ? qobject_cast<QSlider*>(control->widget) : nullptr;
+}
+
+}  // namespace
+
+ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    auto owned = std::make_unique<Control>();
+    Control* control = owned.get();
+    control->owner = parent;
+    control->kind = kind;
+    control->text = text;
+    QWidget* widget = makeWidget(std::move(owned), parent->clientArea);
+    showText(*control);
+    widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    // A control of no width or no height exists, keeps its text, and takes no room and no click.
+    widget->setVisible(rect.width > 0 && rect.height > 0);
+    return control;
+}
+
+void destroyControl(ControlHandle control) {
+    if (control == nullptr) {
+        return;
+    }
+    // Deleted by the event loop, so that a control may be destroyed from inside its own click.
+    control->widget->hide();
+    control->widget->deleteLater();
+}
+
+void setControlText(ControlHandle control, std::string_view text) {
+    if (control == nullptr || control->text == text) {
+        return;
+    }
+    control->text = text;
+    showText(*control);
+}
+
+std::string controlText(ControlHandle control) { return control != nullptr ? control->text : std::string(); }
+
+int buttonState(ControlHandle button) {
+    constexpr int pushed = 0x0004;
+    return button != nullptr && button->owner->buttonInDispatch == button ? pushed : 0;
+}
+
+void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
+    if (QSlider* slider = sliderOf(trackBar)) {
+        slider->setRange(minimum, maximum);
+        // The classic track bar pages by a fifth of its range.
+        slider->setPageStep(std::max(1, (maximum - minimum) / 5));
+    }
+}
+
+void setTrackBarPosition(ControlHandle trackBar, int position) {
+    if (QSlider* slider = sliderOf(trackBar)) {
+        slider->setValue(position);
+    }
+}
+
+int trackBarPosition(ControlHandle trackBar) {
+    // While the thumb moves, its position runs ahead of the slider's value.
+    const QSlider* slider = sliderOf(trackBar);
+    return slider != nullptr ? slider->sliderPosition() : 0;
+}
+
+}  // namespace kalvenor::platform

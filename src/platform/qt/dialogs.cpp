@@ -1,0 +1,83 @@
+// Modal message boxes and file dialogs, owned by the main window.
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "platform/qt/qt_backend.h"
+
+namespace kalvenor::platform {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon iconFor(MessageBoxIcon icon) {
+    switch (icon) {
+        case MessageBoxIcon::Question:
+            return QMessageBox::Question;
+        case MessageBoxIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageBoxIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString nameFilter(const FileFilter& filter) {
+    // "*.*" means every file to the classic dialogs; here it would hide names without a dot.
+    const std::string pattern = filter.pattern == "*.*" ? "*" : filter.pattern;
+    return fromUtf8(filter.description) + " (" + fromUtf8(pattern) + ")";
+}
+
+bool hasWildcard(const QString& name) { return name.contains('*') || name.contains('?'); }
+
+}  // namespace
+
+MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
+                            MessageBoxStyle style) {
+    QWidget* parent = owner != nullptr ? owner->widget.get() : nullptr;
+    const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
+    QMessageBox box(iconFor(style.icon), fromUtf8(caption), fromUtf8(text),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const int chosen = box.exec();
+    if (!yesNo) {
+        return MessageBoxResult::Ok;
+    }
+    // Closing the box without a button counts as No.
+    return chosen == QMessageBox::Yes ? MessageBoxResult::Yes : MessageBoxResult::No;
+}
+
+std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                      std::span<const FileFilter> filters, std::string_view initialPath) {
+    QFileDialog dialog(owner != nullptr ? owner->widget.get() : nullptr, fromUtf8(title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // No check that the file exists: the loader reports a name it cannot open.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList names;
+    for (const FileFilter& filter : filters) {
+        names.append(nameFilter(filter));
+    }
+    dialog.setNameFilters(names);
+    if (!names.isEmpty()) {
+        dialog.selectNameFilter(names.front());
+    }
+    // The initial path is the last file chosen, or a pattern such as "*.gd" that only filters.
+    const QFileInfo initial(QFile::decodeName(std::string(initialPath).c_str()));
+    if (!initialPath.empty() && !hasWildcard(initial.fileName())) {
+        dialog.selectFile(initial.filePath());
+    } else if (!initialPath.empty() && initial.path() != ".") {
+        dialog.setDirectory(initial.path());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+}  // namespace kalvenor::platform

@@ -1,0 +1,147 @@
+// The main window: creation, the menu bar, closing, the event loop.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+
+#include "platform/qt/japanese_font.h"
+#include "platform/qt/qt_backend.h"
+
+namespace kalvenor::platform {
+namespace {
+
+// The classic API counts the caption and the menu bar in the window's size; the controls are
+// placed in the client area below them and reach x = 1010 and y = 685.
+constexpr int captionAndMenuHeight = 50;
+const QColor lightGreyBackground(192, 192, 192);
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void addMenuItems(Window& window, QWidget* menu, const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
+        if (item.items.empty()) {
+            // A command item, also directly on the bar ("バージョン情報" is one).
+            auto* action = new QAction(fromUtf8(item.text), menu);
+            const int id = item.commandId;
+            QObject::connect(action, &QAction::triggered, menu, [&window, id] {
+                window.send(message::Command, makeWParam(static_cast<std::uint16_t>(id), 0), 0);
+            });
+            menu->addAction(action);
+        } else {
+            auto* popup = new QMenu(fromUtf8(item.text), menu);
+            addMenuItems(window, popup, item.items);
+            if (auto* bar = qobject_cast<QMenuBar*>(menu)) {
+                bar->addMenu(popup);
+            } else {
+                static_cast<QMenu*>(menu)->addMenu(popup);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+MainWidget::MainWidget(Window& owner) : owner_(owner) {}
+
+void MainWidget::closeEvent(QCloseEvent* event) {
+    // Closing ends the program the described way: Destroy reaches the procedure, which quits.
+    owner_.sendDestroyOnce();
+    event->accept();
+}
+
+void MainWidget::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize size = owner_.clientArea->size();
+    owner_.send(message::Size, 0,
+                static_cast<LParam>((size.width() & 0xFFFF) | ((size.height() & 0xFFFF) << 16)));
+}
+
+std::intptr_t Window::send(unsigned message, WParam first, LParam second) {
+    return proc(this, message, first, second);
+}
+
+void Window::sendClick(Control* control) {
+    Control* const previous = buttonInDispatch;
+    buttonInDispatch = control->kind == ControlKind::PushButton ? control : nullptr;
+    send(message::Command, makeWParam(0, 0), toLParam(control));
+    buttonInDispatch = previous;
+}
+
+void Window::sendDestroyOnce() {
+    if (!destroySent) {
+        destroySent = true;
+        send(message::Destroy, 0, 0);
+    }
+}
+
+WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData) {
+    if (proc == nullptr || QApplication::instance() == nullptr) {
+        return nullptr;
+    }
+    useJapaneseCapableFont();
+
+    auto window = std::make_unique<Window>();
+    window->proc = proc;
+    window->userData = userData;
+    window->widget = std::make_unique<MainWidget>(*window);
+    MainWidget& widget = *window->widget;
+    widget.setWindowTitle(fromUtf8(desc.title));
+    if (!desc.iconPath.empty()) {
+        widget.setWindowIcon(QIcon(QFile::decodeName(desc.iconPath.c_str())));
+    }
+    addMenuItems(*window, widget.menuBar(), desc.menuBar);
+
+    auto* client = new QWidget(&widget);
+    client->setFixedSize(desc.width, std::max(0, desc.height - captionAndMenuHeight));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, lightGreyBackground);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    widget.setCentralWidget(client);
+    window->clientArea = client;
+
+    Window* handle = window.release();
+    handle->send(message::Create, 0, 0);
+    return handle;
+}
+
+void destroyMainWindow(WindowHandle window) {
+    if (window == nullptr) {
+        return;
+    }
+    window->sendDestroyOnce();
+    // The widget tree takes every control with it.
+    window->widget.reset();
+    delete window;
+}
+
+void* windowUserData(WindowHandle window) { return window != nullptr ? window->userData : nullptr; }
+
+void postQuit(WindowHandle window, int exitCode) {
+    window->quitCode = exitCode;
+    if (window->eventLoop != nullptr) {
+        window->eventLoop->exit(exitCode);
+    }
+}
+
+int runEventLoop(WindowHandle window) {
+    window->widget->show();
+    if (window->quitCode) {
+        return *window->quitCode;
+    }
+    QEventLoop loop;
+    window->eventLoop = &loop;
+    const int exitCode = loop.exec();
+    window->eventLoop = nullptr;
+    return exitCode;
+}
+
+}  // namespace kalvenor::platform

@@ -1,0 +1,62 @@
+#pragma once
+
+// What the Qt backend keeps behind the opaque handles of the window-system layer. Private to
+// src/platform/qt; tests and programs reach the widgets through qt_access.h.
+
+#include <QMainWindow>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/window_system.h"
+
+class QEventLoop;
+
+namespace kalvenor::platform {
+
+class MainWidget;
+
+// Owned by its widget, which the client area's widget tree owns: a control destroyed while one of
+// its own notifications is being dispatched stays valid until the event loop deletes the widget.
+struct Control {
+    Window* owner = nullptr;
+    ControlKind kind = ControlKind::LeftLabel;
+    QWidget* widget = nullptr;
+    std::string text;  // exactly as last set, so controlText() round-trips any bytes
+};
+
+struct Window {
+    WindowProc proc = nullptr;
+    void* userData = nullptr;
+    std::unique_ptr<MainWidget> widget;
+    QWidget* clientArea = nullptr;
+
+    // The button whose click is being dispatched right now; buttonState() is non-zero for it alone.
+    Control* buttonInDispatch = nullptr;
+    bool destroySent = false;
+    QEventLoop* eventLoop = nullptr;
+    std::optional<int> quitCode;
+
+    std::intptr_t send(unsigned message, WParam first, LParam second);
+    // A click on a button or label: a Command with id 0 and notification code 0.
+    void sendClick(Control* control);
+    // Sends Destroy once, whichever of closing and destroyMainWindow comes first.
+    void sendDestroyOnce();
+};
+
+// The top-level window: a menu bar over a client area of fixed size. Resizing the window moves
+// nothing inside the client area; the procedure still hears of it.
+class MainWidget : public QMainWindow {
+public:
+    explicit MainWidget(Window& owner);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Window& owner_;
+};
+
+}  // namespace kalvenor::platform
