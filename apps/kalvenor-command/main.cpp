@@ -1,0 +1,49 @@
+// kalvenor-command ID: sends the running Kalvenor one command id, as its menu would, and prints
+// the answer. Exit code 0 when it was accepted, 1 when refused or no program runs, 2 on misuse.
+
+#include <QByteArray>
+#include <QFile>
+#include <QLocalSocket>
+#include <cstdio>
+#include <string>
+
+#include "command_message.h"
+
+namespace {
+
+constexpr int accepted = 0;
+constexpr int refused = 1;
+constexpr int misused = 2;
+constexpr int waitMilliseconds = 5000;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr,
+                     "usage: kalvenor-command ID\n"
+                     "Sends the running Kalvenor the command ID (for example 121: a three-dimensional game\n"
+                     "of the computer against itself; 150 save, 151 load, 152 game record on or off).\n");
+        return misused;
+    }
+    const auto location = kalvenor::commandSocketLocation();
+    QLocalSocket socket;
+    socket.connectToServer(QFile::decodeName(location.socket.c_str()));
+    if (!socket.waitForConnected(waitMilliseconds)) {
+        std::fprintf(stderr, "kalvenor-command: no running Kalvenor answers at %s\n", location.socket.c_str());
+        return refused;
+    }
+    // The argument goes as it is: the program checks it and says what is wrong.
+    const std::string message = std::string(argv[1]) + "\n";
+    socket.write(message.data(), static_cast<qint64>(message.size()));
+    QByteArray reply;
+    while (!reply.contains('\n') && socket.waitForReadyRead(waitMilliseconds)) {
+        reply += socket.readAll();
+    }
+    if (reply.isEmpty()) {
+        std::fprintf(stderr, "kalvenor-command: Kalvenor did not answer\n");
+        return refused;
+    }
+    std::fwrite(reply.constData(), 1, static_cast<std::size_t>(reply.size()), stdout);
+    return kalvenor::isOkReply(reply.toStdString()) ? accepted : refused;
+}

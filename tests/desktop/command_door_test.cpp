@@ -1,0 +1,138 @@
+// The command door: a private socket that accepts one good command id per connection, refuses
+// everything else with a reason, and never takes over another program's socket.
+
+#include "command_door.h"
+
+#include "command_message.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "desktop/socket_client.h"
+
+using kalvenor::CommandDoor;
+using kalvenor::testing::exchangeWithDoor;
+
+namespace {
+
+// Binds a socket file and closes it without removing it, as a program that crashed leaves it.
+void leaveStaleSocket(const std::filesystem::path& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+    QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
+    ::close(fd);
+}
+
+}  // namespace
+
+class CommandDoorTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir runtimeFolder_;
+    std::vector<int> delivered_;
+
+    std::unique_ptr<CommandDoor> openDoor() {
+        return std::make_unique<CommandDoor>([this](int id) { delivered_.push_back(id); });
+    }
+    static QString pathOf(const CommandDoor& door) { return QFile::decodeName(door.socketPath().c_str()); }
+
+private slots:
+    void init() {
+        QVERIFY(runtimeFolder_.isValid());
+        ::setenv("XDG_RUNTIME_DIR", runtimeFolder_.path().toLocal8Bit().constData(), 1);
+        delivered_.clear();
+    }
+
+    void listensOnAPrivateSocketInTheRuntimeFolder() {
+        auto door = openDoor();
+        QCOMPARE(door->state(), CommandDoor::State::Open);
+        QCOMPARE(QString::fromStdString(door->socketPath().parent_path().string()), runtimeFolder_.path());
+        struct stat info {};
+        QCOMPARE(::lstat(door->socketPath().c_str(), &info), 0);
+        QVERIFY(S_ISSOCK(info.st_mode));
+        QCOMPARE(info.st_mode & 0777, mode_t{0600});
+        QCOMPARE(info.st_uid, ::getuid());
+    }
+
+    void aGoodCommandIsAnsweredOkAndDeliveredOnce() {
+        auto door = openDoor();
+        QCOMPARE(exchangeWithDoor(pathOf(*door), "121\n"), QByteArray("ok\n"));
+        QTRY_COMPARE(delivered_, std::vector<int>{121});
+        QCOMPARE(exchangeWithDoor(pathOf(*door), "152\r\n"), QByteArray("ok\n"));
+        QTRY_COMPARE(delivered_, (std::vector<int>{121, 152}));
+    }
+
+    void badMessagesAreRefusedWithAReasonAndChangeNothing() {
+        auto door = openDoor();
+        for (const QByteArray& bad : {QByteArray("abc\n"), QByteArray("0\n"), QByteArray("65536\n"),
+                                      QByteArray("121\n122\n"), QByteArray(100, '1'), QByteArray("\n")}) {
+            const QByteArray reply = exchangeWithDoor(pathOf(*door), bad);
+            QVERIFY2(reply.startsWith("error: ") && reply.endsWith("\n"), reply.constData());
+        }
+        QTest::qWait(20);
+        QVERIFY(delivered_.empty());
+    }
+
+    void aMessageWithoutNewlineTimesOut() {
+        auto door = openDoor();
+        const QByteArray reply = exchangeWithDoor(pathOf(*door), "121", 2 * CommandDoor::messageTimeout.count());
+        QVERIFY2(reply.startsWith("error: "), reply.constData());
+        QTest::qWait(20);
+        QVERIFY(delivered_.empty());
+    }
+
+    void commandsAreRefusedWhileADialogIsOpen() {
+        auto door = openDoor();
+        QMessageBox box(QMessageBox::Question, "確認", "?", QMessageBox::Yes | QMessageBox::No);
+        box.setModal(true);
+        box.show();
+        QVERIFY(QApplication::activeModalWidget() == &box);
+        QVERIFY(exchangeWithDoor(pathOf(*door), "121\n").startsWith("error: "));
+        box.hide();
+        QCOMPARE(exchangeWithDoor(pathOf(*door), "121\n"), QByteArray("ok\n"));
+        QTRY_COMPARE(delivered_, std::vector<int>{121});
+    }
+
+    void aSecondProgramDoesNotStealTheSocket() {
+        auto first = openDoor();
+        std::vector<int> secondDelivered;
+        CommandDoor second([&](int id) { secondDelivered.push_back(id); });
+        QCOMPARE(second.state(), CommandDoor::State::TakenByAnotherProgram);
+        QVERIFY(!second.problem().empty());
+        QCOMPARE(exchangeWithDoor(pathOf(*first), "102\n"), QByteArray("ok\n"));
+        QTRY_COMPARE(delivered_, std::vector<int>{102});
+        QVERIFY(secondDelivered.empty());
+    }
+
+    void aStaleSocketIsReplacedButOtherFilesAreLeftAlone() {
+        const std::filesystem::path path = kalvenor::commandSocketLocation().socket;
+        leaveStaleSocket(path);
+        {
+            auto door = openDoor();
+            QCOMPARE(door->state(), CommandDoor::State::Open);
+            QCOMPARE(exchangeWithDoor(pathOf(*door), "104\n"), QByteArray("ok\n"));
+        }
+        QFile blocker(QFile::decodeName(path.c_str()));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.write("mine");
+        blocker.close();
+        auto door = openDoor();
+        QCOMPARE(door->state(), CommandDoor::State::Unavailable);
+        QVERIFY(blocker.open(QIODevice::ReadOnly));
+        QCOMPARE(blocker.readAll(), QByteArray("mine"));
+        blocker.remove();
+    }
+};
+
+QTEST_MAIN(CommandDoorTest)
+#include "command_door_test.moc"
