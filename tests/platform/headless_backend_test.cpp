@@ -91,10 +91,23 @@ TEST_F(HeadlessBackend, ControlsKeepKindRectTextHistoryAndCreationOrder) {
     EXPECT_EQ(records[0].text, "b") << "a destroyed control's record stays readable";
     EXPECT_EQ(records[1].serial, 1);
     EXPECT_THROW(hl::click(nullptr), hl::UsageError);
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_NE(createControl(window, ControlKind::PushButton, "", {0, 0, 1, 1}), label)
+            << "a destroyed control's handle never names a new control";
+    }
+    EXPECT_FALSE(hl::isLive(window, label));
 
     hl::clearTextHistories(window);
     EXPECT_TRUE(hl::record(button).textHistory.empty());
 }
+
+#if defined(__SANITIZE_ADDRESS__)
+TEST_F(HeadlessBackend, UsingADestroyedControlIsReportedBySanitizer) {
+    ControlHandle button = createControl(window, ControlKind::PushButton, "", {0, 0, 25, 25});
+    destroyControl(button);
+    EXPECT_DEATH(setControlText(button, "x"), "use-after-poison");
+}
+#endif
 
 TEST_F(HeadlessBackend, ButtonIsPressedOnlyWhileItsOwnClickIsDispatched) {
     ControlHandle button = createControl(window, ControlKind::PushButton, "", {0, 0, 25, 25});

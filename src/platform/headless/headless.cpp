@@ -23,8 +23,8 @@ private:
     const Control* previous_;
 };
 
-// A destroyed control's handle points at freed memory, so only a null handle can be caught here;
-// callers that may hold stale handles ask isLive(window, control) first.
+// A destroyed control's object must not be read (the sanitizer watches it), so only a null handle
+// can be caught here; callers that may hold stale handles ask isLive(window, control) first.
 void requireControl(ControlHandle control, const char* action) {
     if (control == nullptr) {
         throw UsageError(std::string(action) + ": no control");
@@ -40,9 +40,9 @@ const std::deque<ControlRecord>& controlRecords(WindowHandle window) { return wi
 std::vector<ControlHandle> liveControls(WindowHandle window) {
     std::vector<ControlHandle> controls;
     controls.reserve(window->liveSerials.size());
-    for (const auto& handle : window->handles) {
-        if (handle) {
-            controls.push_back(handle.get());
+    for (std::size_t serial = 0; serial < window->handles.size(); ++serial) {
+        if (!window->records[serial].destroyed) {
+            controls.push_back(window->handles[serial].get());
         }
     }
     return controls;

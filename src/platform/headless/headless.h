@@ -77,10 +77,11 @@ const std::deque<ControlRecord>& controlRecords(WindowHandle window);
 // The controls that exist now, in creation order.
 std::vector<ControlHandle> liveControls(WindowHandle window);
 // True when `control` is a control of `window` that has not been destroyed. Never dereferences
-// `control`, so a stale handle is safe to ask about.
+// `control`, so a stale handle is safe to ask about; a destroyed control's address is not reused
+// while its window lives, so the answer is exact.
 bool isLive(WindowHandle window, ControlHandle control);
 // The record of a live control. The functions below that take a control alone need a live one
-// (a destroyed control's handle is freed memory): ask isLive first when in doubt.
+// (the sanitizer reports any use of a destroyed control): ask isLive first when in doubt.
 const ControlRecord& record(ControlHandle control);
 // Forgets the text histories of every control (a long game writes many texts).
 void clearTextHistories(WindowHandle window);

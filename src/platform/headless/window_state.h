@@ -26,9 +26,17 @@ struct Window {
     WindowProc proc = nullptr;
     void* userData = nullptr;
 
-    std::deque<headless::ControlRecord> records;         // by serial, destroyed ones kept
-    std::vector<std::unique_ptr<Control>> handles;       // by serial; null once destroyed
+    std::deque<headless::ControlRecord> records;  // by serial, destroyed ones kept
+    // By serial. A destroyed control's object stays allocated (and poisoned under the address
+    // sanitizer) until the window goes, so its address is never reused for another control: a
+    // stale handle never passes for a live one, and the sanitizer reports any use of it.
+    std::vector<std::unique_ptr<Control>> handles;
     std::unordered_map<const Control*, int> liveSerials;  // lookup without dereferencing
+
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    ~Window();
 
     const Control* pressedButton = nullptr;  // set only while its click is dispatched
 

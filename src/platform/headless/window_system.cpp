@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 
+#include <sanitizer/asan_interface.h>
+
 #include "platform/headless/window_state.h"
 #include "platform/window_system.h"
 
@@ -16,6 +18,12 @@ headless::ControlRecord& recordOf(ControlHandle control) {
 }
 
 }  // namespace
+
+Window::~Window() {
+    for (const auto& handle : handles) {
+        ASAN_UNPOISON_MEMORY_REGION(handle.get(), sizeof(Control));
+    }
+}
 
 WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData) {
     if (proc == nullptr) {
@@ -63,7 +71,7 @@ void destroyControl(ControlHandle control) {
     if (window->pressedButton == control) {
         window->pressedButton = nullptr;
     }
-    window->handles[serial].reset();
+    ASAN_POISON_MEMORY_REGION(control, sizeof(Control));
 }
 
 void setControlText(ControlHandle control, std::string_view text) {
