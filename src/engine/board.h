@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -42,12 +43,46 @@ public:
     // Number of cells holding `state` (Empty, First or Second), kept up to date by set()/assign().
     std::int32_t count(CellState state) const { return counts_[static_cast<int>(state)]; }
 
+    // Calls visit(cell, state) for every cell that holds a stone, in index order. Reads only the
+    // rows that hold stones, so it costs little more than the stones themselves even at D = 8.
+    template <typename Visit>
+    void forEachStone(Visit&& visit) const;
+
+    // The cells holding `side` (First or Second), in index order, appended to `cells`.
+    void collectStones(CellState side, std::vector<std::int32_t>& cells) const;
+
 private:
+    static constexpr int kRowShift = 3;  // a row: the 8 cells along axis 0 that share the other coordinates
+    void updateOccupancy(std::int32_t row);
+    void rebuildDerivedData();
+
+
     int dimension_;
     std::int32_t cellCount_;
     std::vector<std::uint8_t> cells_;
     std::array<std::int32_t, 3> counts_{};
-    // The engine may keep more derived data here (an occupancy summary); it is private to it.
+    // Occupancy summary: one bit per row that holds any stone, and one bit per word of those
+    // bits that is non-zero. N/64 bits in all (256 KiB at D = 8).
+    std::vector<std::uint64_t> occupiedRows_;
+    std::vector<std::uint64_t> occupiedRowWords_;
 };
+
+template <typename Visit>
+void Board::forEachStone(Visit&& visit) const {
+    for (std::size_t block = 0; block < occupiedRowWords_.size(); ++block) {
+        for (std::uint64_t words = occupiedRowWords_[block]; words != 0; words &= words - 1) {
+            const std::size_t word = block * 64 + static_cast<std::size_t>(std::countr_zero(words));
+            for (std::uint64_t rows = occupiedRows_[word]; rows != 0; rows &= rows - 1) {
+                const std::int32_t row = static_cast<std::int32_t>(word * 64) + std::countr_zero(rows);
+                const std::int32_t first = row << kRowShift;
+                for (std::int32_t cell = first; cell < first + (1 << kRowShift); ++cell) {
+                    if (cells_[cell] != 0) {
+                        visit(cell, static_cast<CellState>(cells_[cell]));
+                    }
+                }
+            }
+        }
+    }
+}
 
 }  // namespace kalvenor

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/packed_position.h"
+
 namespace kalvenor {
 
 // The K = 3^D directions of a D-dimensional board. Direction k has on axis j the component
@@ -20,6 +22,8 @@ public:
     int component(int k, int axis) const { return components_[k * dimension_ + axis]; }
     // The index difference of one step along direction k: sum of component * 8^axis.
     std::int32_t indexStep(int k) const { return indexSteps_[k]; }
+    // What one step along direction k adds to a PackedPosition (wrapping arithmetic).
+    std::uint64_t packedDelta(int k) const { return packedDeltas_[k]; }
 
     explicit DirectionTable(int dimension);
 
@@ -28,6 +32,7 @@ private:
     int count_;
     std::vector<std::int8_t> components_;
     std::vector<std::int32_t> indexSteps_;
+    std::vector<std::uint64_t> packedDeltas_;
 };
 
 }  // namespace kalvenor

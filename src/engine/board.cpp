@@ -1,0 +1,107 @@
+#include "engine/board.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+
+#include "engine/coordinates.h"
+
+namespace kalvenor {
+
+namespace {
+
+std::size_t wordsFor(std::size_t bits) { return (bits + 63) / 64; }
+
+}  // namespace
+
+Board::Board(int dimension)
+    : dimension_(dimension), cellCount_(integerPower(kAxisLength, dimension)) {
+    assert(dimension >= kMinDimension && dimension <= kMaxDimension);
+    cells_.assign(static_cast<std::size_t>(cellCount_), 0);
+    const std::size_t rows = static_cast<std::size_t>(cellCount_) >> kRowShift;
+    occupiedRows_.assign(wordsFor(rows), 0);
+    occupiedRowWords_.assign(wordsFor(occupiedRows_.size()), 0);
+    counts_ = {cellCount_, 0, 0};
+}
+
+void Board::set(std::int32_t cell, CellState state) {
+    assert(cell >= 0 && cell < cellCount_);
+    assert(state == CellState::Empty || state == CellState::First || state == CellState::Second);
+    const std::uint8_t old = cells_[cell];
+    const auto value = static_cast<std::uint8_t>(state);
+    if (old == value) {
+        return;
+    }
+    --counts_[old];
+    ++counts_[value];
+    cells_[cell] = value;
+    // A stone turned to the other side leaves its row occupied; only placing on or emptying a
+    // cell can change the summary.
+    if (old == 0 || value == 0) {
+        updateOccupancy(cell >> kRowShift);
+    }
+}
+
+void Board::clear() {
+    std::fill(cells_.begin(), cells_.end(), 0);
+    std::fill(occupiedRows_.begin(), occupiedRows_.end(), 0);
+    std::fill(occupiedRowWords_.begin(), occupiedRowWords_.end(), 0);
+    counts_ = {cellCount_, 0, 0};
+}
+
+void Board::assign(std::span<const std::uint8_t> bytes) {
+    assert(bytes.size() == cells_.size());
+    assert(std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b <= 2; }));
+    std::copy(bytes.begin(), bytes.end(), cells_.begin());
+    rebuildDerivedData();
+}
+
+void Board::collectStones(CellState side, std::vector<std::int32_t>& cells) const {
+    forEachStone([&](std::int32_t cell, CellState state) {
+        if (state == side) {
+            cells.push_back(cell);
+        }
+    });
+}
+
+void Board::updateOccupancy(std::int32_t row) {
+    std::uint64_t rowCells;
+    std::memcpy(&rowCells, &cells_[static_cast<std::size_t>(row) << kRowShift], sizeof rowCells);
+    const std::size_t word = static_cast<std::size_t>(row) / 64;
+    const std::uint64_t bit = std::uint64_t{1} << (row % 64);
+    if (rowCells != 0) {
+        occupiedRows_[word] |= bit;
+    } else {
+        occupiedRows_[word] &= ~bit;
+    }
+    const std::uint64_t wordBit = std::uint64_t{1} << (word % 64);
+    if (occupiedRows_[word] != 0) {
+        occupiedRowWords_[word / 64] |= wordBit;
+    } else {
+        occupiedRowWords_[word / 64] &= ~wordBit;
+    }
+}
+
+void Board::rebuildDerivedData() {
+    counts_ = {0, 0, 0};
+    std::fill(occupiedRows_.begin(), occupiedRows_.end(), 0);
+    std::fill(occupiedRowWords_.begin(), occupiedRowWords_.end(), 0);
+    for (std::int32_t cell = 0; cell < cellCount_; ++cell) {
+        const std::uint8_t value = cells_[cell];
+        if (value > 2) {
+            continue;  // unreachable for validated input; never index counts_ out of range
+        }
+        ++counts_[value];
+        if (value != 0) {
+            const std::int32_t row = cell >> kRowShift;
+            occupiedRows_[static_cast<std::size_t>(row) / 64] |= std::uint64_t{1} << (row % 64);
+        }
+    }
+    for (std::size_t word = 0; word < occupiedRows_.size(); ++word) {
+        if (occupiedRows_[word] != 0) {
+            occupiedRowWords_[word / 64] |= std::uint64_t{1} << (word % 64);
+        }
+    }
+}
+
+}  // namespace kalvenor

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/cell_state.h"
+
+namespace kalvenor {
+
+// An Empty cell that is legal for a side, with the number of stones it would enclose.
+struct EnclosureCount {
+    std::int32_t cell;
+    std::int32_t enclosed;
+    friend bool operator==(const EnclosureCount&, const EnclosureCount&) = default;
+};
+
+// Every Empty cell that is legal for `side` (First or Second) with countEnclosed() of that cell,
+// in index order; the cells left out have a count of 0 or hold a stone. Found by walking out from
+// the side's own stones through runs of opposing stones, so the cost follows the stones on the
+// board, not its N cells. `counts` is cleared first; pass the same vector again to reuse its space.
+void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts);
+
+}  // namespace kalvenor

@@ -1,0 +1,104 @@
+#include "engine/five.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+
+#include "engine/direction_table.h"
+#include "engine/packed_position.h"
+#include "engine/ray_walk.h"
+
+namespace kalvenor {
+
+namespace {
+
+constexpr int kFive = 5;
+
+bool isSide(CellState side) { return side == CellState::First || side == CellState::Second; }
+
+// True when `cell` (holding side) lies in a run of five or more stones of side along the line of
+// direction k (k and its opposite are walked).
+bool liesInFive(const Board& board, const DirectionTable& table, std::int32_t cell, PackedPosition from,
+                int k, CellState side) {
+    const int opposite = table.count() - 1 - k;
+    const int ahead = detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), cell, from,
+                                             side, kFive - 1);
+    const int behind = detail::runLengthAlong(board, table.packedDelta(opposite), table.indexStep(opposite),
+                                              cell, from, side, kFive - 1 - ahead);
+    return 1 + ahead + behind >= kFive;
+}
+
+}  // namespace
+
+bool hasFiveFrom(const Board& board, std::int32_t cell, CellState side) {
+    assert(cell >= 0 && cell < board.cellCount());
+    assert(isSide(side));
+    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
+    const PackedPosition from = packPosition(cell);
+    const int zero = table.zeroDirection();
+    for (int k = 0; k < table.count(); ++k) {
+        if (k != zero &&
+            detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), cell, from, side, kFive) ==
+                kFive) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasFiveAnywhere(const Board& board, CellState side) {
+    assert(isSide(side));
+    if (board.count(side) < kFive) {
+        return false;
+    }
+    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
+    const int zero = table.zeroDirection();
+    bool found = false;
+    std::vector<std::int32_t> stones;
+    board.collectStones(side, stones);
+    for (const std::int32_t stone : stones) {
+        const PackedPosition from = packPosition(stone);
+        // Each line once: only the directions after the zero direction, from the run's first stone.
+        for (int k = zero + 1; k < table.count() && !found; ++k) {
+            const int back = table.count() - 1 - k;
+            if (detail::runLengthAlong(board, table.packedDelta(back), table.indexStep(back), stone, from, side,
+                                       1) != 0) {
+                continue;
+            }
+            found = detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), stone, from, side,
+                                           kFive - 1) == kFive - 1;
+        }
+        if (found) {
+            break;
+        }
+    }
+    return found;
+}
+
+bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCells, CellState side) {
+    assert(isSide(side));
+    if (board.count(side) < kFive) {
+        return false;
+    }
+    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
+    const int zero = table.zeroDirection();
+    for (const std::int32_t cell : changedCells) {
+        assert(cell >= 0 && cell < board.cellCount());
+        if (board[cell] != side) {
+            continue;
+        }
+        const PackedPosition from = packPosition(cell);
+        for (int k = zero + 1; k < table.count(); ++k) {
+            if (liesInFive(board, table, cell, from, k, side)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool isBoardFull(const Board& board) { return board.count(CellState::Empty) == 0; }
+
+std::int32_t countStones(const Board& board, CellState side) { return board.count(side); }
+
+}  // namespace kalvenor
