@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kFive = 5;
 
-bool isSide(CellState side) { return side == CellState::First || side == CellState::Second; }
+[[maybe_unused]] bool isSide(CellState side) { return side == CellState::First || side == CellState::Second; }
 
 // True when `cell` (holding side) lies in a run of five or more stones of side along the line of
 // direction k (k and its opposite are walked).
