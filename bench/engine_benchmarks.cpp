@@ -1,0 +1,111 @@
+// The fast engine and the computer players on P(D).
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/registration.h"
+#include "cpu/move_choice.h"
+#include "cpu/pass_check.h"
+#include "engine/enclosure.h"
+#include "engine/five.h"
+
+namespace kalvenor::bench {
+
+namespace {
+
+void describePosition(benchmark::State& state, const BenchmarkPosition& position) {
+    const Board& board = position.board;
+    state.counters["stones"] = board.count(CellState::First) + board.count(CellState::Second);
+    state.counters["moves"] = position.moves;
+}
+
+template <typename Body>
+void add(const std::string& name, int dimension, PositionCache& positions, Body body) {
+    benchmark::RegisterBenchmark((name + "/" + std::to_string(dimension)).c_str(),
+                                 [dimension, &positions, body](benchmark::State& state) {
+                                     const BenchmarkPosition& position = positions.position(dimension);
+                                     body(state, position);
+                                     describePosition(state, position);
+                                 })
+        ->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace
+
+void registerEngineBenchmarks(PositionCache& positions) {
+    for (int d = kMinDimension; d <= kMaxDimension; ++d) {
+        add("choose_most", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            for (auto _ : state) {
+                benchmark::DoNotOptimize(chooseMostEnclosing(p.board, p.sideToMove));
+            }
+        });
+        add("choose_fewest", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            for (auto _ : state) {
+                benchmark::DoNotOptimize(chooseFewestEnclosing(p.board, p.sideToMove));
+            }
+        });
+        add("auto_pass", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            // The side to move, or the other side when it is the side to move that must pass.
+            const CellState side = p.sideToMoveHasMove || !p.otherSideHasMove ? p.sideToMove : otherSide(p.sideToMove);
+            for (auto _ : state) {
+                benchmark::DoNotOptimize(checkAutoPass(p.board, side, [](std::int32_t, std::int32_t) {}));
+            }
+            state.SetLabel(p.sideToMoveHasMove || p.otherSideHasMove ? "side with a move" : "no side has a move");
+        });
+        add("auto_pass_must_pass", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            const CellState* passing = p.sideThatMustPass();
+            const CellState side = passing != nullptr ? *passing : p.sideToMove;
+            const Board constructed = passing != nullptr ? Board(p.board.dimension()) : p.passingBoard(side);
+            const Board& board = passing != nullptr ? p.board : constructed;
+            bool passes = false;
+            for (auto _ : state) {
+                passes = checkAutoPass(board, side, [](std::int32_t, std::int32_t) {});
+                benchmark::DoNotOptimize(passes);
+            }
+            state.SetLabel(std::string(passing != nullptr ? "P(D)" : "P(D) without the touching opposing stones") +
+                           (passes ? "" : " (has a move!)"));
+        });
+        add("find_five_full", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            // The side that has just moved, as the end-of-game check asks.
+            const CellState mover = otherSide(p.sideToMove);
+            bool found = false;
+            for (auto _ : state) {
+                found = hasFiveAnywhere(p.board, mover);
+                benchmark::DoNotOptimize(found);
+            }
+            state.SetLabel(found ? "five found" : "no five");
+        });
+        add("find_five_after_move", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            const CellState mover = otherSide(p.sideToMove);
+            for (auto _ : state) {
+                benchmark::DoNotOptimize(hasFiveThrough(p.board, p.lastChanged, mover));
+            }
+            state.counters["changed"] = static_cast<double>(p.lastChanged.size());
+        });
+        add("turn_enclosed", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            // The move the side to move would choose, played and taken back on a copy.
+            Board board(p.board.dimension());
+            board.assign(p.board.bytes());
+            const CellState side = p.sideToMove;
+            const std::int32_t cell = chooseMostEnclosing(board, side);
+            if (cell < 0) {
+                state.SkipWithError("the side to move has no move");
+                return;
+            }
+            std::vector<std::int32_t> turned;
+            for (auto _ : state) {
+                turned.clear();
+                board.set(cell, side);
+                benchmark::DoNotOptimize(turnEnclosed(board, cell, side, &turned));
+                for (const std::int32_t stone : turned) {
+                    board.set(stone, otherSide(side));
+                }
+                board.set(cell, CellState::Empty);
+            }
+            state.counters["turned"] = static_cast<double>(turned.size());
+        });
+    }
+}
+
+}  // namespace kalvenor::bench

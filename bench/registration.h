@@ -1,0 +1,11 @@
+#pragma once
+
+#include "bench/benchmark_position.h"
+
+namespace kalvenor::bench {
+
+// Register the benchmarks of every dimension; the cache lives as long as the run.
+void registerEngineBenchmarks(PositionCache& positions);
+void registerReferenceBenchmarks(PositionCache& positions);
+
+}  // namespace kalvenor::bench
