@@ -1,0 +1,183 @@
+#include "script_line.h"
+
+#include <charconv>
+#include <vector>
+
+namespace kalvenor::script {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::vector<std::string_view> words(std::string_view text) {
+    std::vector<std::string_view> result;
+    while (!(text = trimmed(text)).empty()) {
+        const auto end = std::min(text.find_first_of(kBlanks), text.size());
+        result.push_back(text.substr(0, end));
+        text.remove_prefix(end);
+    }
+    return result;
+}
+
+std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
+
+constexpr int kLargest = 1 << 30;  // no upper bound of its own: the view decides
+
+// The words of one line, consumed left to right with a reason for every way they can be wrong.
+class Words {
+public:
+    explicit Words(std::string_view line) : words_(words(line)) {}
+
+    std::string_view next(std::string_view what) {
+        if (index_ >= words_.size()) {
+            throw ScriptError(std::string(context()) + " needs " + std::string(what));
+        }
+        return words_[index_++];
+    }
+
+    int number(std::string_view what, int minimum, int maximum) {
+        const std::string_view word = next(what);
+        int value = 0;
+        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (error != std::errc{} || end != word.data() + word.size()) {
+            throw ScriptError(quoted(word) + " is not a number (" + std::string(what) + ")");
+        }
+        if (value < minimum && maximum == kLargest) {
+            throw ScriptError(std::string(what) + " cannot be " + std::string(word));
+        }
+        if (value < minimum || value > maximum) {
+            throw ScriptError(std::string(what) + " " + std::string(word) + " is outside " + std::to_string(minimum) +
+                              ".." + std::to_string(maximum));
+        }
+        return value;
+    }
+
+    void end() const {
+        if (index_ < words_.size()) {
+            throw ScriptError("unexpected " + quoted(words_[index_]) + " after " + std::string(context()));
+        }
+    }
+
+    std::string context() const {
+        std::string text;
+        for (std::size_t i = 0; i < index_; ++i) {
+            text += (i == 0 ? "" : " ") + std::string(words_[i]);
+        }
+        return quoted(text);
+    }
+
+private:
+    std::vector<std::string_view> words_;
+    std::size_t index_ = 0;
+};
+
+Action actionOf(ActionKind kind, int number = 0) {
+    Action action;
+    action.kind = kind;
+    action.number = number;
+    return action;
+}
+
+Action parseClick(Words& words) {
+    const std::string_view target = words.next("what to click: cell, step, guide, pass, axis or label");
+    if (target == "cell") {
+        return actionOf(ActionKind::ClickCell, words.number("a cell index", 0, kLargest));
+    }
+    if (target == "step") {
+        return actionOf(ActionKind::ClickStep, words.number("a step button", 1, 4));
+    }
+    if (target == "guide") {
+        return actionOf(ActionKind::ClickGuide, words.number("a guide level", 0, 2));
+    }
+    if (target == "pass") {
+        return actionOf(ActionKind::ClickPass);
+    }
+    if (target == "axis") {
+        return actionOf(ActionKind::ClickAxis, words.number("an axis", 0, 4));
+    }
+    if (target == "label") {
+        return actionOf(ActionKind::ClickLabel, words.number("a label slot", 0, kLargest));
+    }
+    throw ScriptError("cannot click " + quoted(target) + ": cell, step, guide, pass, axis or label");
+}
+
+Action parseAnswer(Words& words) {
+    const std::string_view answer = words.next("yes, no or ok");
+    Action action = actionOf(ActionKind::Answer);
+    if (answer == "yes") {
+        action.answer = platform::MessageBoxResult::Yes;
+    } else if (answer == "no") {
+        action.answer = platform::MessageBoxResult::No;
+    } else if (answer == "ok") {
+        action.answer = platform::MessageBoxResult::Ok;
+    } else {
+        throw ScriptError("the answer to a message box is yes, no or ok, not " + quoted(answer));
+    }
+    return action;
+}
+
+// The rest of the line after "file" is the path, so that it may hold blanks; "cancel" cancels,
+// and a path in double quotes is taken as it stands (a file named cancel is "cancel").
+Action parseFile(std::string_view rest) {
+    rest = trimmed(rest);
+    if (rest.empty()) {
+        throw ScriptError("'file' needs a path or cancel");
+    }
+    Action action = actionOf(ActionKind::File);
+    if (rest == "cancel") {
+        return action;
+    }
+    if (rest.front() == '"') {
+        if (rest.size() < 3 || rest.back() != '"') {
+            throw ScriptError("a quoted path must end with '\"' and not be empty");
+        }
+        rest = rest.substr(1, rest.size() - 2);
+    }
+    action.path = std::string(rest);
+    return action;
+}
+
+}  // namespace
+
+std::optional<Action> parseLine(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    if (text.empty() || text.front() == '#') {
+        return std::nullopt;
+    }
+    Words words(text);
+    const std::string_view keyword = words.next("");
+    Action action;
+    if (keyword == "file") {
+        return parseFile(text.substr(keyword.size()));
+    } else if (keyword == "command") {
+        action = actionOf(ActionKind::Command, words.number("a command id", 0, 0xFFFF));
+    } else if (keyword == "click") {
+        action = parseClick(words);
+    } else if (keyword == "slide") {
+        action.kind = ActionKind::Slide;
+        action.number = words.number("an axis", 0, 4);
+        action.position = words.number("a track-bar position", -kLargest, kLargest);
+    } else if (keyword == "answer") {
+        action = parseAnswer(words);
+    } else if (keyword == "show") {
+        action.kind = ActionKind::Show;
+    } else if (keyword == "state") {
+        action.kind = ActionKind::State;
+    } else if (keyword == "board") {
+        action.kind = ActionKind::Board;
+    } else {
+        throw ScriptError("unknown command " + quoted(keyword));
+    }
+    words.end();
+    return action;
+}
+
+}  // namespace kalvenor::script

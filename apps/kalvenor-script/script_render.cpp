@@ -1,0 +1,202 @@
+#include "script_render.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace kalvenor::script {
+
+namespace {
+
+namespace hl = platform::headless;
+
+constexpr int kSide = 8;                     // cells along one axis of a block
+constexpr int kLayerCells = kSide * kSide;   // one 8 x 8 block
+constexpr int kLayersPerRow = 4;             // layers stand in two rows of four
+
+std::string_view answerName(platform::MessageBoxResult answer) {
+    switch (answer) {
+        case platform::MessageBoxResult::Yes:
+            return "yes";
+        case platform::MessageBoxResult::No:
+            return "no";
+        case platform::MessageBoxResult::Ok:
+            break;
+    }
+    return "ok";
+}
+
+// Characters on screen: one per UTF-8 code point (the stones and marks are one character each).
+std::size_t screenWidth(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string kindSuffix(const hl::ControlRecord& control) {
+    std::string suffix = control.kind == platform::ControlKind::PushButton ? " (button)" : "";
+    if (!control.visible()) {
+        suffix += " (hidden)";
+    }
+    return suffix;
+}
+
+void printControls(std::ostream& out, const Session& session, std::string_view name,
+                   const std::vector<platform::ControlHandle>& controls) {
+    for (std::size_t slot = 0; slot < controls.size(); ++slot) {
+        const platform::ControlHandle control = controls[slot];
+        if (control == nullptr || !hl::isLive(session.window, control)) {
+            continue;
+        }
+        const hl::ControlRecord& shown = hl::record(control);
+        out << name << '[' << slot << "] = ";
+        if (shown.kind == platform::ControlKind::TrackBar) {
+            out << "track bar at " << shown.trackPosition << " of " << shown.trackMinimum << ".."
+                << shown.trackMaximum << kindSuffix(shown) << '\n';
+        } else {
+            out << quotedText(shown.text) << kindSuffix(shown) << '\n';
+        }
+    }
+}
+
+// Cell button texts as a person reads them: "." for a blank button, "-" where no button stands.
+std::vector<std::string> cellTexts(const Session& session) {
+    std::vector<std::string> texts;
+    texts.reserve(session.view.cellButtons.size());
+    for (const platform::ControlHandle button : session.view.cellButtons) {
+        if (button == nullptr || !hl::isLive(session.window, button)) {
+            texts.emplace_back("-");
+        } else {
+            const std::string text = platform::controlText(button);
+            texts.push_back(text.empty() ? "." : text);
+        }
+    }
+    return texts;
+}
+
+// One 8 x 8 block per layer, axis 0 down and axis 1 across, layers side by side in rows of four.
+void printCells(std::ostream& out, const Session& session) {
+    const std::vector<std::string> texts = cellTexts(session);
+    if (texts.empty()) {
+        return;
+    }
+    std::size_t width = 1;
+    for (const std::string& text : texts) {
+        width = std::max(width, screenWidth(text));
+    }
+    const auto padded = [&](const std::string& text) { return text + std::string(width - screenWidth(text), ' '); };
+
+    const int layers = static_cast<int>(texts.size()) / kLayerCells;
+    const std::int32_t first = session.state.viewOffset;
+    out << "cells " << first << ".." << first + static_cast<std::int32_t>(texts.size()) - 1 << '\n';
+    const std::string blockGap = "   ";
+    for (int rowStart = 0; rowStart < layers; rowStart += kLayersPerRow) {
+        const int rowEnd = std::min(layers, rowStart + kLayersPerRow);
+        if (layers > 1) {
+            std::string header;
+            for (int layer = rowStart; layer < rowEnd; ++layer) {
+                std::string title = "layer " + std::to_string(layer);
+                const std::size_t blockWidth = kSide * (width + 1) - 1;
+                title.resize(std::max(blockWidth, title.size()), ' ');
+                header += (layer == rowStart ? "" : blockGap) + title;
+            }
+            out << header.substr(0, header.find_last_not_of(' ') + 1) << '\n';
+        }
+        for (int b = 0; b < kSide; ++b) {
+            std::string line;
+            for (int layer = rowStart; layer < rowEnd; ++layer) {
+                if (layer != rowStart) {
+                    line += blockGap;
+                }
+                for (int a = 0; a < kSide; ++a) {
+                    line += (a == 0 ? "" : " ") + padded(texts[static_cast<std::size_t>(layer * kLayerCells + kSide * a + b)]);
+                }
+            }
+            out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+        }
+        if (rowEnd < layers) {
+            out << '\n';
+        }
+    }
+}
+
+}  // namespace
+
+std::string quotedText(std::string_view text) {
+    std::string result = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                result += "\\\\";
+                break;
+            case '"':
+                result += "\\\"";
+                break;
+            case '\n':
+                result += "\\n";
+                break;
+            case '\r':
+                result += "\\r";
+                break;
+            default:
+                result += c;
+        }
+    }
+    return result + '"';
+}
+
+void printMessageBox(std::ostream& out, const hl::MessageBoxRecord& box) {
+    out << "box " << quotedText(box.caption) << ' ' << quotedText(box.text) << " -> "
+        << answerName(box.answer.value_or(platform::MessageBoxResult::Ok)) << '\n';
+}
+
+void printFileDialog(std::ostream& out, const hl::FileDialogRecord& dialog) {
+    out << "dialog " << quotedText(dialog.title) << " -> " << dialog.answer.value_or("cancel") << '\n';
+}
+
+void printWindow(std::ostream& out, const Session& session) {
+    out << "window " << quotedText(hl::windowDesc(session.window).title) << '\n';
+    printControls(out, session, "InfoLabels", session.view.infoLabels);
+    printControls(out, session, "GuideControls", session.view.guideControls);
+    printControls(out, session, "VsControls", session.view.vsControls);
+    printControls(out, session, "AxisControls", session.view.axisControls);
+    printCells(out, session);
+}
+
+void printState(std::ostream& out, const GameState& state) {
+    const auto side = [](CellState value) { return static_cast<int>(value); };
+    out << "dimension=" << state.dimension << '\n'
+        << "cellCount=" << state.cellCount << '\n'
+        << "viewCellCount=" << state.viewCellCount << '\n'
+        << "viewOffset=" << state.viewOffset << '\n'
+        << "guideLevel=" << state.guideLevel << '\n'
+        << "inProgress=" << (state.inProgress ? 1 : 0) << '\n'
+        << "sideToMove=" << side(state.sideToMove) << '\n'
+        << "stoneCount=" << state.stoneCount << '\n'
+        << "turnNumberFirst=" << state.turnNumberOf(CellState::First) << '\n'
+        << "turnNumberSecond=" << state.turnNumberOf(CellState::Second) << '\n'
+        << "humanSide=" << side(state.humanSide) << '\n'
+        << "mode=" << static_cast<int>(state.mode) << '\n'
+        << "recordEnabled=" << (state.recordEnabled ? 1 : 0) << '\n';
+}
+
+void printBoard(std::ostream& out, const Board& board) {
+    const auto cells = board.bytes();
+    std::string layer;
+    layer.reserve(kLayerCells + kSide + 1);
+    for (std::size_t start = 0; start < cells.size(); start += kLayerCells) {
+        layer.clear();
+        if (start != 0) {
+            layer += '\n';
+        }
+        for (std::size_t cell = start; cell < start + kLayerCells; ++cell) {
+            layer += static_cast<char>('0' + cells[cell]);
+            if ((cell + 1) % kSide == 0) {
+                layer += '\n';
+            }
+        }
+        out << layer;
+    }
+}
+
+}  // namespace kalvenor::script

@@ -1,0 +1,31 @@
+#pragma once
+
+// The outputs of the script driver: the window as a person sees it, the game state, the board,
+// and the lines that report message boxes and file dialogs.
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "game/session.h"
+#include "platform/headless/headless.h"
+
+namespace kalvenor::script {
+
+// `text` in double quotes, with backslash, double quote, line feed and carriage return escaped.
+std::string quotedText(std::string_view text);
+
+// box "CAPTION" "TEXT" -> yes|no|ok
+void printMessageBox(std::ostream& out, const platform::headless::MessageBoxRecord& box);
+// dialog "TITLE" -> PATH, or -> cancel
+void printFileDialog(std::ostream& out, const platform::headless::FileDialogRecord& dialog);
+
+// The title, every control of the view but the cells with its array, slot and text, then the
+// cell buttons laid out as on the screen.
+void printWindow(std::ostream& out, const Session& session);
+// Every GameState field as name=value.
+void printState(std::ostream& out, const GameState& state);
+// Every cell as a digit 0, 1 or 2, eight to a row, a blank line between 64-cell layers.
+void printBoard(std::ostream& out, const Board& board);
+
+}  // namespace kalvenor::script

@@ -1,0 +1,226 @@
+#include "script_runner.h"
+
+#include <deque>
+#include <exception>
+#include <optional>
+#include <utility>
+#include <string>
+
+#include "platform/headless/headless.h"
+#include "script_line.h"
+#include "script_render.h"
+#include "ui/main_window.h"
+
+namespace kalvenor::script {
+
+namespace {
+
+namespace hl = platform::headless;
+
+// One run: the session, its window and the lines of the answers still waiting for a prompt.
+class ScriptRun {
+public:
+    explicit ScriptRun(std::ostream& out) : out_(out) {
+        window_ = openMainWindow(session_);
+        if (window_ == nullptr) {
+            throw ScriptError("the main window could not be created");
+        }
+        hl::setPromptObserver(window_, {[this](const hl::MessageBoxRecord& box) {
+                                            if (box.answer) {
+                                                printMessageBox(out_, box);
+                                            }
+                                        },
+                                        [this](const hl::FileDialogRecord& dialog) {
+                                            if (dialog.answered) {
+                                                printFileDialog(out_, dialog);
+                                            }
+                                        }});
+    }
+
+    ~ScriptRun() {
+        // Closing the window runs the program's own end (Destroy); a prompt there has no answer.
+        try {
+            close();
+        } catch (const std::exception&) {
+        }
+    }
+
+    ScriptRun(const ScriptRun&) = delete;
+    ScriptRun& operator=(const ScriptRun&) = delete;
+
+    void run(const Action& action, int lineNumber) {
+        if (hl::postedExitCode(window_)) {
+            throw ScriptError("the program has quit: nothing more can run");
+        }
+        switch (action.kind) {
+            case ActionKind::Command:
+                hl::sendMenuCommand(window_, action.number);
+                break;
+            case ActionKind::ClickCell:
+                clickCell(action.number);
+                break;
+            case ActionKind::ClickStep:
+                clickSlot(session_.view.vsControls, action.number, "step button " + std::to_string(action.number),
+                          "only games of the computer against itself have step buttons");
+                break;
+            case ActionKind::ClickGuide:
+                clickSlot(session_.view.guideControls, action.number + 1,
+                          "guide button " + std::to_string(action.number), "the view has no guide buttons");
+                break;
+            case ActionKind::ClickPass:
+                clickSlot(session_.view.guideControls, 4, "pass button",
+                          "views of three or more axes have one, except in games of the computer against itself");
+                break;
+            case ActionKind::ClickAxis:
+                clickSlot(session_.view.axisControls, 3 * action.number, "axis " + std::to_string(action.number),
+                          "the view has one axis group per axis beyond the third");
+                break;
+            case ActionKind::ClickLabel:
+                clickSlot(session_.view.infoLabels, action.number, "label " + std::to_string(action.number),
+                          "InfoLabels has no such slot in this view");
+                break;
+            case ActionKind::Slide:
+                slide(action.number, action.position);
+                break;
+            case ActionKind::Answer:
+                hl::queueMessageBoxAnswer(window_, action.answer);
+                boxAnswerLines_.push_back(lineNumber);
+                break;
+            case ActionKind::File:
+                hl::queueFileDialogAnswer(window_, action.path);
+                dialogAnswerLines_.push_back(lineNumber);
+                break;
+            case ActionKind::Show:
+                printWindow(out_, session_);
+                break;
+            case ActionKind::State:
+                printState(out_, session_.state);
+                break;
+            case ActionKind::Board:
+                if (!session_.board) {
+                    throw ScriptError("there is no board yet: no game has been started or loaded");
+                }
+                printBoard(out_, *session_.board);
+                break;
+        }
+    }
+
+    // The line of an answer that no prompt took, if any.
+    std::optional<std::pair<int, std::string>> unusedAnswer() const {
+        const auto firstUnused = [](const std::deque<int>& lines, std::size_t pending) {
+            return lines[lines.size() - pending];
+        };
+        std::optional<std::pair<int, std::string>> found;
+        if (const std::size_t pending = hl::pendingMessageBoxAnswers(window_)) {
+            found = {firstUnused(boxAnswerLines_, pending), "no message box took this answer"};
+        }
+        if (const std::size_t pending = hl::pendingFileDialogAnswers(window_)) {
+            const int line = firstUnused(dialogAnswerLines_, pending);
+            if (!found || line < found->first) {
+                found = {line, "no file dialog took this answer"};
+            }
+        }
+        return found;
+    }
+
+    // Ends the program as closing its window does; the exit code it posted.
+    int close() {
+        if (window_ == nullptr) {
+            return 0;
+        }
+        platform::WindowHandle window = std::exchange(window_, nullptr);
+        // The code of an earlier quit command stands; otherwise the end that Destroy runs posts 0.
+        const std::optional<int> exitCode = hl::postedExitCode(window);
+        platform::destroyMainWindow(window);
+        return exitCode.value_or(0);
+    }
+
+private:
+    void clickCell(int cell) {
+        const auto& buttons = session_.view.cellButtons;
+        const std::int64_t slot = static_cast<std::int64_t>(cell) - session_.state.viewOffset;
+        if (buttons.empty() || slot < 0 || slot >= static_cast<std::int64_t>(buttons.size()) ||
+            buttons[static_cast<std::size_t>(slot)] == nullptr) {
+            throw ScriptError("the view shows no cell " + std::to_string(cell));
+        }
+        click(buttons[static_cast<std::size_t>(slot)], "cell " + std::to_string(cell));
+    }
+
+    void clickSlot(const std::vector<platform::ControlHandle>& controls, int slot, const std::string& what,
+                   const std::string& why) {
+        if (slot < 0 || static_cast<std::size_t>(slot) >= controls.size() ||
+            controls[static_cast<std::size_t>(slot)] == nullptr) {
+            throw ScriptError("there is no " + what + " (" + why + ")");
+        }
+        click(controls[static_cast<std::size_t>(slot)], what);
+    }
+
+    void click(platform::ControlHandle control, const std::string& what) {
+        if (!hl::isLive(window_, control)) {
+            throw ScriptError("the " + what + " no longer exists");
+        }
+        if (!hl::record(control).visible()) {
+            throw ScriptError("the " + what + " takes no room on the screen and cannot be clicked");
+        }
+        hl::click(control);
+    }
+
+    void slide(int axis, int position) {
+        const auto& controls = session_.view.axisControls;
+        const auto slot = static_cast<std::size_t>(3 * axis + 1);
+        if (slot >= controls.size() || controls[slot] == nullptr || !hl::isLive(window_, controls[slot])) {
+            throw ScriptError("there is no track bar " + std::to_string(axis) +
+                              " (the view has one per axis beyond the third)");
+        }
+        const hl::ControlRecord& bar = hl::record(controls[slot]);
+        if (position < bar.trackMinimum || position > bar.trackMaximum) {
+            throw ScriptError("position " + std::to_string(position) + " is outside the track bar's range " +
+                              std::to_string(bar.trackMinimum) + ".." + std::to_string(bar.trackMaximum));
+        }
+        hl::dragTrackBar(controls[slot], position);
+    }
+
+    std::ostream& out_;
+    Session session_;
+    platform::WindowHandle window_ = nullptr;
+    std::deque<int> boxAnswerLines_;
+    std::deque<int> dialogAnswerLines_;
+};
+
+}  // namespace
+
+int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo) {
+    int lineNumber = 0;
+    const auto fail = [&](int line, const std::string& reason) {
+        out.flush();
+        err << "error: line " << line << ": " << reason << '\n';
+        return kScriptFailed;
+    };
+    try {
+        ScriptRun run(out);
+        std::string line;
+        while (std::getline(input, line)) {
+            ++lineNumber;
+            if (echo) {
+                out << "> " << line << '\n';
+            }
+            if (const std::optional<Action> action = parseLine(line)) {
+                run.run(*action, lineNumber);
+            }
+        }
+        if (const auto unused = run.unusedAnswer()) {
+            return fail(unused->first, unused->second);
+        }
+        return run.close();
+    } catch (const ScriptError& error) {
+        return fail(lineNumber, error.what());
+    } catch (const hl::UnansweredPrompt& error) {
+        return fail(lineNumber, error.what());
+    } catch (const hl::UsageError& error) {
+        return fail(lineNumber, error.what());
+    } catch (const std::exception& error) {
+        return fail(lineNumber, std::string("the program failed: ") + error.what());
+    }
+}
+
+}  // namespace kalvenor::script

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "script_run.h"
+
+namespace kalvenor::script {
+namespace {
+
+// A transcript is what the driver writes with echo on: each script line as "> LINE", the output
+// of that line below it, and an error, if any, at the end. Replaying its "> " lines must give the
+// file back exactly. KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
+std::filesystem::path goldenDir() {
+    const char* source = std::getenv("KALVENOR_SOURCE_DIR");
+    return std::filesystem::path(source != nullptr ? source : ".") / "tests" / "script" / "golden";
+}
+
+std::string scriptOf(const std::string& transcript) {
+    std::istringstream lines(transcript);
+    std::string script;
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("> ", 0) == 0) {
+            script += line.substr(2) + '\n';
+        }
+    }
+    return script;
+}
+
+class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenTranscript, ReplaysExactly) {
+    const std::filesystem::path path = goldenDir() / (GetParam() + ".txt");
+    std::ifstream file(path, std::ios::binary);
+    ASSERT_TRUE(file) << "missing " << path;
+    std::ostringstream expected;
+    expected << file.rdbuf();
+    const ScriptResult result = runText(scriptOf(expected.str()), true);
+    const std::string actual = result.out + result.err;
+    if (std::getenv("KALVENOR_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(path, std::ios::binary) << actual;
+        GTEST_SKIP() << "rewrote " << path;
+    }
+    EXPECT_EQ(actual, expected.str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript, ::testing::Values("start_screen", "about_box"));
+
+}  // namespace
+}  // namespace kalvenor::script
