@@ -48,7 +48,7 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     EXPECT_EQ(actual, expected.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript, ::testing::Values("start_screen", "about_box"));
+INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript, ::testing::Values("start_screen", "about_box", "two_person_win"));
 
 }  // namespace
 }  // namespace kalvenor::script

@@ -13,7 +13,8 @@ struct FailingScript {
     const char* error;
 };
 
-// Every way a line can fail once parsed: the reason, the line, status 2, and nothing after it runs.
+// Every way a line can fail once parsed: the reason, the line, status 2, and nothing after it runs
+// (an answer nobody took is found at the end of the input, on the line of that answer).
 TEST(ScriptRunner, FailingLinesStopTheRunWithStatusTwo) {
     const FailingScript cases[] = {
         {"click cell 0\nshow\n", "error: line 1: the view shows no cell 0\n"},
@@ -39,8 +40,8 @@ TEST(ScriptRunner, FailingLinesStopTheRunWithStatusTwo) {
         {"answer ok\ncommand 101\n",
          "error: line 2: a Yes/No box \"対CPU戦 先攻 or 後攻 選択\" was shown while the next answer queued is ok\n"},
         {"command 102\ncommand 150\nshow\n",
-         "error: line 2: a file dialog \"Save\" was shown with no answer queued\n"},
-        {"command 102\nanswer yes\nshow\n", "error: line 2: no message box took this answer\n"},
+         "error: line 2: a file dialog \"Game Data Save\" was shown with no answer queued\n"},
+        {"command 102\nanswer yes\nstate\n", "error: line 2: no message box took this answer\n"},
         {"file cancel\nanswer no\n", "error: line 1: no file dialog took this answer\n"},
         {"command 255\nshow\n", "error: line 2: the program has quit: nothing more can run\n"},
         {"state\nfly away\nstate\n", "error: line 2: unknown command 'fly'\n"},
@@ -89,7 +90,7 @@ TEST(ScriptRunner, ClickingACellPlaysItAndShowsEverywhere) {
 
     // Show: layer 5 is the second block of the second block row; its row b = 7 (the last) has ■
     // in column a = 2.
-    EXPECT_NE(result.out.find("layer 4            layer 5"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("layer 4           layer 5"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find(". . . . . . . .   . . ■ . . . . .   . . . . . . . .   . . . . . . . .\n"),
               std::string::npos)
         << result.out;
@@ -108,7 +109,7 @@ TEST(ScriptRunner, SlidingATrackBarChangesTheShownSlice) {
 }
 
 TEST(ScriptRunner, PromptsArePrintedAsTheyHappen) {
-    const ScriptResult result = runText("answer no\ncommand 101\nstate\ncommand 151\nfile cancel\n");
+    const ScriptResult result = runText("answer no\ncommand 101\nstate\nfile cancel\ncommand 151\n");
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out.rfind("box \"対CPU戦 先攻 or 後攻 選択\" \"先攻ですか？\" -> no\n", 0), 0u) << result.out;
     EXPECT_NE(result.out.find("humanSide=2\n"), std::string::npos);
