@@ -27,13 +27,15 @@ std::vector<std::string_view> words(std::string_view text) {
     return result;
 }
 
-std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
+std::string quoted(std::string_view word) {
+    return "'" + std::string(word) + "'";
+}
 
 constexpr int kLargest = 1 << 30;  // no upper bound of its own: the view decides
 
 // The words of one line, consumed left to right with a reason for every way they can be wrong.
 class Words {
-public:
+  public:
     explicit Words(std::string_view line) : words_(words(line)) {}
 
     std::string_view next(std::string_view what) {
@@ -54,8 +56,8 @@ public:
             throw ScriptError(std::string(what) + " cannot be " + std::string(word));
         }
         if (value < minimum || value > maximum) {
-            throw ScriptError(std::string(what) + " " + std::string(word) + " is outside " + std::to_string(minimum) +
-                              ".." + std::to_string(maximum));
+            throw ScriptError(std::string(what) + " " + std::string(word) + " is outside " +
+                              std::to_string(minimum) + ".." + std::to_string(maximum));
         }
         return value;
     }
@@ -74,7 +76,7 @@ public:
         return quoted(text);
     }
 
-private:
+  private:
     std::vector<std::string_view> words_;
     std::size_t index_ = 0;
 };

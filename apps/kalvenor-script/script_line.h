@@ -13,7 +13,7 @@ namespace kalvenor::script {
 
 // A line that cannot run; the message is the reason the driver reports.
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -35,7 +35,7 @@ enum class ActionKind {
 
 struct Action {
     ActionKind kind = ActionKind::Show;
-    int number = 0;  // the id, cell, step, level, axis or slot; the axis of a slide
+    int number = 0;    // the id, cell, step, level, axis or slot; the axis of a slide
     int position = 0;  // slide only
     platform::MessageBoxResult answer = platform::MessageBoxResult::Ok;
     std::optional<std::string> path;  // file only; empty for cancel

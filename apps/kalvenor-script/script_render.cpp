@@ -10,9 +10,9 @@ namespace {
 
 namespace hl = platform::headless;
 
-constexpr int kSide = 8;                     // cells along one axis of a block
-constexpr int kLayerCells = kSide * kSide;   // one 8 x 8 block
-constexpr int kLayersPerRow = 4;             // layers stand in two rows of four
+constexpr int kSide = 8;                    // cells along one axis of a block
+constexpr int kLayerCells = kSide * kSide;  // one 8 x 8 block
+constexpr int kLayersPerRow = 4;            // layers stand in two rows of four
 
 std::string_view answerName(platform::MessageBoxResult answer) {
     switch (answer) {
@@ -28,9 +28,8 @@ std::string_view answerName(platform::MessageBoxResult answer) {
 
 // Characters on screen: one per UTF-8 code point (the stones and marks are one character each).
 std::size_t screenWidth(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string kindSuffix(const hl::ControlRecord& control) {
@@ -84,7 +83,9 @@ void printCells(std::ostream& out, const Session& session) {
     for (const std::string& text : texts) {
         width = std::max(width, screenWidth(text));
     }
-    const auto padded = [&](const std::string& text) { return text + std::string(width - screenWidth(text), ' '); };
+    const auto padded = [&](const std::string& text) {
+        return text + std::string(width - screenWidth(text), ' ');
+    };
 
     const int layers = static_cast<int>(texts.size()) / kLayerCells;
     const std::int32_t first = session.state.viewOffset;
@@ -109,7 +110,8 @@ void printCells(std::ostream& out, const Session& session) {
                     line += blockGap;
                 }
                 for (int a = 0; a < kSide; ++a) {
-                    line += (a == 0 ? "" : " ") + padded(texts[static_cast<std::size_t>(layer * kLayerCells + kSide * a + b)]);
+                    line += (a == 0 ? "" : " ") +
+                            padded(texts[static_cast<std::size_t>(layer * kLayerCells + kSide * a + b)]);
                 }
             }
             out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';

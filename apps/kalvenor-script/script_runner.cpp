@@ -3,8 +3,8 @@
 #include <deque>
 #include <exception>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "platform/headless/headless.h"
 #include "script_line.h"
@@ -19,7 +19,7 @@ namespace hl = platform::headless;
 
 // One run: the session, its window and the lines of the answers still waiting for a prompt.
 class ScriptRun {
-public:
+  public:
     explicit ScriptRun(std::ostream& out) : out_(out) {
         window_ = openMainWindow(session_);
         if (window_ == nullptr) {
@@ -60,7 +60,8 @@ public:
                 clickCell(action.number);
                 break;
             case ActionKind::ClickStep:
-                clickSlot(session_.view.vsControls, action.number, "step button " + std::to_string(action.number),
+                clickSlot(session_.view.vsControls, action.number,
+                          "step button " + std::to_string(action.number),
                           "only games of the computer against itself have step buttons");
                 break;
             case ActionKind::ClickGuide:
@@ -68,11 +69,13 @@ public:
                           "guide button " + std::to_string(action.number), "the view has no guide buttons");
                 break;
             case ActionKind::ClickPass:
-                clickSlot(session_.view.guideControls, 4, "pass button",
-                          "views of three or more axes have one, except in games of the computer against itself");
+                clickSlot(
+                    session_.view.guideControls, 4, "pass button",
+                    "views of three or more axes have one, except in games of the computer against itself");
                 break;
             case ActionKind::ClickAxis:
-                clickSlot(session_.view.axisControls, 3 * action.number, "axis " + std::to_string(action.number),
+                clickSlot(session_.view.axisControls, 3 * action.number,
+                          "axis " + std::to_string(action.number),
                           "the view has one axis group per axis beyond the third");
                 break;
             case ActionKind::ClickLabel:
@@ -135,7 +138,7 @@ public:
         return exitCode.value_or(0);
     }
 
-private:
+  private:
     void clickCell(int cell) {
         const auto& buttons = session_.view.cellButtons;
         const std::int64_t slot = static_cast<std::int64_t>(cell) - session_.state.viewOffset;

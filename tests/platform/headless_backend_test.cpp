@@ -28,7 +28,8 @@ struct Probe {
 
 std::intptr_t probeProc(WindowHandle window, unsigned message, WParam first, LParam second) {
     auto* probe = static_cast<Probe*>(windowUserData(window));
-    const int state = probe->watched != nullptr && hl::isLive(window, probe->watched) ? buttonState(probe->watched) : -1;
+    const int state =
+        probe->watched != nullptr && hl::isLive(window, probe->watched) ? buttonState(probe->watched) : -1;
     probe->events.push_back({message, first, second, state});
     if (probe->react) {
         probe->react(window, message, first, second);
@@ -37,7 +38,7 @@ std::intptr_t probeProc(WindowHandle window, unsigned message, WParam first, LPa
 }
 
 class HeadlessBackend : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = createMainWindow({"Probe", 640, 480, {}, {}}, &probeProc, &probe);
         ASSERT_NE(window, nullptr);
@@ -164,7 +165,8 @@ TEST_F(HeadlessBackend, TrackBarDragReportsTrackPositionAndEnd) {
 
     hl::dragTrackBar(bar, 7);
     ASSERT_EQ(probe.events.size(), 4u);
-    const std::array<WParam, 3> expected{makeWParam(trackbar::ThumbTrack, 7), makeWParam(trackbar::ThumbPosition, 7),
+    const std::array<WParam, 3> expected{makeWParam(trackbar::ThumbTrack, 7),
+                                         makeWParam(trackbar::ThumbPosition, 7),
                                          makeWParam(trackbar::EndTrack, 0)};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(probe.events[i + 1].message, message::HScroll);
@@ -198,11 +200,13 @@ TEST_F(HeadlessBackend, MessageBoxesTakeQueuedAnswersInOrderAndAreLogged) {
     const MessageBoxStyle yesNo{MessageBoxButtons::YesNo, MessageBoxIcon::Question, false};
     const MessageBoxStyle ok{};
     std::vector<std::string> observed;
-    hl::setPromptObserver(window, {[&](const hl::MessageBoxRecord& box) { observed.push_back(box.caption); }, {}});
+    hl::setPromptObserver(window,
+                          {[&](const hl::MessageBoxRecord& box) { observed.push_back(box.caption); }, {}});
 
     hl::queueMessageBoxAnswer(window, MessageBoxResult::No);
     hl::queueMessageBoxAnswer(window, MessageBoxResult::Yes);
-    EXPECT_EQ(messageBox(window, "result", "end", ok), MessageBoxResult::Ok) << "an OK box does not take a yes/no";
+    EXPECT_EQ(messageBox(window, "result", "end", ok), MessageBoxResult::Ok)
+        << "an OK box does not take a yes/no";
     EXPECT_EQ(hl::pendingMessageBoxAnswers(window), 2u);
     EXPECT_EQ(messageBox(window, "first?", "choose", yesNo), MessageBoxResult::No);
     EXPECT_EQ(messageBox(window, "again?", "choose", yesNo), MessageBoxResult::Yes);

@@ -48,7 +48,8 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     EXPECT_EQ(actual, expected.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript, ::testing::Values("start_screen", "about_box", "two_person_win"));
+INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
+                         ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes"));
 
 }  // namespace
 }  // namespace kalvenor::script

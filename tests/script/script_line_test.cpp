@@ -1,8 +1,8 @@
+#include "script_line.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "script_line.h"
 
 namespace kalvenor::script {
 namespace {

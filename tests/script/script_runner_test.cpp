@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "script_run.h"
@@ -22,9 +23,11 @@ TEST(ScriptRunner, FailingLinesStopTheRunWithStatusTwo) {
          "error: line 4: the view shows no cell 512\n"},
         {"board\nshow\n", "error: line 1: there is no board yet: no game has been started or loaded\n"},
         {"command 102\nclick step 1\nshow\n",
-         "error: line 2: there is no step button 1 (only games of the computer against itself have step buttons)\n"},
+         "error: line 2: there is no step button 1 (only games of the computer against itself have step "
+         "buttons)\n"},
         {"command 102\nclick pass\n",
-         "error: line 2: there is no pass button (views of three or more axes have one, except in games of the "
+         "error: line 2: there is no pass button (views of three or more axes have one, except in games of "
+         "the "
          "computer against itself)\n"},
         {"command 104\nclick guide 1\n",
          "error: line 2: the guide button 1 takes no room on the screen and cannot be clicked\n"},
@@ -38,7 +41,8 @@ TEST(ScriptRunner, FailingLinesStopTheRunWithStatusTwo) {
         {"command 101\nshow\n",
          "error: line 1: a Yes/No box \"対CPU戦 先攻 or 後攻 選択\" was shown with no answer queued\n"},
         {"answer ok\ncommand 101\n",
-         "error: line 2: a Yes/No box \"対CPU戦 先攻 or 後攻 選択\" was shown while the next answer queued is ok\n"},
+         "error: line 2: a Yes/No box \"対CPU戦 先攻 or 後攻 選択\" was shown while the next answer queued "
+         "is ok\n"},
         {"command 102\ncommand 150\nshow\n",
          "error: line 2: a file dialog \"Game Data Save\" was shown with no answer queued\n"},
         {"command 102\nanswer yes\nstate\n", "error: line 2: no message box took this answer\n"},
@@ -50,14 +54,16 @@ TEST(ScriptRunner, FailingLinesStopTheRunWithStatusTwo) {
         const ScriptResult result = runText(failing.script);
         EXPECT_EQ(result.exitStatus, kScriptFailed) << failing.script;
         EXPECT_EQ(result.err, failing.error) << failing.script;
-        EXPECT_EQ(result.out.find("window \""), std::string::npos) << "a line after the error ran:\n" << failing.script;
+        EXPECT_EQ(result.out.find("window \""), std::string::npos) << "a line after the error ran:\n"
+                                                                   << failing.script;
     }
 }
 
 TEST(ScriptRunner, OutputBeforeAnErrorIsKept) {
     const ScriptResult result = runText("state\nbogus\n");
     EXPECT_NE(result.out.find("dimension=0\n"), std::string::npos);
-    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 13) << "one state, nothing after the error";
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 13)
+        << "one state, nothing after the error";
 }
 
 TEST(ScriptRunner, EndOfInputAndQuitBothExitZero) {
@@ -111,10 +117,29 @@ TEST(ScriptRunner, SlidingATrackBarChangesTheShownSlice) {
 TEST(ScriptRunner, PromptsArePrintedAsTheyHappen) {
     const ScriptResult result = runText("answer no\ncommand 101\nstate\nfile cancel\ncommand 151\n");
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.out.rfind("box \"対CPU戦 先攻 or 後攻 選択\" \"先攻ですか？\" -> no\n", 0), 0u) << result.out;
+    EXPECT_EQ(result.out.rfind("box \"対CPU戦 先攻 or 後攻 選択\" \"先攻ですか？\" -> no\n", 0), 0u)
+        << result.out;
     EXPECT_NE(result.out.find("humanSide=2\n"), std::string::npos);
     EXPECT_NE(result.out.find("dialog \""), std::string::npos);
     EXPECT_EQ(result.out.substr(result.out.size() - 10), "-> cancel\n");
+}
+
+TEST(ScriptRunner, FileAnswersReachTheSaveAndLoadDialogs) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kalvenor-script-test";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "a game.gd").string();
+    const ScriptResult result =
+        runText("command 104\nclick cell 7\nclick cell 300\nfile " + path +
+                "\ncommand 150\ncommand 102\nfile " + path + "\ncommand 151\nstate\nboard\n");
+    std::filesystem::remove_all(dir);
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("dialog \"Game Data Save\" -> " + path + "\n"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("dialog \"Game Data Load\" -> " + path + "\n"), std::string::npos);
+    EXPECT_NE(result.out.find("dimension=3\n"), std::string::npos) << "the loaded game replaced the new one";
+    const std::size_t board = result.out.find("00000001\n");
+    ASSERT_NE(board, std::string::npos);
+    EXPECT_EQ(std::count(result.out.begin() + static_cast<std::ptrdiff_t>(board), result.out.end(), '2'), 1);
 }
 
 }  // namespace

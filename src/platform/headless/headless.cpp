@@ -10,15 +10,16 @@ namespace {
 
 // A guard that leaves no button pressed once a click's dispatch ends, also by an exception.
 class PressedDuringDispatch {
-public:
-    PressedDuringDispatch(Window& window, const Control* button) : window_(window), previous_(window.pressedButton) {
+  public:
+    PressedDuringDispatch(Window& window, const Control* button)
+        : window_(window), previous_(window.pressedButton) {
         window_.pressedButton = button;
     }
     ~PressedDuringDispatch() { window_.pressedButton = previous_; }
     PressedDuringDispatch(const PressedDuringDispatch&) = delete;
     PressedDuringDispatch& operator=(const PressedDuringDispatch&) = delete;
 
-private:
+  private:
     Window& window_;
     const Control* previous_;
 };
@@ -33,9 +34,13 @@ void requireControl(ControlHandle control, const char* action) {
 
 }  // namespace
 
-const MainWindowDesc& windowDesc(WindowHandle window) { return window->desc; }
+const MainWindowDesc& windowDesc(WindowHandle window) {
+    return window->desc;
+}
 
-const std::deque<ControlRecord>& controlRecords(WindowHandle window) { return window->records; }
+const std::deque<ControlRecord>& controlRecords(WindowHandle window) {
+    return window->records;
+}
 
 std::vector<ControlHandle> liveControls(WindowHandle window) {
     std::vector<ControlHandle> controls;
@@ -116,22 +121,36 @@ std::intptr_t sendMessage(WindowHandle window, unsigned message, WParam first, L
     return window->proc(window, message, first, second);
 }
 
-void queueMessageBoxAnswer(WindowHandle window, MessageBoxResult answer) { window->boxAnswers.push_back(answer); }
+void queueMessageBoxAnswer(WindowHandle window, MessageBoxResult answer) {
+    window->boxAnswers.push_back(answer);
+}
 
 void queueFileDialogAnswer(WindowHandle window, std::optional<std::string> answer) {
     window->dialogAnswers.push_back(std::move(answer));
 }
 
-std::size_t pendingMessageBoxAnswers(WindowHandle window) { return window->boxAnswers.size(); }
+std::size_t pendingMessageBoxAnswers(WindowHandle window) {
+    return window->boxAnswers.size();
+}
 
-std::size_t pendingFileDialogAnswers(WindowHandle window) { return window->dialogAnswers.size(); }
+std::size_t pendingFileDialogAnswers(WindowHandle window) {
+    return window->dialogAnswers.size();
+}
 
-const std::vector<MessageBoxRecord>& messageBoxLog(WindowHandle window) { return window->boxLog; }
+const std::vector<MessageBoxRecord>& messageBoxLog(WindowHandle window) {
+    return window->boxLog;
+}
 
-const std::vector<FileDialogRecord>& fileDialogLog(WindowHandle window) { return window->dialogLog; }
+const std::vector<FileDialogRecord>& fileDialogLog(WindowHandle window) {
+    return window->dialogLog;
+}
 
-void setPromptObserver(WindowHandle window, PromptObserver observer) { window->observer = std::move(observer); }
+void setPromptObserver(WindowHandle window, PromptObserver observer) {
+    window->observer = std::move(observer);
+}
 
-std::optional<int> postedExitCode(WindowHandle window) { return window->exitCode; }
+std::optional<int> postedExitCode(WindowHandle window) {
+    return window->exitCode;
+}
 
 }  // namespace kalvenor::platform::headless

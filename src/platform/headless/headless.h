@@ -52,14 +52,14 @@ struct FileDialogRecord {
 // or a file dialog is shown with no answer queued: the caller scripted fewer answers than the
 // game asked for. The prompt is in the log before the throw.
 class UnansweredPrompt : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Thrown when the driving API is misused: a null handle, a click on a track bar or on a control
 // that takes no room on the screen, a track-bar code out of range.
 class UsageError : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 

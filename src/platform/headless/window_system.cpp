@@ -1,13 +1,14 @@
 // The window-system layer without a screen: windows and controls are plain records, and every
 // event is a direct call of the window procedure.
 
-#include <algorithm>
-#include <memory>
+#include "platform/window_system.h"
 
 #include <sanitizer/asan_interface.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "platform/headless/window_state.h"
-#include "platform/window_system.h"
 
 namespace kalvenor::platform {
 
@@ -48,7 +49,9 @@ void destroyMainWindow(WindowHandle window) {
     window->proc(window, message::Destroy, 0, 0);
 }
 
-void* windowUserData(WindowHandle window) { return window->userData; }
+void* windowUserData(WindowHandle window) {
+    return window->userData;
+}
 
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
     const int serial = static_cast<int>(parent->records.size());
@@ -80,9 +83,13 @@ void setControlText(ControlHandle control, std::string_view text) {
     record.textHistory.emplace_back(text);
 }
 
-std::string controlText(ControlHandle control) { return recordOf(control).text; }
+std::string controlText(ControlHandle control) {
+    return recordOf(control).text;
+}
 
-int buttonState(ControlHandle button) { return button->window->pressedButton == button ? 1 : 0; }
+int buttonState(ControlHandle button) {
+    return button->window->pressedButton == button ? 1 : 0;
+}
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
     headless::ControlRecord& record = recordOf(trackBar);
@@ -96,12 +103,14 @@ void setTrackBarPosition(ControlHandle trackBar, int position) {
     record.trackPosition = std::clamp(position, record.trackMinimum, record.trackMaximum);
 }
 
-int trackBarPosition(ControlHandle trackBar) { return recordOf(trackBar).trackPosition; }
+int trackBarPosition(ControlHandle trackBar) {
+    return recordOf(trackBar).trackPosition;
+}
 
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
                             MessageBoxStyle style) {
-    headless::MessageBoxRecord& shown =
-        owner->boxLog.emplace_back(headless::MessageBoxRecord{std::string(text), std::string(caption), style, {}});
+    headless::MessageBoxRecord& shown = owner->boxLog.emplace_back(
+        headless::MessageBoxRecord{std::string(text), std::string(caption), style, {}});
     auto& answers = owner->boxAnswers;
     const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
     if (!answers.empty() && (answers.front() == MessageBoxResult::Ok) != yesNo) {
@@ -124,8 +133,8 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
 
 std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
                                       std::span<const FileFilter> filters, std::string_view initialPath) {
-    headless::FileDialogRecord shown{kind, std::string(title), {filters.begin(), filters.end()},
-                                     std::string(initialPath), false, {}};
+    headless::FileDialogRecord shown{
+        kind, std::string(title), {filters.begin(), filters.end()}, std::string(initialPath), false, {}};
     if (!owner->dialogAnswers.empty()) {
         shown.answered = true;
         shown.answer = std::move(owner->dialogAnswers.front());
@@ -136,13 +145,18 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
         owner->observer.onFileDialog(shown);
     }
     if (!shown.answered) {
-        throw headless::UnansweredPrompt("a file dialog \"" + shown.title + "\" was shown with no answer queued");
+        throw headless::UnansweredPrompt("a file dialog \"" + shown.title +
+                                         "\" was shown with no answer queued");
     }
     return shown.answer;
 }
 
-void postQuit(WindowHandle window, int exitCode) { window->exitCode = exitCode; }
+void postQuit(WindowHandle window, int exitCode) {
+    window->exitCode = exitCode;
+}
 
-int runEventLoop(WindowHandle window) { return window->exitCode.value_or(0); }
+int runEventLoop(WindowHandle window) {
+    return window->exitCode.value_or(0);
+}
 
 }  // namespace kalvenor::platform
