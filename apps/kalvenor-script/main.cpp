@@ -1,40 +1,31 @@
 // kalvenor-script: plays the game without a screen, one event a line, from the files named on the
-// command line (in order, as one script) or from standard input.
+// command line (in order, as one script) or from standard input. With --echo first, every line
+// is repeated as "> LINE" above its output.
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "script_files.h"
+#include "script_line.h"
 #include "script_runner.h"
 
-// With --echo first, every line is repeated as "> LINE" above its output.
-
 int main(int argc, char** argv) {
-    int first = 1;
-    const bool echo = argc > 1 && std::string_view(argv[1]) == "--echo";
+    std::vector<std::string> paths(argv + 1, argv + argc);
+    const bool echo = !paths.empty() && paths.front() == "--echo";
     if (echo) {
-        ++first;
+        paths.erase(paths.begin());
     }
-    if (first >= argc) {
+    if (paths.empty()) {
         return kalvenor::script::runScript(std::cin, std::cout, std::cerr, echo);
     }
-    // Every file is read before anything runs, so that an unreadable one changes nothing.
-    std::string script;
-    for (int i = first; i < argc; ++i) {
-        std::ifstream file(argv[i], std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        if (!file || file.bad()) {
-            std::cerr << "error: cannot read " << argv[i] << '\n';
-            return kalvenor::script::kScriptFailed;
-        }
-        script += text.str();
-        if (!script.empty() && script.back() != '\n') {
-            script += '\n';
-        }
+    try {
+        std::istringstream input(kalvenor::script::readScriptFiles(paths));
+        return kalvenor::script::runScript(input, std::cout, std::cerr, echo);
+    } catch (const kalvenor::script::ScriptError& error) {
+        std::cerr << "error: " << error.what() << '\n';
+        return kalvenor::script::kScriptFailed;
     }
-    std::istringstream input(script);
-    return kalvenor::script::runScript(input, std::cout, std::cerr, echo);
 }

@@ -150,6 +150,11 @@ Action parseFile(std::string_view rest) {
 }  // namespace
 
 std::optional<Action> parseLine(std::string_view line) {
+    // Editors may start a file with a byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
     const std::string_view text = trimmed(line);
     if (text.empty() || text.front() == '#') {
         return std::nullopt;

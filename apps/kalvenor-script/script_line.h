@@ -41,8 +41,8 @@ struct Action {
     std::optional<std::string> path;  // file only; empty for cancel
 };
 
-// Nothing for a blank line or a comment (first non-blank character '#'); throws ScriptError for a
-// line that is not in the language.
+// Nothing for a blank line or a comment (first non-blank character '#'); a byte-order mark at the
+// start is skipped. Throws ScriptError for a line that is not in the language.
 std::optional<Action> parseLine(std::string_view line);
 
 }  // namespace kalvenor::script

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
+
+#include "script_files.h"
 
 namespace kalvenor::script {
 namespace {
@@ -32,6 +37,7 @@ TEST(ScriptLine, EveryActionParsesWithItsNumbers) {
     EXPECT_EQ(parsed("command 254").kind, ActionKind::Command);
     EXPECT_EQ(parsed("command 254").number, 254);
     EXPECT_EQ(parsed("  command   65535 \r").number, 65535) << "blanks and a CR LF line end are tolerated";
+    EXPECT_EQ(parsed("\xEF\xBB\xBF" "command 102").number, 102) << "a byte-order mark is skipped";
 
     const Action cell = parsed("click cell 343");
     EXPECT_EQ(cell.kind, ActionKind::ClickCell);
@@ -89,6 +95,27 @@ TEST(ScriptLine, BadLinesSayWhatIsWrong) {
     EXPECT_EQ(reasonOf("answer maybe"), "the answer to a message box is yes, no or ok, not 'maybe'");
     EXPECT_EQ(reasonOf("show all"), "unexpected 'all' after 'show'");
     EXPECT_EQ(reasonOf("board 2"), "unexpected '2' after 'board'");
+}
+
+TEST(ScriptFiles, FilesAreJoinedInOrderAndAnUnreadableOneStopsEverything) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kalvenor-script-files";
+    std::filesystem::create_directories(dir);
+    const std::string first = (dir / "first.txt").string();
+    const std::string second = (dir / "second.txt").string();
+    std::ofstream(first) << "command 104\nshow";  // no line feed at the end
+    std::ofstream(second) << "state\n";
+    const std::string missing = (dir / "missing.txt").string();
+
+    EXPECT_EQ(readScriptFiles(std::vector<std::string>{first, second}), "command 104\nshow\nstate\n");
+    for (const std::string& bad : {missing, dir.string()}) {
+        try {
+            readScriptFiles(std::vector<std::string>{first, bad});
+            ADD_FAILURE() << bad << " was read";
+        } catch (const ScriptError& error) {
+            EXPECT_EQ(error.what(), "cannot read " + bad);
+        }
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
