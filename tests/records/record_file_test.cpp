@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "records/record_blocks.h"
+#include "records/record_file.h"
+#include "records/texts.h"
+#include "records/temp_folder.h"
+
+namespace kalvenor {
+namespace {
+
+using testing::fileBytes;
+using testing::TempFolder;
+
+std::string timeOfTheGoldenRecord() {
+    std::tm time{};
+    time.tm_year = 2003 - 1900;
+    time.tm_mon = 6;
+    time.tm_mday = 5;
+    time.tm_hour = 9;
+    time.tm_min = 3;
+    time.tm_sec = 7;
+    return timestampText(time);
+}
+
+void write(const GameRecordFile& record, const Board& board, const std::vector<RecordEntry>& entries) {
+    for (const RecordEntry& entry : entries) {
+        const RecordResult result =
+            entry.withBoard ? record.appendLineWithBoard(board, entry.text) : record.appendLine(entry.text);
+        ASSERT_EQ(result, RecordResult::Written) << entry.text;
+    }
+}
+
+long lineCount(const std::string& bytes) { return std::count(bytes.begin(), bytes.end(), '\n'); }
+
+TEST(GameRecordFile, WritesTheScriptedGamesByteForByte) {
+    const TempFolder folder;
+    const GameRecordFile record(folder / "棋譜.txt");
+    const std::string time = timeOfTheGoldenRecord();
+
+    Board two(2);
+    write(record, two, startBlock(StartKind::NewGame, 2, GameMode::HumanVsHuman, CellState::First, time));
+    two.set(13, CellState::First);
+    two.set(56, CellState::Second);
+    write(record, two, {{playerMoveText(2, 13, CellState::First), true}});
+
+    Board three(3);
+    write(record, three, startBlock(StartKind::NewGame, 3, GameMode::HumanVsCpu, CellState::Second, time));
+    three.set(0, CellState::First);
+    three.set(11, CellState::First);
+    three.set(343, CellState::Second);
+    three.set(511, CellState::First);
+    write(record, three, {{cpuRecordMoveText(3, 343, CellState::Second), true}});
+
+    Board five(5);
+    write(record, five, startBlock(StartKind::Load, 5, GameMode::CpuVsCpu, CellState::First, time));
+    five.set(12345, CellState::First);
+    write(record, five, {{cpuRecordMoveText(5, 12345, CellState::First), true}, {cpuPassText(CellState::Second), true}});
+    write(record, five, endBlock(five, CellState::First, GameMode::CpuVsCpu, CellState::First));
+    write(record, five, startBlock(StartKind::Restart, 5, GameMode::CpuVsCpu, CellState::First, time));
+
+    const char* sourceDir = std::getenv("KALVENOR_SOURCE_DIR");
+    ASSERT_NE(sourceDir, nullptr) << "run through CTest, which names the source folder";
+    const std::string golden =
+        fileBytes(std::filesystem::path(sourceDir) / "tests/records/golden/record_sequence.txt");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(fileBytes(record.path()), golden);
+}
+
+TEST(GameRecordFile, AMoveAddsElevenLinesOnTwoAxesTwentyTwoOnThreeAndOneOnFive) {
+    const TempFolder folder;
+    const GameRecordFile record(folder / "棋譜.txt");
+    const std::pair<int, long> expectations[] = {{2, 11}, {3, 22}, {5, 1}};
+    for (const auto& [dimension, lines] : expectations) {
+        Board board(dimension);
+        const long before = lineCount(fileBytes(record.path()));
+        ASSERT_EQ(record.appendLineWithBoard(board, playerMoveText(dimension, 0, CellState::First)),
+                  RecordResult::Written);
+        const std::string bytes = fileBytes(record.path());
+        EXPECT_EQ(lineCount(bytes) - before, lines) << dimension << " axes";
+        EXPECT_EQ(lineCount(bytes), std::count(bytes.begin(), bytes.end(), '\r'));
+    }
+}
+
+TEST(GameRecordFile, AppendsToWhatIsThere) {
+    const TempFolder folder;
+    testing::writeFileBytes(folder / "棋譜.txt", "old\r\n");
+    const GameRecordFile record(folder / "棋譜.txt");
+    ASSERT_EQ(record.appendLine(" ■：3"), RecordResult::Written);
+    EXPECT_EQ(fileBytes(record.path()), "old\r\n \x81\xA1\x81\x46" "3\r\n");
+}
+
+TEST(GameRecordFile, LiesInTheCurrentFolderByDefault) {
+    EXPECT_EQ(defaultRecordPath(), std::filesystem::path("棋譜.txt"));
+    EXPECT_TRUE(defaultRecordPath().is_relative());
+}
+
+TEST(GameRecordFile, ReportsAFileThatCannotBeOpened) {
+    const TempFolder folder;
+    testing::writeFileBytes(folder / "plain", "x");
+    Board board(2);
+    // Neither a path below a regular file nor one in a missing folder can be created, even by root.
+    for (const auto& path : {folder / "plain" / "棋譜.txt", folder / "missing" / "棋譜.txt"}) {
+        const GameRecordFile record(path);
+        EXPECT_EQ(record.appendLine("line"), RecordResult::OpenFailed);
+        EXPECT_EQ(record.writeBoardText(board), RecordResult::OpenFailed);
+        EXPECT_EQ(record.appendLineWithBoard(board, "line"), RecordResult::OpenFailed);
+    }
+    // Four axes have no board text, so nothing is even tried.
+    EXPECT_EQ(GameRecordFile(folder / "missing" / "x").writeBoardText(Board(4)), RecordResult::Written);
+}
+
+TEST(GameRecordFile, ReportsAWriteThatFailsAfterTheOpen) {
+    const GameRecordFile full("/dev/full");
+    EXPECT_EQ(full.appendLine(" game start"), RecordResult::WriteFailed);
+    EXPECT_EQ(full.appendLineWithBoard(Board(3), " game start"), RecordResult::WriteFailed);
+}
+
+TEST(GameRecordFile, WritesNothingForATextTheCodePageCannotHold) {
+    const TempFolder folder;
+    const GameRecordFile record(folder / "棋譜.txt");
+    EXPECT_EQ(record.appendLine("\U0001F600"), RecordResult::WriteFailed);
+    EXPECT_FALSE(std::filesystem::exists(record.path()));
+}
+
+}  // namespace
+}  // namespace kalvenor
