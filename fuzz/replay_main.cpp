@@ -75,7 +75,7 @@ constexpr std::array<std::int32_t, 16> kInterestingWords = {
 };
 
 class Mutator {
-public:
+  public:
     explicit Mutator(unsigned seed) : random_(seed) {}
 
     Bytes mutate(Bytes bytes) {
@@ -86,7 +86,7 @@ public:
         return bytes;
     }
 
-private:
+  private:
     std::size_t below(std::size_t bound) { return bound == 0 ? 0 : random_() % bound; }
 
     void mutateOnce(Bytes& bytes) {
@@ -104,7 +104,8 @@ private:
             case 2:  // one header word to an edge value
                 if (bytes.size() >= 48) {
                     const std::size_t at = 4 * below(12);
-                    const auto word = static_cast<std::uint32_t>(kInterestingWords[below(kInterestingWords.size())]);
+                    const auto word =
+                        static_cast<std::uint32_t>(kInterestingWords[below(kInterestingWords.size())]);
                     for (std::size_t b = 0; b < 4; ++b) {
                         bytes[at + b] = static_cast<std::uint8_t>(word >> (8 * b));
                     }

@@ -8,9 +8,12 @@ constexpr std::string_view kColumnNumbers = "    1 2 3 4 5 6 7 8";
 
 std::string_view cellMark(CellState state) {
     switch (state) {
-        case CellState::First: return "■";
-        case CellState::Second: return "□";
-        case CellState::Empty: break;
+        case CellState::First:
+            return "■";
+        case CellState::Second:
+            return "□";
+        case CellState::Empty:
+            break;
     }
     return "－";
 }
@@ -64,9 +67,12 @@ std::string threeAxisText(const Board& board) {
 
 std::string boardText(const Board& board) {
     switch (board.dimension()) {
-        case 2: return twoAxisText(board);
-        case 3: return threeAxisText(board);
-        default: return {};
+        case 2:
+            return twoAxisText(board);
+        case 3:
+            return threeAxisText(board);
+        default:
+            return {};
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 // One conversion descriptor, closed on every path out.
 class Converter {
-public:
+  public:
     Converter() : descriptor_(iconv_open("CP932", "UTF-8")) {}
     ~Converter() {
         if (valid()) {
@@ -24,7 +24,7 @@ public:
     bool valid() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return descriptor_; }
 
-private:
+  private:
     iconv_t descriptor_;
 };
 

@@ -16,9 +16,12 @@ std::string dimensionText(int dimension) {
 
 std::string_view modeName(GameMode mode) {
     switch (mode) {
-        case GameMode::HumanVsHuman: return "対人戦";
-        case GameMode::HumanVsCpu: return "対CPU戦";
-        case GameMode::CpuVsCpu: return "CPU vs CPU";
+        case GameMode::HumanVsHuman:
+            return "対人戦";
+        case GameMode::HumanVsCpu:
+            return "対CPU戦";
+        case GameMode::CpuVsCpu:
+            return "CPU vs CPU";
     }
     return {};
 }

@@ -15,9 +15,12 @@ struct StartWords {
 
 StartWords startWords(StartKind kind) {
     switch (kind) {
-        case StartKind::Restart: return {" -- game restart --", " game restart"};
-        case StartKind::Load: return {" -- game load --", " game load"};
-        case StartKind::NewGame: break;
+        case StartKind::Restart:
+            return {" -- game restart --", " game restart"};
+        case StartKind::Load:
+            return {" -- game load --", " game load"};
+        case StartKind::NewGame:
+            break;
     }
     return {" -- game start --", " game start"};
 }
@@ -48,8 +51,7 @@ std::vector<RecordEntry> startBlock(StartKind kind, int dimension, GameMode mode
     return block;
 }
 
-std::vector<RecordEntry> endBlock(const Board& board, CellState winner, GameMode mode,
-                                  CellState humanSide) {
+std::vector<RecordEntry> endBlock(const Board& board, CellState winner, GameMode mode, CellState humanSide) {
     return {
         {std::string(resultText(winner, mode, humanSide))},
         {stoneCountText(board, CellState::First)},

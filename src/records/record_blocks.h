@@ -27,7 +27,6 @@ std::vector<RecordEntry> startBlock(StartKind kind, int dimension, GameMode mode
                                     const std::string& timestamp);
 
 // The end of a game: the result line, then the stone counts of First and of Second.
-std::vector<RecordEntry> endBlock(const Board& board, CellState winner, GameMode mode,
-                                  CellState humanSide);
+std::vector<RecordEntry> endBlock(const Board& board, CellState winner, GameMode mode, CellState humanSide);
 
 }  // namespace kalvenor

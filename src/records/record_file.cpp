@@ -10,7 +10,9 @@ namespace kalvenor {
 
 namespace {
 
-bool hasBoardText(const Board& board) { return board.dimension() == 2 || board.dimension() == 3; }
+bool hasBoardText(const Board& board) {
+    return board.dimension() == 2 || board.dimension() == 3;
+}
 
 // Every LF of the text becomes CR LF, so the file reads the same on every platform.
 std::string withCrLf(std::string_view text) {
@@ -45,7 +47,9 @@ RecordResult appendText(const std::filesystem::path& path, std::string_view text
 
 }  // namespace
 
-std::filesystem::path defaultRecordPath() { return "棋譜.txt"; }
+std::filesystem::path defaultRecordPath() {
+    return "棋譜.txt";
+}
 
 GameRecordFile::GameRecordFile(std::filesystem::path path) : path_(std::move(path)) {}
 

@@ -19,11 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string systemError(int error) { return std::generic_category().message(error); }
+std::string systemError(int error) {
+    return std::generic_category().message(error);
+}
 
 // A file descriptor closed on every path out; close() reports the error of an explicit close.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int descriptor = -1) : descriptor_(descriptor) {}
     ~FileDescriptor() {
         if (descriptor_ >= 0) {
@@ -43,7 +45,7 @@ public:
         return result == 0 ? 0 : errno;
     }
 
-private:
+  private:
     int descriptor_;
 };
 

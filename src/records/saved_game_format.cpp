@@ -25,11 +25,17 @@ std::int32_t wordAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return static_cast<std::int32_t>(bits);
 }
 
-std::uint64_t cellCountOf(int dimension) { return std::uint64_t{1} << (3 * dimension); }
+std::uint64_t cellCountOf(int dimension) {
+    return std::uint64_t{1} << (3 * dimension);
+}
 
-std::string invalid(const std::string& why) { return "not a saved game: " + why; }
+std::string invalid(const std::string& why) {
+    return "not a saved game: " + why;
+}
 
-std::string str(std::int64_t value) { return std::to_string(value); }
+std::string str(std::int64_t value) {
+    return std::to_string(value);
+}
 
 // The view of a board: the whole board for two and three axes, else one slice whose first cell
 // has coordinates 0 on axes 0 to 2.
@@ -37,8 +43,8 @@ std::string viewProblem(const GameDataHeader& header) {
     const int dimension = header.dimension;
     const std::int32_t viewCells = dimension == 2 ? 64 : kSliceCellCount;
     if (header.viewCellCount != viewCells) {
-        return invalid("the view shows " + str(header.viewCellCount) + " cells, a game of " +
-                       str(dimension) + " dimensions shows " + str(viewCells));
+        return invalid("the view shows " + str(header.viewCellCount) + " cells, a game of " + str(dimension) +
+                       " dimensions shows " + str(viewCells));
     }
     if (dimension <= 3) {
         if (header.viewOffset != 0) {
@@ -56,8 +62,8 @@ std::string viewProblem(const GameDataHeader& header) {
     return {};
 }
 
-std::string choiceProblem(std::string_view field, std::int32_t value, std::int32_t low,
-                          std::int32_t high, std::string_view allowed) {
+std::string choiceProblem(std::string_view field, std::int32_t value, std::int32_t low, std::int32_t high,
+                          std::string_view allowed) {
     if (value >= low && value <= high) {
         return {};
     }
@@ -123,8 +129,8 @@ std::string gameDataHeaderProblem(std::span<const std::uint8_t> leadingBytes, st
         return invalid("the board has " + str(dimension) + " dimensions, a game has 2 to 8");
     }
     if (static_cast<std::uint64_t>(header.cellCount) != cellCountOf(dimension) || header.cellCount < 0) {
-        return invalid("the board has " + str(header.cellCount) + " cells, a game of " +
-                       str(dimension) + " dimensions has " + std::to_string(cellCountOf(dimension)));
+        return invalid("the board has " + str(header.cellCount) + " cells, a game of " + str(dimension) +
+                       " dimensions has " + std::to_string(cellCountOf(dimension)));
     }
     for (const std::string& problem : {
              viewProblem(header),

@@ -13,7 +13,9 @@ constexpr std::array<std::string_view, kMaxDimension> kAxisNames = {
     "縦", "横", "高さ", "時間軸", "平行世界軸", "抽象軸A", "抽象軸B", "抽象軸C",
 };
 
-std::string_view sideMark(CellState side) { return side == CellState::First ? "■" : "□"; }
+std::string_view sideMark(CellState side) {
+    return side == CellState::First ? "■" : "□";
+}
 
 bool isPlayableDimension(int dimension) {
     return dimension >= kMinDimension && dimension <= kMaxDimension;
@@ -71,7 +73,9 @@ std::string stoneCountText(const Board& board, CellState side) {
     return text;
 }
 
-std::string numberText(std::int32_t value) { return std::to_string(value); }
+std::string numberText(std::int32_t value) {
+    return std::to_string(value);
+}
 
 std::string oneNumberText(std::string_view format, std::int32_t value) {
     std::string text(format);

@@ -1,11 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "records/cp932.h"
+
+#include <gtest/gtest.h>
 
 namespace kalvenor {
 namespace {
 
-std::string bytes(std::initializer_list<unsigned char> values) { return {values.begin(), values.end()}; }
+std::string bytes(std::initializer_list<unsigned char> values) {
+    return {values.begin(), values.end()};
+}
 
 TEST(Cp932, EncodesTheMarksOfTheGame) {
     EXPECT_EQ(encodeCp932("－"), bytes({0x81, 0x7C}));
@@ -34,8 +36,8 @@ TEST(Cp932, EncodesTextsLongerThanOneConversionChunk) {
 
 TEST(Cp932, RefusesWhatTheCodePageCannotHold) {
     EXPECT_EQ(encodeCp932("a\U0001F600b"), std::nullopt);  // outside the code page
-    EXPECT_EQ(encodeCp932("a\xFF"), std::nullopt);          // not UTF-8
-    EXPECT_EQ(encodeCp932("\xE3\x81"), std::nullopt);       // cut in the middle of a character
+    EXPECT_EQ(encodeCp932("a\xFF"), std::nullopt);         // not UTF-8
+    EXPECT_EQ(encodeCp932("\xE3\x81"), std::nullopt);      // cut in the middle of a character
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
+#include "records/record_blocks.h"
+
 #include <gtest/gtest.h>
 
-#include "records/record_blocks.h"
 #include "records/texts.h"
 
 namespace kalvenor {
@@ -37,7 +38,8 @@ TEST(StartBlock, NewGameOfFourAxesHasSixLinesOrSevenAgainstTheComputer) {
 }
 
 TEST(StartBlock, LoadNamesItselfAndClosesOnlyWhereABoardTextExists) {
-    auto expected = lines({"", kRule, " -- game load --", " ３次元：対CPU戦", " player 後攻 : □", kTime, kRule});
+    auto expected =
+        lines({"", kRule, " -- game load --", " ３次元：対CPU戦", " player 後攻 : □", kTime, kRule});
     expected.push_back({" game load", true});
     EXPECT_EQ(startBlock(StartKind::Load, 3, GameMode::HumanVsCpu, CellState::Second, kTime), expected);
     EXPECT_EQ(startBlock(StartKind::Load, 6, GameMode::HumanVsHuman, CellState::First, kTime),
@@ -46,7 +48,8 @@ TEST(StartBlock, LoadNamesItselfAndClosesOnlyWhereABoardTextExists) {
 
 TEST(StartBlock, RestartIsBetweenComputersAndClosesWithTheBoardOnEveryBoard) {
     for (int dimension = 2; dimension <= 8; ++dimension) {
-        const auto block = startBlock(StartKind::Restart, dimension, GameMode::HumanVsCpu, CellState::First, kTime);
+        const auto block =
+            startBlock(StartKind::Restart, dimension, GameMode::HumanVsCpu, CellState::First, kTime);
         ASSERT_EQ(block.size(), 7U);
         EXPECT_EQ(block[2].text, " -- game restart --");
         EXPECT_EQ(block[3].text, " " + dimensionAndModeText(dimension, GameMode::CpuVsCpu));

@@ -1,12 +1,13 @@
+#include "records/record_file.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "records/record_blocks.h"
-#include "records/record_file.h"
-#include "records/texts.h"
 #include "records/temp_folder.h"
+#include "records/texts.h"
 
 namespace kalvenor {
 namespace {
@@ -33,7 +34,9 @@ void write(const GameRecordFile& record, const Board& board, const std::vector<R
     }
 }
 
-long lineCount(const std::string& bytes) { return std::count(bytes.begin(), bytes.end(), '\n'); }
+long lineCount(const std::string& bytes) {
+    return std::count(bytes.begin(), bytes.end(), '\n');
+}
 
 TEST(GameRecordFile, WritesTheScriptedGamesByteForByte) {
     const TempFolder folder;
@@ -57,7 +60,8 @@ TEST(GameRecordFile, WritesTheScriptedGamesByteForByte) {
     Board five(5);
     write(record, five, startBlock(StartKind::Load, 5, GameMode::CpuVsCpu, CellState::First, time));
     five.set(12345, CellState::First);
-    write(record, five, {{cpuRecordMoveText(5, 12345, CellState::First), true}, {cpuPassText(CellState::Second), true}});
+    write(record, five,
+          {{cpuRecordMoveText(5, 12345, CellState::First), true}, {cpuPassText(CellState::Second), true}});
     write(record, five, endBlock(five, CellState::First, GameMode::CpuVsCpu, CellState::First));
     write(record, five, startBlock(StartKind::Restart, 5, GameMode::CpuVsCpu, CellState::First, time));
 
@@ -89,7 +93,9 @@ TEST(GameRecordFile, AppendsToWhatIsThere) {
     testing::writeFileBytes(folder / "棋譜.txt", "old\r\n");
     const GameRecordFile record(folder / "棋譜.txt");
     ASSERT_EQ(record.appendLine(" ■：3"), RecordResult::Written);
-    EXPECT_EQ(fileBytes(record.path()), "old\r\n \x81\xA1\x81\x46" "3\r\n");
+    EXPECT_EQ(fileBytes(record.path()),
+              "old\r\n \x81\xA1\x81\x46"
+              "3\r\n");
 }
 
 TEST(GameRecordFile, LiesInTheCurrentFolderByDefault) {

@@ -1,3 +1,5 @@
+#include "records/saved_game.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -5,7 +7,6 @@
 #include <csignal>
 #include <random>
 
-#include "records/saved_game.h"
 #include "records/temp_folder.h"
 
 namespace kalvenor {
@@ -42,13 +43,16 @@ std::vector<std::uint8_t> randomBoard(std::size_t cells, unsigned seed) {
     return board;
 }
 
-std::string asBytes(std::span<const std::uint8_t> data) { return {data.begin(), data.end()}; }
+std::string asBytes(std::span<const std::uint8_t> data) {
+    return {data.begin(), data.end()};
+}
 
 TEST(SavedGame, RoundTripsEveryDimension) {
     const TempFolder folder;
     for (int dimension = 2; dimension <= 8; ++dimension) {
         const GameDataHeader header = headerFor(dimension);
-        const auto board = randomBoard(static_cast<std::size_t>(header.cellCount), static_cast<unsigned>(dimension));
+        const auto board =
+            randomBoard(static_cast<std::size_t>(header.cellCount), static_cast<unsigned>(dimension));
         const fs::path path = folder / ("game" + std::to_string(dimension) + ".gd");
 
         const FileResult saved = writeSavedGame(path, header, board);
@@ -77,9 +81,18 @@ TEST(SavedGame, WordsAreLittleEndianInFileOrder) {
     const std::string bytes = fileBytes(folder / "a.gd");
     ASSERT_EQ(bytes.size(), 112U);
     const std::string expectedHeader(
-        "\x02\0\0\0" "\x40\0\0\0" "\x40\0\0\0" "\0\0\0\0"
-        "\x02\0\0\0" "\x01\0\0\0" "\x02\0\0\0" "\x04\x03\x02\x01"
-        "\x09\0\0\0" "\xFE\xFF\xFF\xFF" "\x02\0\0\0" "\x01\0\0\0",
+        "\x02\0\0\0"
+        "\x40\0\0\0"
+        "\x40\0\0\0"
+        "\0\0\0\0"
+        "\x02\0\0\0"
+        "\x01\0\0\0"
+        "\x02\0\0\0"
+        "\x04\x03\x02\x01"
+        "\x09\0\0\0"
+        "\xFE\xFF\xFF\xFF"
+        "\x02\0\0\0"
+        "\x01\0\0\0",
         48);
     EXPECT_EQ(bytes.substr(0, 48), expectedHeader);
     EXPECT_EQ(bytes.substr(48), std::string(63, '\0') + '\x02');
@@ -103,13 +116,15 @@ TEST(SavedGame, BeforeAnyGameTheHeaderAloneIsWrittenAndRefusedOnLoad) {
 TEST(SavedGame, ReplacesAnExistingFileKeepingItsPermissions) {
     const TempFolder folder;
     const fs::path path = folder / "game.gd";
-    testing::writeFileBytes(path, "an older and longer file than the new one will be, by far: ......"
-                                  "..........................................................................");
+    testing::writeFileBytes(path,
+                            "an older and longer file than the new one will be, by far: ......"
+                            "..........................................................................");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const auto board = randomBoard(64, 1);
     ASSERT_TRUE(writeSavedGame(path, headerFor(2), board).ok);
     EXPECT_EQ(fileBytes(path).substr(48), asBytes(board));
-    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
@@ -145,7 +160,7 @@ TEST(SavedGame, ReportsAFullDevice) {
 
 // Lowers the largest file this process may write, so that a save fails part-way as on a full disk.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &previous_);
@@ -160,7 +175,7 @@ public:
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-private:
+  private:
     rlimit previous_{};
     void (*previousSignal_)(int) = nullptr;
 };

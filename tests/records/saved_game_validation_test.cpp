@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 using testing::TempFolder;
 
 // The bytes of a sound saved game of `dimension` axes, with `edit` applied to its header.
-std::vector<std::uint8_t> savedGameBytes(int dimension, const std::function<void(GameDataHeader&)>& edit = {}) {
+std::vector<std::uint8_t> savedGameBytes(int dimension,
+                                         const std::function<void(GameDataHeader&)>& edit = {}) {
     GameDataHeader header;
     header.dimension = dimension;
     header.cellCount = 1 << (3 * dimension);
@@ -28,10 +29,10 @@ std::vector<std::uint8_t> savedGameBytes(int dimension, const std::function<void
     if (edit) {
         edit(header);
     }
-    const std::int32_t words[12] = {header.dimension,       header.cellCount,        header.viewCellCount,
-                                    header.viewOffset,      header.guideLevel,       header.inProgress,
-                                    header.sideToMove,      header.stoneCount,       header.turnNumberFirst,
-                                    header.turnNumberSecond, header.humanSide,       header.mode};
+    const std::int32_t words[12] = {header.dimension,        header.cellCount,  header.viewCellCount,
+                                    header.viewOffset,       header.guideLevel, header.inProgress,
+                                    header.sideToMove,       header.stoneCount, header.turnNumberFirst,
+                                    header.turnNumberSecond, header.humanSide,  header.mode};
     std::vector<std::uint8_t> bytes;
     for (const std::int32_t word : words) {
         for (int shift = 0; shift < 32; shift += 8) {
@@ -61,33 +62,44 @@ TEST(SavedGameValidation, AcceptsSoundFiles) {
 TEST(SavedGameValidation, RefusesAFileOfTheWrongLength) {
     auto bytes = savedGameBytes(3);
     bytes.resize(30);
-    EXPECT_EQ(reasonFor(bytes), "not a saved game: the file is 30 bytes long, a game of 3 dimensions needs 560");
+    EXPECT_EQ(reasonFor(bytes),
+              "not a saved game: the file is 30 bytes long, a game of 3 dimensions needs 560");
     bytes = savedGameBytes(3);
     bytes.push_back(0);
-    EXPECT_EQ(reasonFor(bytes), "not a saved game: the file is 561 bytes long, a game of 3 dimensions needs 560");
+    EXPECT_EQ(reasonFor(bytes),
+              "not a saved game: the file is 561 bytes long, a game of 3 dimensions needs 560");
     bytes = savedGameBytes(2);
     bytes.resize(111);
-    EXPECT_EQ(reasonFor(bytes), "not a saved game: the file is 111 bytes long, a game of 2 dimensions needs 112");
-    EXPECT_EQ(reasonFor({}), "not a saved game: the file is 0 bytes long, shorter than the 48-byte header of a saved game");
+    EXPECT_EQ(reasonFor(bytes),
+              "not a saved game: the file is 111 bytes long, a game of 2 dimensions needs 112");
+    EXPECT_EQ(reasonFor({}),
+              "not a saved game: the file is 0 bytes long, shorter than the 48-byte header of a saved game");
     EXPECT_EQ(reasonFor({9, 0, 0}),
               "not a saved game: the file is 3 bytes long, shorter than the 48-byte header of a saved game");
 }
 
 TEST(SavedGameValidation, RefusesEveryHeaderFieldOutOfRange) {
     const std::pair<std::function<void(GameDataHeader&)>, std::string> cases[] = {
-        {[](GameDataHeader& h) { h.cellCount = 4096; }, "the board has 4096 cells, a game of 3 dimensions has 512"},
-        {[](GameDataHeader& h) { h.cellCount = -512; }, "the board has -512 cells, a game of 3 dimensions has 512"},
-        {[](GameDataHeader& h) { h.viewCellCount = 64; }, "the view shows 64 cells, a game of 3 dimensions shows 512"},
+        {[](GameDataHeader& h) { h.cellCount = 4096; },
+         "the board has 4096 cells, a game of 3 dimensions has 512"},
+        {[](GameDataHeader& h) { h.cellCount = -512; },
+         "the board has -512 cells, a game of 3 dimensions has 512"},
+        {[](GameDataHeader& h) { h.viewCellCount = 64; },
+         "the view shows 64 cells, a game of 3 dimensions shows 512"},
         {[](GameDataHeader& h) { h.viewOffset = 8; },
          "the view starts at cell 8, a game of 3 dimensions shows the whole board from cell 0"},
         {[](GameDataHeader& h) { h.guideLevel = 3; }, "the guide level is 3, it must be 0, 1 or 2"},
         {[](GameDataHeader& h) { h.guideLevel = -1; }, "the guide level is -1, it must be 0, 1 or 2"},
         {[](GameDataHeader& h) { h.inProgress = 2; }, "the game-in-progress flag is 2, it must be 0 or 1"},
-        {[](GameDataHeader& h) { h.sideToMove = 0; }, "the side to move is 0, it must be 1 (first) or 2 (second)"},
-        {[](GameDataHeader& h) { h.sideToMove = 258; }, "the side to move is 258, it must be 1 (first) or 2 (second)"},
-        {[](GameDataHeader& h) { h.humanSide = 3; }, "the player's side is 3, it must be 1 (first) or 2 (second)"},
+        {[](GameDataHeader& h) { h.sideToMove = 0; },
+         "the side to move is 0, it must be 1 (first) or 2 (second)"},
+        {[](GameDataHeader& h) { h.sideToMove = 258; },
+         "the side to move is 258, it must be 1 (first) or 2 (second)"},
+        {[](GameDataHeader& h) { h.humanSide = 3; },
+         "the player's side is 3, it must be 1 (first) or 2 (second)"},
         {[](GameDataHeader& h) { h.mode = 3; }, "the game mode is 3, it must be 0, 1 or 2"},
-        {[](GameDataHeader& h) { h.mode = -2147483647 - 1; }, "the game mode is -2147483648, it must be 0, 1 or 2"},
+        {[](GameDataHeader& h) { h.mode = -2147483647 - 1; },
+         "the game mode is -2147483648, it must be 0, 1 or 2"},
     };
     for (const auto& [edit, why] : cases) {
         EXPECT_EQ(reasonFor(savedGameBytes(3, edit)), "not a saved game: " + why);
@@ -153,7 +165,8 @@ TEST(SavedGameValidation, TheFileReaderGivesTheSameReasons) {
     bytes = savedGameBytes(2, [](GameDataHeader& h) { h.dimension = 8; });
     testing::writeFileBytes(folder / "claims.gd", std::string(bytes.begin(), bytes.end()));
     result = readSavedGame(folder / "claims.gd");
-    EXPECT_EQ(result.reason, "not a saved game: the file is 112 bytes long, a game of 8 dimensions needs 16777264");
+    EXPECT_EQ(result.reason,
+              "not a saved game: the file is 112 bytes long, a game of 8 dimensions needs 16777264");
 }
 
 TEST(SavedGameValidation, AFileThatCannotBeOpenedIsNotCalledInvalid) {
@@ -161,7 +174,8 @@ TEST(SavedGameValidation, AFileThatCannotBeOpenedIsNotCalledInvalid) {
     LoadResult result = readSavedGame(folder / "missing.gd");
     EXPECT_EQ(result.failure, LoadFailure::CannotOpen);
     EXPECT_FALSE(result.game);
-    EXPECT_EQ(result.reason, "cannot open " + (folder / "missing.gd").string() + ": No such file or directory");
+    EXPECT_EQ(result.reason,
+              "cannot open " + (folder / "missing.gd").string() + ": No such file or directory");
 
     result = readSavedGame(folder.path());
     EXPECT_EQ(result.failure, LoadFailure::CannotOpen);

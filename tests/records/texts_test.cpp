@@ -1,9 +1,10 @@
+#include "records/texts.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
 
 #include "records/cp932.h"
-#include "records/texts.h"
 
 namespace kalvenor {
 namespace {
@@ -16,8 +17,9 @@ TEST(MoveText, FillsTheAxisNamesWithCoordinatesPlusOne) {
     EXPECT_EQ(playerMoveText(2, 13, First), " ■ player choice: 縦:6  横:2");
     EXPECT_EQ(cpuMoveText(2, 13, Second), " □ cpu choice: 縦:6  横:2");
     EXPECT_EQ(cpuRecordMoveText(3, 343, Second), " □ cpu    choice: 縦:8  横:3  高さ:6");
-    EXPECT_EQ(playerMoveText(8, 0, First),
-              " ■ player choice: 縦:1  横:1  高さ:1  時間軸:1  平行世界軸:1  抽象軸A:1  抽象軸B:1  抽象軸C:1");
+    EXPECT_EQ(
+        playerMoveText(8, 0, First),
+        " ■ player choice: 縦:1  横:1  高さ:1  時間軸:1  平行世界軸:1  抽象軸A:1  抽象軸B:1  抽象軸C:1");
     EXPECT_EQ(cpuMoveText(8, 16777215, Second),
               " □ cpu choice: 縦:8  横:8  高さ:8  時間軸:8  平行世界軸:8  抽象軸A:8  抽象軸B:8  抽象軸C:8");
 }
@@ -28,8 +30,9 @@ TEST(MoveText, EveryAxisTakesItsOwnDigit) {
     for (int axis = 6; axis >= 0; --axis) {
         cell = cell * 8 + axis + 1;
     }
-    EXPECT_EQ(playerMoveText(8, cell, First),
-              " ■ player choice: 縦:2  横:3  高さ:4  時間軸:5  平行世界軸:6  抽象軸A:7  抽象軸B:8  抽象軸C:1");
+    EXPECT_EQ(
+        playerMoveText(8, cell, First),
+        " ■ player choice: 縦:2  横:3  高さ:4  時間軸:5  平行世界軸:6  抽象軸A:7  抽象軸B:8  抽象軸C:1");
     EXPECT_EQ(playerMoveText(5, 4095, First), " ■ player choice: 縦:8  横:8  高さ:8  時間軸:8  平行世界軸:1");
 }
 
@@ -84,8 +87,8 @@ TEST(TimestampText, HasNoLeadingZeros) {
 }
 
 TEST(TimestampText, NowHasTheSameShape) {
-    EXPECT_TRUE(std::regex_match(timestampText(),
-                                 std::regex(" [1-9][0-9]* ([1-9]|1[0-2])月[1-9][0-9]?日 [0-9]+:[0-9]+:[0-9]+")));
+    EXPECT_TRUE(std::regex_match(
+        timestampText(), std::regex(" [1-9][0-9]* ([1-9]|1[0-2])月[1-9][0-9]?日 [0-9]+:[0-9]+:[0-9]+")));
 }
 
 TEST(GameTexts, NameTheDimensionAndTheMode) {
