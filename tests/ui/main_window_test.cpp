@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "ui/about_box.h"
+#include "ui/window_fixture.h"
+
+namespace kalvenor {
+namespace {
+
+using platform::ControlKind;
+using platform::Rect;
+using testing_support::WindowTest;
+namespace headless = platform::headless;
+
+using MainWindow = WindowTest;
+
+TEST_F(MainWindow, TitleSizeAndMenu) {
+    const platform::MainWindowDesc& desc = headless::windowDesc(window);
+    EXPECT_EQ(desc.title, "Kalvenor [ version 1.0 ]");
+    EXPECT_EQ(desc.width, 1024);
+    EXPECT_EQ(desc.height, 750);
+
+    ASSERT_EQ(desc.menuBar.size(), 2u);
+    const platform::MenuItem& menu = desc.menuBar[0];
+    EXPECT_EQ(menu.text, "メニュー");
+    ASSERT_EQ(menu.items.size(), 2u);
+    const platform::MenuItem& twoPeople = menu.items[0];
+    EXPECT_EQ(twoPeople.text, "対人戦");
+    ASSERT_EQ(twoPeople.items.size(), 3u);
+    EXPECT_EQ(twoPeople.items[0].text, "２次元");
+    EXPECT_EQ(twoPeople.items[0].commandId, 102);
+    EXPECT_EQ(twoPeople.items[1].text, "３次元");
+    EXPECT_EQ(twoPeople.items[1].commandId, 104);
+    EXPECT_EQ(twoPeople.items[2].text, "４次元");
+    EXPECT_EQ(twoPeople.items[2].commandId, 106);
+    EXPECT_EQ(menu.items[1].text, "終了");
+    EXPECT_EQ(menu.items[1].commandId, 255);
+    EXPECT_TRUE(menu.items[1].items.empty());
+    // The About box is a command on the bar itself, not a pop-up.
+    EXPECT_EQ(desc.menuBar[1].text, "バージョン情報");
+    EXPECT_EQ(desc.menuBar[1].commandId, 254);
+    EXPECT_TRUE(desc.menuBar[1].items.empty());
+}
+
+TEST_F(MainWindow, StartScreen) {
+    EXPECT_EQ(session.state.viewCellCount, 12);
+    EXPECT_EQ(session.state.dimension, 0);
+    EXPECT_FALSE(session.state.inProgress);
+    EXPECT_FALSE(session.board.has_value());
+    ASSERT_EQ(session.view.infoLabels.size(), 12u);
+    for (std::size_t slot = 5; slot < 12; ++slot) {
+        EXPECT_EQ(session.view.infoLabels[slot], nullptr) << slot;
+    }
+    EXPECT_TRUE(session.view.cellButtons.empty());
+    EXPECT_TRUE(session.view.vsControls.empty());
+
+    struct Expected {
+        const char* text;
+        Rect rect;
+        ControlKind kind;
+    };
+    const Expected expected[] = {
+        {" 現在、２－４次元の対人戦しか実装致しておりません。", {0, 0, 600, 30}, ControlKind::LeftLabel},
+        {" ですので、対人戦を選択後、次元数を選択してください。", {35, 35, 600, 30}, ControlKind::LeftLabel},
+        {" 将来的な実装の範囲と致しましては", {70, 70, 600, 30}, ControlKind::LeftLabel},
+        {" ２－８次元のCPU戦と対人戦は少なくとも実装する予定です。", {105, 105, 600, 30}, ControlKind::LeftLabel},
+        {"Tarnwell", {440, 140, 300, 30}, ControlKind::CentredLabel},
+    };
+    ASSERT_EQ(headless::liveControls(window).size(), 5u);
+    for (int slot = 0; slot < 5; ++slot) {
+        const headless::ControlRecord& label = headless::record(session.view.infoLabels[slot]);
+        EXPECT_EQ(label.text, expected[slot].text);
+        EXPECT_EQ(label.rect, expected[slot].rect);
+        EXPECT_EQ(label.kind, expected[slot].kind);
+        EXPECT_EQ(label.serial, slot);
+    }
+}
+
+// Ids outside the command table, sent before any game, change nothing at all.
+TEST_F(MainWindow, IdsOutsideTheTableDoNothing) {
+    std::vector<int> ids = {0, 100, 256, 1000};
+    for (int id = 115; id <= 119; ++id) ids.push_back(id);
+    for (int id = 127; id <= 149; ++id) ids.push_back(id);
+    for (int id = 153; id <= 253; ++id) ids.push_back(id);
+    for (int id : ids) {
+        command(id);
+    }
+    EXPECT_EQ(headless::controlRecords(window).size(), 5u);
+    EXPECT_EQ(headless::liveControls(window).size(), 5u);
+    EXPECT_TRUE(headless::messageBoxLog(window).empty());
+    EXPECT_TRUE(headless::fileDialogLog(window).empty());
+    EXPECT_FALSE(headless::postedExitCode(window).has_value());
+    EXPECT_EQ(session.state.dimension, 0);
+    EXPECT_FALSE(session.state.inProgress);
+    EXPECT_FALSE(session.state.recordEnabled);
+}
+
+TEST_F(MainWindow, GameStartIdsNameDimensionAndMode) {
+    command(123);
+    EXPECT_EQ(session.state.dimension, 5);
+    EXPECT_EQ(session.state.mode, GameMode::CpuVsCpu);
+    EXPECT_EQ(session.view.vsControls.size(), 5u);
+    EXPECT_TRUE(headless::messageBoxLog(window).empty());  // no question between computers
+
+    command(112);
+    EXPECT_EQ(session.state.dimension, 7);
+    EXPECT_EQ(session.state.mode, GameMode::HumanVsHuman);
+    EXPECT_TRUE(session.view.vsControls.empty());
+
+    startAgainstCpu(103, true);
+    EXPECT_EQ(session.state.dimension, 3);
+    EXPECT_EQ(session.state.mode, GameMode::HumanVsCpu);
+}
+
+// The command table runs whatever the notification code; the turn handlers only for code 0.
+TEST_F(MainWindow, CommandTableRunsForEveryNotificationCode) {
+    headless::sendMessage(window, platform::message::Command, platform::makeWParam(104, 1), 0);
+    EXPECT_EQ(session.state.dimension, 3);
+    EXPECT_EQ(session.state.mode, GameMode::HumanVsHuman);
+}
+
+// A click arrives with id 0: only the turn handler of the running game sees it.
+TEST_F(MainWindow, ClicksReachTheTurnHandlerOfTheRunningGame) {
+    command(102);
+    headless::click(session.view.cellButtons[9]);
+    EXPECT_EQ(cellText(9), "■");
+    EXPECT_EQ(session.state.sideToMove, CellState::Second);
+
+    // Not in progress: the two-person handler is not asked.
+    session.state.inProgress = false;
+    headless::click(session.view.cellButtons[10]);
+    EXPECT_EQ(cellText(10), "");
+    EXPECT_EQ((*session.board)[10], CellState::Empty);
+
+    // A notification code other than 0 never reaches the handlers.
+    session.state.inProgress = true;
+    const std::size_t controls = headless::controlRecords(window).size();
+    headless::sendMessage(window, platform::message::Command, platform::makeWParam(0, 1),
+                          platform::toLParam(session.view.cellButtons[11]));
+    EXPECT_EQ((*session.board)[11], CellState::Empty);
+    EXPECT_EQ(headless::controlRecords(window).size(), controls);
+}
+
+// The stepping handler depends on the mode alone: a finished game between computers still
+// restarts from its "最初から" button.
+TEST_F(MainWindow, StepHandlerRunsAfterTheGameBetweenComputersEnded) {
+    command(120);
+    session.state.inProgress = false;
+    session.state.turnNumber = {7, 7};
+    headless::click(session.view.vsControls[4]);
+    EXPECT_TRUE(session.state.inProgress);
+    EXPECT_EQ(session.state.turnNumberOf(CellState::First), 1);
+}
+
+TEST_F(MainWindow, AboutBox) {
+    command(254);
+    const auto& boxes = headless::messageBoxLog(window);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Kalvenor [ version 1.0 ]");
+    EXPECT_EQ(boxes[0].style.buttons, platform::MessageBoxButtons::Ok);
+    EXPECT_EQ(boxes[0].style.icon, platform::MessageBoxIcon::None);
+    EXPECT_EQ(boxes[0].text,
+              "作者 : ターンウェル (Tarnwell)\nmail : (none)\nweb site 1 : (none)\nweb site 2 : (none)\n"
+              "作者紹介ページ : (none)");
+    EXPECT_EQ(headless::liveControls(window).size(), 5u);
+    EXPECT_EQ(session.state.viewCellCount, 12);
+}
+
+TEST_F(MainWindow, SizeMovesNothing) {
+    command(106);
+    std::vector<Rect> before;
+    for (platform::ControlHandle control : headless::liveControls(window)) {
+        before.push_back(rectOf(control));
+    }
+    headless::sendMessage(window, platform::message::Size, 0, (400 << 16) | 300);
+    std::vector<Rect> after;
+    for (platform::ControlHandle control : headless::liveControls(window)) {
+        after.push_back(rectOf(control));
+    }
+    EXPECT_EQ(before, after);
+}
+
+// 255 releases the board and every array once and leaves the loop; the window stays until it
+// is destroyed, and its destruction releases nothing twice (the sanitizers watch).
+TEST_F(MainWindow, QuitReleasesEverythingOnce) {
+    command(126);
+    command(255);
+    EXPECT_EQ(headless::postedExitCode(window), 0);
+    EXPECT_FALSE(session.board.has_value());
+    EXPECT_TRUE(session.view.cellButtons.empty());
+    EXPECT_TRUE(session.view.infoLabels.empty());
+    EXPECT_TRUE(session.view.axisControls.empty());
+    EXPECT_TRUE(session.view.guideControls.empty());
+    EXPECT_TRUE(session.view.vsControls.empty());
+    EXPECT_EQ(headless::liveControls(window).size(), 512u + 16 + 15 + 4 + 5);  // not destroyed
+
+    platform::destroyMainWindow(window);
+    EXPECT_EQ(session.window, nullptr);
+    EXPECT_FALSE(session.board.has_value());
+}
+
+// Closing the window releases the game as 255 does.
+TEST_F(MainWindow, DestroyReleasesTheGame) {
+    command(102);
+    platform::destroyMainWindow(window);
+    EXPECT_FALSE(session.board.has_value());
+    EXPECT_TRUE(session.view.cellButtons.empty());
+    EXPECT_TRUE(session.view.infoLabels.empty());
+    EXPECT_EQ(session.window, nullptr);
+}
+
+TEST_F(MainWindow, QuitBeforeAnyGame) {
+    command(255);
+    EXPECT_EQ(headless::postedExitCode(window), 0);
+    EXPECT_TRUE(session.view.infoLabels.empty());
+    // A command that still arrives starts its game cleanly: the released start screen is not
+    // destroyed a second time (its labels stay until the window goes).
+    command(102);
+    EXPECT_EQ(session.state.dimension, 2);
+    EXPECT_EQ(headless::liveControls(window).size(), 5u + 64 + 6 + 4);
+}
+
+}  // namespace
+}  // namespace kalvenor
