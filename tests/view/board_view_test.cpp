@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/commands.h"
 #include "game/opening_game.h"
 #include "records/saved_game.h"
 #include "ui/window_fixture.h"
