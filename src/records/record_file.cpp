@@ -1,9 +1,11 @@
 #include "records/record_file.h"
 
-#include <cstdio>
+#include <fcntl.h>
+
 #include <string>
 
 #include "records/cp932.h"
+#include "records/posix_file.h"
 #include "records/texts.h"
 
 namespace kalvenor {
@@ -35,14 +37,16 @@ RecordResult appendText(const std::filesystem::path& path, std::string_view text
     if (!bytes) {
         return RecordResult::WriteFailed;
     }
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) {
+    // Created when missing, never truncated, every write at the end; a pipe without a reader is
+    // refused rather than waited for.
+    FileDescriptor file = openWithoutWaiting(path, O_WRONLY | O_APPEND | O_CREAT, 0666);
+    if (!file.valid()) {
         return RecordResult::OpenFailed;
     }
-    bool written = std::fwrite(bytes->data(), 1, bytes->size(), file) == bytes->size();
-    written = std::fflush(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    return written ? RecordResult::Written : RecordResult::WriteFailed;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
+    const int writeError = writeAll(file.get(), {data, bytes->size()});
+    const int closeError = file.close();
+    return writeError == 0 && closeError == 0 ? RecordResult::Written : RecordResult::WriteFailed;
 }
 
 }  // namespace

@@ -4,12 +4,10 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <random>
-#include <system_error>
-#include <utility>
 #include <vector>
 
+#include "records/posix_file.h"
 #include "records/saved_game.h"
 #include "records/saved_game_format.h"
 
@@ -18,73 +16,6 @@ namespace kalvenor {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string systemError(int error) {
-    return std::generic_category().message(error);
-}
-
-// A file descriptor closed on every path out; close() reports the error of an explicit close.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int descriptor = -1) : descriptor_(descriptor) {}
-    ~FileDescriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    FileDescriptor(FileDescriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
-    FileDescriptor& operator=(FileDescriptor&&) = delete;
-
-    int get() const { return descriptor_; }
-    bool valid() const { return descriptor_ >= 0; }
-    // 0 when closed cleanly, else the errno of the close.
-    int close() {
-        const int result = ::close(std::exchange(descriptor_, -1));
-        return result == 0 ? 0 : errno;
-    }
-
-  private:
-    int descriptor_;
-};
-
-// 0 when every byte was written, else the errno of the failing write.
-int writeAll(int descriptor, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        if (written == 0) {
-            return EIO;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
-// The number of bytes read into `buffer` (fewer only at the end of the file), or -errno.
-ssize_t readFully(int descriptor, std::span<std::uint8_t> buffer) {
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-        const ssize_t got = ::read(descriptor, buffer.data() + total, buffer.size() - total);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return -errno;
-        }
-        if (got == 0) {
-            break;
-        }
-        total += static_cast<std::size_t>(got);
-    }
-    return static_cast<ssize_t>(total);
-}
 
 // 0, or the errno of the first failing write or the flush to disk.
 int writeGame(int descriptor, const GameDataHeader& header, std::span<const std::uint8_t> board) {
@@ -132,11 +63,10 @@ FileDescriptor createTemporaryBeside(const fs::path& target, fs::path& temporary
 // Devices and pipes cannot be replaced by renaming: they are written in place.
 FileResult writeInPlace(const fs::path& target, const GameDataHeader& header,
                         std::span<const std::uint8_t> board) {
-    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor file = openWithoutWaiting(target, O_WRONLY | O_TRUNC);
     if (!file.valid()) {
         return {false, "cannot open " + target.string() + ": " + systemError(errno)};
     }
-    ::fcntl(file.get(), F_SETFL, 0);
     int error = writeGame(file.get(), header, board);
     if (error == EINVAL || error == EROFS) {
         error = 0;  // a device that has nothing to flush to disk
@@ -212,8 +142,7 @@ LoadResult readSavedGame(const std::filesystem::path& path) {
         return LoadResult{std::nullopt, LoadFailure::Invalid, std::move(why)};
     };
 
-    // Non-blocking, so that opening a pipe with no writer cannot hang the game.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor file = openWithoutWaiting(path, O_RDONLY);
     if (!file.valid()) {
         return cannotOpen(systemError(errno));
     }
@@ -227,7 +156,6 @@ LoadResult readSavedGame(const std::filesystem::path& path) {
     if (!S_ISREG(status.st_mode)) {
         return invalid("not a saved game: it is a device or a pipe, not a file");
     }
-    ::fcntl(file.get(), F_SETFL, 0);
 
     const auto fileSize = static_cast<std::uint64_t>(status.st_size);
     std::array<std::uint8_t, kGameDataHeaderSize> headerBytes{};

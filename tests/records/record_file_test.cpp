@@ -1,6 +1,7 @@
 #include "records/record_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -116,6 +117,12 @@ TEST(GameRecordFile, ReportsAFileThatCannotBeOpened) {
     }
     // Four axes have no board text, so nothing is even tried.
     EXPECT_EQ(GameRecordFile(folder / "missing" / "x").writeBoardText(Board(4)), RecordResult::Written);
+}
+
+TEST(GameRecordFile, APipeWithoutAReaderIsRefusedNotWaitedFor) {
+    const TempFolder folder;
+    ASSERT_EQ(mkfifo((folder / "棋譜.txt").c_str(), 0600), 0);
+    EXPECT_EQ(GameRecordFile(folder / "棋譜.txt").appendLine("line"), RecordResult::OpenFailed);
 }
 
 TEST(GameRecordFile, ReportsAWriteThatFailsAfterTheOpen) {

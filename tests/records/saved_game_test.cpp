@@ -158,6 +158,17 @@ TEST(SavedGame, ReportsAFullDevice) {
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
+TEST(SavedGame, APipeIsNeitherWaitedForNorReplaced) {
+    const TempFolder folder;
+    const fs::path pipe = folder / "pipe.gd";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const FileResult saved = writeSavedGame(pipe, headerFor(2), randomBoard(64, 8));
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, "cannot open " + pipe.string() + ": No such device or address");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(readSavedGame(pipe).failure, LoadFailure::Invalid);
+}
+
 // Lowers the largest file this process may write, so that a save fails part-way as on a full disk.
 class FileSizeLimit {
   public:
