@@ -13,7 +13,8 @@ namespace {
 
 // A transcript is what the driver writes with echo on: each script line as "> LINE", the output
 // of that line below it, and an error, if any, at the end. Replaying its "> " lines must give the
-// file back exactly. KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
+// file back exactly. A script runs in the golden folder, where its saved games are.
+// KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
 std::filesystem::path goldenDir() {
     const char* source = std::getenv("KALVENOR_SOURCE_DIR");
     return std::filesystem::path(source != nullptr ? source : ".") / "tests" / "script" / "golden";
@@ -39,7 +40,11 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     ASSERT_TRUE(file) << "missing " << path;
     std::ostringstream expected;
     expected << file.rdbuf();
+    // Scripts name their saved games relative to the golden folder.
+    const std::filesystem::path previousDir = std::filesystem::current_path();
+    std::filesystem::current_path(goldenDir());
     const ScriptResult result = runText(scriptOf(expected.str()), true);
+    std::filesystem::current_path(previousDir);
     const std::string actual = result.out + result.err;
     if (std::getenv("KALVENOR_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(path, std::ios::binary) << actual;
@@ -49,7 +54,8 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
-                         ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes"));
+                         ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes",
+                                           "vs_cpu_guide"));
 
 }  // namespace
 }  // namespace kalvenor::script
