@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     kalvenor::bench::PositionCache positions;
     kalvenor::bench::registerEngineBenchmarks(positions);
     kalvenor::bench::registerReferenceBenchmarks(positions);
+    kalvenor::bench::registerViewBenchmarks(positions);
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSpeedUps();

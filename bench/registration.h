@@ -7,5 +7,6 @@ namespace kalvenor::bench {
 // Register the benchmarks of every dimension; the cache lives as long as the run.
 void registerEngineBenchmarks(PositionCache& positions);
 void registerReferenceBenchmarks(PositionCache& positions);
+void registerViewBenchmarks(PositionCache& positions);
 
 }  // namespace kalvenor::bench
