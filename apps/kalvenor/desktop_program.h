@@ -1,0 +1,36 @@
+#pragma once
+
+// The desktop program: one session, its main window and the command door.
+
+#include <memory>
+
+#include "command_door.h"
+#include "game/session.h"
+#include "platform/window_system.h"
+
+namespace kalvenor {
+
+class DesktopProgram {
+public:
+    // Opens the main window (showing the start screen) and the command door. Needs a QApplication.
+    DesktopProgram();
+    ~DesktopProgram();
+    DesktopProgram(const DesktopProgram&) = delete;
+    DesktopProgram& operator=(const DesktopProgram&) = delete;
+
+    // False when the window system refused the main window.
+    bool hasWindow() const { return window_ != nullptr; }
+    platform::WindowHandle window() const { return window_; }
+    Session& session() { return session_; }
+    const CommandDoor& door() const { return *door_; }
+
+    // Shows the window and runs until the program quits; the exit code.
+    int run();
+
+private:
+    Session session_;
+    platform::WindowHandle window_ = nullptr;
+    std::unique_ptr<CommandDoor> door_;
+};
+
+}  // namespace kalvenor

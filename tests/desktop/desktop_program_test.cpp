@@ -1,0 +1,209 @@
+// The desktop program as a user meets it: its window, menu, cell buttons, track bars, result
+// boxes, and the command door, with real widgets on the offscreen platform.
+
+#include "desktop_program.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "desktop/modal_answerer.h"
+#include "desktop/socket_client.h"
+#include "platform/qt/qt_access.h"
+
+using namespace kalvenor;
+
+namespace {
+
+QAction* findAction(QWidget* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+        if (action->menu() != nullptr) {
+            if (QAction* inner = findAction(action->menu(), text)) {
+                return inner;
+            }
+        }
+    }
+    return nullptr;
+}
+
+QString textOf(platform::ControlHandle control) { return QString::fromStdString(platform::controlText(control)); }
+
+}  // namespace
+
+class DesktopProgramTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;  // the runtime folder of the door, and the current folder for the record
+    QString previousFolder_;
+    std::unique_ptr<DesktopProgram> program_;
+
+    QWidget* client() const { return platform::clientAreaWidget(program_->window()); }
+
+    void choose(const QString& menuText) {
+        QAction* action = findAction(platform::mainWindowWidget(program_->window())->menuBar(), menuText);
+        QVERIFY2(action != nullptr, qPrintable(menuText));
+        action->trigger();
+    }
+
+    // Clicks the widget that stands at (x, y) of the client area, as the mouse would.
+    QWidget* clickAt(int x, int y) {
+        QWidget* widget = client()->childAt(x, y);
+        if (widget != nullptr) {
+            QTest::mouseClick(widget, Qt::LeftButton, {}, widget->mapFrom(client(), QPoint(x, y)));
+        }
+        return widget;
+    }
+
+    // The cell button of a two-axis board at column a, row b.
+    QPushButton* clickCell2d(int a, int b) { return qobject_cast<QPushButton*>(clickAt(25 * a + 12, 25 * b + 12)); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder_.isValid());
+        ::setenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit().constData(), 1);
+        previousFolder_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+    }
+
+    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+
+    void init() {
+        program_ = std::make_unique<DesktopProgram>();
+        QVERIFY(program_->hasWindow());
+        QCOMPARE(program_->door().state(), CommandDoor::State::Open);
+        platform::mainWindowWidget(program_->window())->show();
+        QVERIFY(QTest::qWaitForWindowExposed(platform::mainWindowWidget(program_->window())));
+    }
+
+    void cleanup() { program_.reset(); }
+
+    void startsWithTheStartScreenAndTheDescribedMenu() {
+        QMainWindow* window = platform::mainWindowWidget(program_->window());
+        QCOMPARE(window->windowTitle(), QString("Kalvenor [ version 1.0 ]"));
+        QVERIFY(findAction(window->menuBar(), "２次元") && findAction(window->menuBar(), "３次元") &&
+                findAction(window->menuBar(), "４次元") && findAction(window->menuBar(), "終了"));
+        QCOMPARE(window->menuBar()->actions().last()->text(), QString("バージョン情報"));
+        auto* credit = qobject_cast<QLabel*>(client()->childAt(440 + 150, 140 + 15));
+        QVERIFY(credit != nullptr);
+        QCOMPARE(credit->text(), QString("Tarnwell"));
+        // Every label of the start screen shows its whole text.
+        for (QLabel* label : client()->findChildren<QLabel*>()) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) < label->contentsRect().width(),
+                     qPrintable(label->text()));
+        }
+    }
+
+    void aTwoAxisGameIsPlayedToFiveWithTheMouse() {
+        testing::ModalAnswerer answerer;
+        choose("２次元");
+        QCOMPARE(program_->session().state.dimension, 2);
+        // First plays down column 0, Second down column 1; First's fifth stone completes the row.
+        for (int row = 0; row < 4; ++row) {
+            QCOMPARE(clickCell2d(0, row)->text(), QString("■"));
+            QCOMPARE(clickCell2d(1, row)->text(), QString("□"));
+        }
+        QVERIFY(answerer.messageBoxes().empty());
+        clickCell2d(0, 4);
+        QCOMPARE(answerer.messageBoxes().size(), std::size_t{1});
+        QCOMPARE(answerer.messageBoxes()[0].text, QString("先手のプレイヤーの勝利です"));
+        QCOMPARE(answerer.messageBoxes()[0].caption, QString("ゲーム終了"));
+        QVERIFY(!program_->session().state.inProgress);
+        // The finished game stays on screen, and a click on it changes nothing.
+        QCOMPARE(clickCell2d(3, 3)->text(), QString());
+        QCOMPARE(answerer.messageBoxes().size(), std::size_t{1});
+    }
+
+    void theTimeAxisTrackBarShowsAnotherSliceOfAFourAxisBoard() {
+        choose("４次元");
+        Session& session = program_->session();
+        QCOMPARE(session.state.viewOffset, 1536);
+        // A stone in the first cell of the slice on show (cell 1536).
+        QCOMPARE(clickCell2d(0, 0)->text(), QString("■"));
+
+        auto* slider = qobject_cast<QSlider*>(client()->childAt(350 + 100, 550 + 15));
+        QVERIFY(slider != nullptr);
+        QCOMPARE(slider->value(), 4);
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = option.sliderValue = slider->value();
+        option.tickPosition = slider->tickPosition();
+        const QPoint thumb =
+            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+        QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
+        QTest::mouseMove(slider, QPoint(0, thumb.y()));
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(0, thumb.y()));
+
+        QCOMPARE(slider->value(), 1);
+        QCOMPARE(session.state.viewOffset, 0);  // cells 0 .. 511
+        QCOMPARE(textOf(session.view.axisControls[2]), QString("1"));
+        QCOMPARE(qobject_cast<QPushButton*>(client()->childAt(12, 12))->text(), QString());
+        QCOMPARE(textOf(session.view.cellButtons[0]), QString());
+
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_End);
+        QCOMPARE(session.state.viewOffset, 3584);  // cells 3,584 .. 4,095
+        QCOMPARE(textOf(session.view.axisControls[2]), QString("8"));
+        for (int step = 0; step < 4; ++step) {
+            QTest::keyClick(slider, Qt::Key_Left);
+        }
+        QCOMPARE(session.state.viewOffset, 1536);
+        QCOMPARE(textOf(session.view.cellButtons[0]), QString("■"));
+    }
+
+    void commandsFromOutsideRunAsMenuCommands() {
+        const QString socket = QFile::decodeName(program_->door().socketPath().c_str());
+        QCOMPARE(testing::exchangeWithDoor(socket, "121\n"), QByteArray("ok\n"));
+        Session& session = program_->session();
+        QTRY_COMPARE(session.state.dimension, 3);
+        QCOMPARE(session.state.mode, GameMode::CpuVsCpu);
+        auto* caption = qobject_cast<QLabel*>(client()->childAt(100, 515));
+        QVERIFY(caption != nullptr);
+        QCOMPARE(caption->text(), QString("３次元：CPU vs CPU"));
+        auto* step = qobject_cast<QPushButton*>(client()->childAt(950, 45));
+        QVERIFY(step != nullptr);
+        QCOMPARE(step->text(), QString("一手進む"));
+    }
+
+    void aBadMessageToTheDoorIsRefusedAndChangesNothing() {
+        choose("２次元");
+        clickCell2d(2, 2);
+        const QString socket = QFile::decodeName(program_->door().socketPath().c_str());
+        for (const QByteArray& bad : {QByteArray("102x\n"), QByteArray("0\n"), QByteArray("99999\n")}) {
+            const QByteArray reply = testing::exchangeWithDoor(socket, bad);
+            QVERIFY2(reply.startsWith("error: "), reply.constData());
+        }
+        QTest::qWait(50);
+        const Session& session = program_->session();
+        QCOMPARE(session.state.dimension, 2);
+        QVERIFY(session.state.inProgress);
+        QCOMPARE(textOf(session.view.cellButtons[8 * 2 + 2]), QString("■"));
+    }
+
+    void closingTheWindowEndsTheProgram() {
+        QTimer::singleShot(0, [this] { platform::mainWindowWidget(program_->window())->close(); });
+        QCOMPARE(program_->run(), 0);
+        QVERIFY(!program_->session().board.has_value());
+    }
+
+    void quitFromTheMenuEndsTheProgram() {
+        choose("２次元");
+        QTimer::singleShot(0, [this] { choose("終了"); });
+        QCOMPARE(program_->run(), 0);
+    }
+};
+
+QTEST_MAIN(DesktopProgramTest)
+#include "desktop_program_test.moc"
