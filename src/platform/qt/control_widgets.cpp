@@ -4,8 +4,14 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolTip>
+#include <algorithm>
 
 namespace kalvenor::platform {
+namespace {
+
+constexpr int smallButtonHeight = 25;
+
+}  // namespace
 
 LabelWidget::LabelWidget(std::unique_ptr<Control> control, QWidget* parent)
     : QLabel(parent), control_(std::move(control)) {
@@ -39,6 +45,12 @@ void PushButtonWidget::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    if (height() <= smallButtonHeight) {
+        // The cell buttons: a stone or a count fills most of the face.
+        QFont large = font();
+        large.setPixelSize(std::max(1, height() * 16 / 25));
+        painter.setFont(large);
+    }
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 
