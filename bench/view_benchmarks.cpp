@@ -14,11 +14,13 @@ namespace kalvenor::bench {
 
 namespace {
 
-std::intptr_t ignoreMessages(platform::WindowHandle, unsigned, platform::WParam, platform::LParam) { return 0; }
+std::intptr_t ignoreMessages(platform::WindowHandle, unsigned, platform::WParam, platform::LParam) {
+    return 0;
+}
 
 // A window with the view of a new game of `dimension` axes, destroyed with it.
 class ViewWindow {
-public:
+  public:
     explicit ViewWindow(int dimension)
         : window_(platform::createMainWindow({"bench", 1024, 750, {}, ""}, &ignoreMessages, nullptr)),
           offset_(boardSizes(dimension).viewOffset) {
@@ -33,7 +35,7 @@ public:
     // The backend keeps every text ever written; forget them between runs.
     void forgetTexts() { platform::headless::clearTextHistories(window_); }
 
-private:
+  private:
     platform::WindowHandle window_;
     std::int32_t offset_;
     BoardView view_;

@@ -121,7 +121,9 @@ BoardSizes boardSizes(int dimension) {
 
 void setInitialPosition(Session&) {}
 
-bool isGameStartCommand(int commandId) { return decodeGameStart(commandId).has_value(); }
+bool isGameStartCommand(int commandId) {
+    return decodeGameStart(commandId).has_value();
+}
 
 bool startNewGame(Session& session, int commandId) {
     const std::optional<GameStart> start = decodeGameStart(commandId);

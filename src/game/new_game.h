@@ -22,10 +22,10 @@ std::optional<GameStart> decodeGameStart(int commandId);
 
 // The sizes a new game of `dimension` axes starts with.
 struct BoardSizes {
-    std::int32_t cellCount = 0;       // 8^D
-    std::int32_t stoneCount = 0;      // 2^D
-    std::int32_t viewCellCount = 0;   // the whole board up to three axes, one 8 x 8 x 8 slice beyond
-    std::int32_t viewOffset = 0;      // coordinate 3 on every axis beyond the third
+    std::int32_t cellCount = 0;      // 8^D
+    std::int32_t stoneCount = 0;     // 2^D
+    std::int32_t viewCellCount = 0;  // the whole board up to three axes, one 8 x 8 x 8 slice beyond
+    std::int32_t viewOffset = 0;     // coordinate 3 on every axis beyond the third
 };
 BoardSizes boardSizes(int dimension);
 

@@ -12,7 +12,9 @@ namespace {
 constexpr int kFirstTrackedAxis = 3;
 
 // Every notification but the end of tracking moves the slice.
-bool movesSlice(int code) { return code >= platform::trackbar::LineUp && code <= platform::trackbar::Bottom; }
+bool movesSlice(int code) {
+    return code >= platform::trackbar::LineUp && code <= platform::trackbar::Bottom;
+}
 
 }  // namespace
 

@@ -16,10 +16,15 @@ struct StartLabel {
 };
 
 constexpr std::array<StartLabel, 5> kStartLabels = {{
-    {" 現在、２－４次元の対人戦しか実装致しておりません。", {0, 0, 600, 30}, platform::ControlKind::LeftLabel},
-    {" ですので、対人戦を選択後、次元数を選択してください。", {35, 35, 600, 30}, platform::ControlKind::LeftLabel},
+    {" 現在、２－４次元の対人戦しか実装致しておりません。",
+     {0, 0, 600, 30},
+     platform::ControlKind::LeftLabel},
+    {" ですので、対人戦を選択後、次元数を選択してください。",
+     {35, 35, 600, 30},
+     platform::ControlKind::LeftLabel},
     {" 将来的な実装の範囲と致しましては", {70, 70, 600, 30}, platform::ControlKind::LeftLabel},
-    {" ２－８次元のCPU戦と対人戦は少なくとも実装する予定です。", {105, 105, 600, 30},
+    {" ２－８次元のCPU戦と対人戦は少なくとも実装する予定です。",
+     {105, 105, 600, 30},
      platform::ControlKind::LeftLabel},
     {"Tarnwell", {440, 140, 300, 30}, platform::ControlKind::CentredLabel},
 }};

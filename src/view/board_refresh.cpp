@@ -59,7 +59,8 @@ void refreshBoardView(const BoardView& view, const Board& board, std::int32_t vi
             const std::int32_t enclosed = countEnclosed(board, cell, side);
             platform::setControlText(button, enclosed > 0 ? numberText(enclosed) : std::string());
         } else {
-            platform::setControlText(button, isLegalMove(board, cell, side) ? kLegalMark : std::string_view());
+            platform::setControlText(button,
+                                     isLegalMove(board, cell, side) ? kLegalMark : std::string_view());
         }
     });
 }

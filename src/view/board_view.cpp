@@ -36,7 +36,9 @@ void destroyControls(std::vector<ControlHandle>& controls) {
     }
 }
 
-void release(std::vector<ControlHandle>& controls) { std::vector<ControlHandle>().swap(controls); }
+void release(std::vector<ControlHandle>& controls) {
+    std::vector<ControlHandle>().swap(controls);
+}
 
 }  // namespace
 
@@ -68,7 +70,8 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewSp
     view.guideControls.assign(counts.guideControls, nullptr);
 
     for (const ControlPlacement& placement : viewLayout(spec)) {
-        const ControlHandle control = platform::createControl(window, placement.kind, placement.text, placement.rect);
+        const ControlHandle control =
+            platform::createControl(window, placement.kind, placement.text, placement.rect);
         arrayOf(view, placement.array)[placement.slot] = control;
         if (placement.kind == platform::ControlKind::TrackBar && control != nullptr) {
             platform::setTrackBarRange(control, 1, 8);

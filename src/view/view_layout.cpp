@@ -50,7 +50,9 @@ constexpr Rect kModeCaptionRect2{205, 170, 120, 30};
 constexpr Rect kDimensionAndModeRect{0, 500, 200, 30};
 constexpr Rect kHidden{0, 0, 0, 0};
 
-int dimensionAndModeSlot(int dimension) { return dimension == 3 ? 13 : 15; }
+int dimensionAndModeSlot(int dimension) {
+    return dimension == 3 ? 13 : 15;
+}
 
 // The guide caption, the three level buttons and the pass button.
 struct GuideGeometry {
@@ -63,7 +65,8 @@ GuideGeometry guideGeometry(const ViewSpec& spec) {
     const int d = spec.dimension;
     if (spec.origin == ViewOrigin::LoadedGame) {
         if (d == 2) {
-            return {{205, 0, 120, 28}, {{{205, 30, 120, 30}, {205, 60, 120, 30}, {205, 90, 120, 30}}}, kHidden};
+            return {
+                {205, 0, 120, 28}, {{{205, 30, 120, 30}, {205, 60, 120, 30}, {205, 90, 120, 30}}}, kHidden};
         }
         const Rect pass = d <= 4 ? Rect{230, 500, 75, 30} : Rect{0, 500, 75, 30};
         return {{440, 500, 148, 30}, {{{590, 500, 100, 30}, {690, 500, 100, 30}, {790, 500, 100, 30}}}, pass};
@@ -110,7 +113,7 @@ VsGeometry vsGeometry(int dimension) {
 }
 
 Rect cellRect(int dimension, int slot) {
-    const int row = slot % 8;          // board axis 0 runs down the screen
+    const int row = slot % 8;           // board axis 0 runs down the screen
     const int column = (slot / 8) % 8;  // axis 1 across
     if (dimension == 2) {
         return {kCellSize * column, kCellSize * row, kCellSize, kCellSize};
@@ -125,7 +128,7 @@ Rect layerCaptionRect(int layer) {
 }
 
 class LayoutBuilder {
-public:
+  public:
     explicit LayoutBuilder(const ViewSpec& spec) : spec_(spec) {}
 
     std::vector<ControlPlacement> build() {
@@ -134,7 +137,8 @@ public:
         }
         const int d = spec_.dimension;
         if (d == 2) {
-            add(ViewArray::InfoLabels, 4, ControlKind::CentredLabel, dimensionText(2), kDimensionCaptionRect2);
+            add(ViewArray::InfoLabels, 4, ControlKind::CentredLabel, dimensionText(2),
+                kDimensionCaptionRect2);
             add(ViewArray::InfoLabels, 5, ControlKind::CentredLabel, std::string(modeName(spec_.mode)),
                 kModeCaptionRect2);
             addGuideControls();
@@ -149,8 +153,8 @@ public:
         addGuideControls();
         for (int layer = 0; layer < 8; ++layer) {
             addCells(64 * layer, 64);
-            add(ViewArray::InfoLabels, 4 + layer, ControlKind::CentredLabel, std::string(kLayerCaptions[layer]),
-                layerCaptionRect(layer));
+            add(ViewArray::InfoLabels, 4 + layer, ControlKind::CentredLabel,
+                std::string(kLayerCaptions[layer]), layerCaptionRect(layer));
         }
         if (d >= 4) {
             for (int k = 0; k + 3 < d; ++k) {
@@ -161,14 +165,15 @@ public:
         addTurnAndCounts();
         add(ViewArray::InfoLabels, info_slot::Status, ControlKind::LeftLabel, "", kStatusRect);
         if (d >= 4) {
-            add(ViewArray::InfoLabels, info_slot::ProgressCount, ControlKind::LeftLabel, "", kProgressCountRect);
+            add(ViewArray::InfoLabels, info_slot::ProgressCount, ControlKind::LeftLabel, "",
+                kProgressCountRect);
             add(ViewArray::InfoLabels, info_slot::ProgressPercent, ControlKind::LeftLabel, "",
                 kProgressPercentRect);
         }
         return std::move(placements_);
     }
 
-private:
+  private:
     void add(ViewArray array, int slot, ControlKind kind, std::string text, Rect rect,
              int trackBarPosition = kNoPosition) {
         placements_.push_back({array, slot, kind, std::move(text), rect, trackBarPosition});
@@ -209,7 +214,8 @@ private:
         // A new game starts on coordinate 3 of every further axis; a loaded one on its restored slice.
         const int position =
             spec_.origin == ViewOrigin::LoadedGame ? trackBarPositionOf(spec_.viewOffset, 3 + k) : 4;
-        add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(kAxisCaptions[k]), axis.caption);
+        add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(kAxisCaptions[k]),
+            axis.caption);
         add(ViewArray::AxisControls, 3 * k + 1, ControlKind::TrackBar, "Track Bar", axis.trackBar, position);
         add(ViewArray::AxisControls, 3 * k + 2, ControlKind::CentredLabel, numberText(position), axis.value);
     }
@@ -244,8 +250,12 @@ ViewSlotCounts viewSlotCounts(const ViewSpec& spec) {
     return counts;
 }
 
-std::vector<ControlPlacement> viewLayout(const ViewSpec& spec) { return LayoutBuilder(spec).build(); }
+std::vector<ControlPlacement> viewLayout(const ViewSpec& spec) {
+    return LayoutBuilder(spec).build();
+}
 
-int trackBarPositionOf(std::int32_t viewOffset, int axis) { return coordinateOf(viewOffset, axis) + 1; }
+int trackBarPositionOf(std::int32_t viewOffset, int axis) {
+    return coordinateOf(viewOffset, axis) + 1;
+}
 
 }  // namespace kalvenor

@@ -215,7 +215,9 @@ std::vector<std::string> recordLines(const std::filesystem::path& path) {
     return lines;
 }
 
-std::string cp932(std::string_view text) { return encodeCp932(text).value(); }
+std::string cp932(std::string_view text) {
+    return encodeCp932(text).value();
+}
 
 std::ptrdiff_t lineIndex(const std::vector<std::string>& lines, std::string_view utf8) {
     const auto it = std::find(lines.begin(), lines.end(), cp932(utf8));
@@ -223,7 +225,8 @@ std::ptrdiff_t lineIndex(const std::vector<std::string>& lines, std::string_view
 }
 
 // The header block: blank line, rule, heading, mode line, player line, time, rule.
-void expectHeaderAt(const std::vector<std::string>& lines, std::ptrdiff_t heading, std::string_view modeLine) {
+void expectHeaderAt(const std::vector<std::string>& lines, std::ptrdiff_t heading,
+                    std::string_view modeLine) {
     ASSERT_GE(heading, 2);
     ASSERT_LT(heading + 4, static_cast<std::ptrdiff_t>(lines.size()));
     const std::string rule = "-------------------------------";

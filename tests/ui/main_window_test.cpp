@@ -64,7 +64,9 @@ TEST_F(MainWindow, StartScreen) {
         {" 現在、２－４次元の対人戦しか実装致しておりません。", {0, 0, 600, 30}, ControlKind::LeftLabel},
         {" ですので、対人戦を選択後、次元数を選択してください。", {35, 35, 600, 30}, ControlKind::LeftLabel},
         {" 将来的な実装の範囲と致しましては", {70, 70, 600, 30}, ControlKind::LeftLabel},
-        {" ２－８次元のCPU戦と対人戦は少なくとも実装する予定です。", {105, 105, 600, 30}, ControlKind::LeftLabel},
+        {" ２－８次元のCPU戦と対人戦は少なくとも実装する予定です。",
+         {105, 105, 600, 30},
+         ControlKind::LeftLabel},
         {"Tarnwell", {440, 140, 300, 30}, ControlKind::CentredLabel},
     };
     ASSERT_EQ(headless::liveControls(window).size(), 5u);

@@ -18,7 +18,7 @@ namespace kalvenor::testing_support {
 namespace headless = platform::headless;
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     WindowTest() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         recordPath_ = std::filesystem::temp_directory_path() /
@@ -54,7 +54,7 @@ protected:
     Session session;
     platform::WindowHandle window = nullptr;
 
-private:
+  private:
     std::filesystem::path recordPath_;
 };
 

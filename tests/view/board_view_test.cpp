@@ -22,7 +22,8 @@ TEST_F(BoardViewTest, DestroyStopsAtTheViewsLastControl) {
     ASSERT_EQ(session.view.axisControls.size(), 15u);
     EXPECT_NE(session.view.axisControls[5], nullptr);
     EXPECT_EQ(session.view.axisControls[6], nullptr);
-    const std::vector<ControlHandle> axis(session.view.axisControls.begin(), session.view.axisControls.begin() + 6);
+    const std::vector<ControlHandle> axis(session.view.axisControls.begin(),
+                                          session.view.axisControls.begin() + 6);
 
     destroyBoardView(session.view);
     EXPECT_TRUE(headless::liveControls(window).empty());
@@ -126,7 +127,8 @@ TEST_F(BoardViewTest, NotificationsThatChangeNothing) {
     // Controls that are not one of the view's track bars.
     headless::sendMessage(window, platform::message::HScroll, platform::makeWParam(trackbar::ThumbTrack, 1),
                           platform::toLParam(session.view.cellButtons[0]));
-    headless::sendMessage(window, platform::message::HScroll, platform::makeWParam(trackbar::ThumbTrack, 1), 0);
+    headless::sendMessage(window, platform::message::HScroll, platform::makeWParam(trackbar::ThumbTrack, 1),
+                          0);
     EXPECT_EQ(session.state.viewOffset, start);
 
     // Every code 0..7 moves the slice; all bars at 8 show the last slice.
@@ -145,7 +147,8 @@ TEST_F(BoardViewTest, NotificationsThatChangeNothing) {
 TEST_F(BoardViewTest, TwoAndThreeAxesIgnoreTrackBarMessages) {
     for (int id : {102, 104}) {
         command(id);
-        headless::sendMessage(window, platform::message::HScroll, platform::makeWParam(trackbar::ThumbTrack, 1),
+        headless::sendMessage(window, platform::message::HScroll,
+                              platform::makeWParam(trackbar::ThumbTrack, 1),
                               platform::toLParam(session.view.cellButtons[0]));
         EXPECT_EQ(session.state.viewOffset, 0);
     }
@@ -157,7 +160,7 @@ TEST_F(BoardViewTest, TwoAndThreeAxesIgnoreTrackBarMessages) {
 
 // A game saved to a file and loaded through the window, with its guide level.
 class LoadedGameTest : public WindowTest {
-protected:
+  protected:
     void load(const SavedGame& game) {
         const auto path = std::filesystem::temp_directory_path() / "kalvenor-ui-loaded-game.gd";
         ASSERT_TRUE(writeSavedGame(path, game.header, game.board).ok);

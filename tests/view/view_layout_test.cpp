@@ -25,7 +25,7 @@ ViewSpec loadedGame(int dimension, GameMode mode, int guideLevel = 0, std::int32
 
 // The placements of a view by array and slot.
 class Placements {
-public:
+  public:
     explicit Placements(const ViewSpec& spec) : list_(viewLayout(spec)) {
         for (const ControlPlacement& placement : list_) {
             bySlot_.emplace(std::pair{placement.array, placement.slot}, placement);
@@ -48,7 +48,7 @@ public:
         return it - list_.begin();
     }
 
-private:
+  private:
     std::vector<ControlPlacement> list_;
     std::map<std::pair<ViewArray, int>, ControlPlacement> bySlot_;
 };
@@ -115,13 +115,14 @@ TEST(ViewLayout, EveryViewFillsExactlyItsSlots) {
 TEST(ViewLayout, CellButtonsStandInLayersOfEightByEight) {
     const Placements two(newGame(2));
     EXPECT_EQ(two.rect(ViewArray::CellButtons, 0), (Rect{0, 0, 25, 25}));
-    EXPECT_EQ(two.rect(ViewArray::CellButtons, 1), (Rect{0, 25, 25, 25}));   // axis 0 runs down
-    EXPECT_EQ(two.rect(ViewArray::CellButtons, 8), (Rect{25, 0, 25, 25}));   // axis 1 across
+    EXPECT_EQ(two.rect(ViewArray::CellButtons, 1), (Rect{0, 25, 25, 25}));  // axis 0 runs down
+    EXPECT_EQ(two.rect(ViewArray::CellButtons, 8), (Rect{25, 0, 25, 25}));  // axis 1 across
     EXPECT_EQ(two.rect(ViewArray::CellButtons, 63), (Rect{175, 175, 25, 25}));
 
     for (int d : {3, 6}) {
         const Placements view(newGame(d));
-        EXPECT_EQ(view.rect(ViewArray::CellButtons, 343), (Rect{280, 445, 25, 25}));  // layer 5, column 2, row 7
+        EXPECT_EQ(view.rect(ViewArray::CellButtons, 343),
+                  (Rect{280, 445, 25, 25}));  // layer 5, column 2, row 7
         EXPECT_EQ(view.rect(ViewArray::CellButtons, 64 * 3 + 8 * 7), (Rect{690 + 175, 0, 25, 25}));
         EXPECT_EQ(view.rect(ViewArray::CellButtons, 511), (Rect{865, 445, 25, 25}));
         EXPECT_EQ(view.rect(ViewArray::InfoLabels, 4), (Rect{0, 200, 200, 25}));
