@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "board_fixtures.h"
+#include "engine/coordinates.h"
+#include "engine/direction_table.h"
+
+namespace kalvenor::testing {
+namespace {
+
+TEST(IntegerPower, EdgeValuesAndWrapAround) {
+    EXPECT_EQ(integerPower(3, 0), 1);
+    EXPECT_EQ(integerPower(0, 0), -1);
+    EXPECT_EQ(integerPower(0, 3), -1);
+    EXPECT_EQ(integerPower(2, -1), -1);
+    EXPECT_EQ(integerPower(8, 8), 16'777'216);
+    EXPECT_EQ(integerPower(3, 8), 6'561);
+    EXPECT_EQ(integerPower(-2, 3), -8);
+    // Signed 32-bit arithmetic: the product wraps as the machine's would, without undefined behaviour.
+    EXPECT_EQ(integerPower(2, 31), INT_MIN);
+    EXPECT_EQ(integerPower(2, 32), 0);
+    EXPECT_EQ(integerPower(1, INT_MAX), 1);
+}
+
+TEST(CellIndex, NamedPositionsAndInvalidArguments) {
+    EXPECT_EQ(at({7, 0}), 7);
+    EXPECT_EQ(at({0, 7}), 56);
+    EXPECT_EQ(at({7, 7}), 63);
+    EXPECT_EQ(at({0, 7, 7}), 504);
+    const std::vector<std::int32_t> coordinates = {1, 2, 3};
+    EXPECT_EQ(cellIndex(coordinates, 1), -1);
+    EXPECT_EQ(cellIndex({}, 3), -1);
+}
+
+TEST(CellCoordinates, RoundTripOnEveryCell) {
+    for (int d = kMinDimension; d <= 6; ++d) {
+        const std::int32_t n = integerPower(8, d);
+        std::vector<std::int32_t> coordinates(d);
+        for (std::int32_t cell = 0; cell < n; ++cell) {
+            ASSERT_EQ(cellCoordinates(cell, coordinates, d, n), 1);
+            ASSERT_EQ(cellIndex(coordinates, d), cell) << "D=" << d;
+            for (int axis = 0; axis < d; ++axis) {
+                ASSERT_EQ(coordinates[axis], coordinateOf(cell, axis));
+            }
+        }
+    }
+    std::vector<std::int32_t> coordinates(8);
+    cellCoordinates(integerPower(8, 8) - 1, coordinates, 8, integerPower(8, 8));
+    EXPECT_EQ(coordinates, std::vector<std::int32_t>(8, 7));
+    cellCoordinates(0, coordinates, 8, integerPower(8, 8));
+    EXPECT_EQ(coordinates, std::vector<std::int32_t>(8, 0));
+}
+
+TEST(DirectionTable, LayoutOfEveryDimension) {
+    const DirectionTable& plane = DirectionTable::forDimension(2);
+    const int expected[9][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {0, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(plane.component(k, 0), expected[k][0]);
+        EXPECT_EQ(plane.component(k, 1), expected[k][1]);
+    }
+    EXPECT_EQ(plane.zeroDirection(), 4);
+    EXPECT_EQ(DirectionTable::forDimension(8).zeroDirection(), 3280);
+    EXPECT_EQ(&DirectionTable::forDimension(5), &DirectionTable::forDimension(5));
+
+    for (int d = kMinDimension; d <= kMaxDimension; ++d) {
+        const DirectionTable& table = DirectionTable::forDimension(d);
+        ASSERT_EQ(table.count(), integerPower(3, d));
+        ASSERT_EQ(table.dimension(), d);
+        const int k = table.count();
+        for (int axis = 0; axis < d; ++axis) {
+            EXPECT_EQ(table.component(0, axis), -1);
+            EXPECT_EQ(table.component(k - 1, axis), 1);
+            EXPECT_EQ(table.component(table.zeroDirection(), axis), 0);
+        }
+        // Steps and packed deltas agree with the components: a step from the centre cell
+        // (all coordinates 3) lands on the cell the components name, and opposite directions undo
+        // each other.
+        const std::int32_t centre = integerPower(8, d) / 7 * 3;
+        for (int direction = 0; direction < k; ++direction) {
+            std::int32_t target = 0;
+            for (int axis = 0; axis < d; ++axis) {
+                target += (3 + table.component(direction, axis)) << (3 * axis);
+            }
+            ASSERT_EQ(centre + table.indexStep(direction), target);
+            ASSERT_EQ(packPosition(centre) + table.packedDelta(direction), packPosition(target));
+            ASSERT_EQ(table.indexStep(direction), -table.indexStep(k - 1 - direction));
+        }
+    }
+}
+
+TEST(PackedPosition, EdgesAndNeighbours) {
+    const DirectionTable& table = DirectionTable::forDimension(3);
+    // From a corner only the directions pointing inwards stay on the board.
+    int inwards = 0;
+    for (int k = 0; k < table.count(); ++k) {
+        inwards += isOnBoard(packPosition(at({7, 0, 7})) + table.packedDelta(k)) ? 1 : 0;
+    }
+    EXPECT_EQ(inwards, 8);  // the corner itself and its 7 neighbours
+    EXPECT_TRUE(isWithinOneStep(packPosition(at({3, 3, 3})), packPosition(at({4, 2, 3}))));
+    EXPECT_FALSE(isWithinOneStep(packPosition(at({3, 3, 3})), packPosition(at({5, 3, 3}))));
+    EXPECT_FALSE(isWithinOneStep(packPosition(at({0, 3, 3})), packPosition(at({7, 3, 3}))));
+    EXPECT_FALSE(isWithinOneStep(packPosition(at({7, 3, 3})), packPosition(at({0, 4, 3}))));
+}
+
+}  // namespace
+}  // namespace kalvenor::testing
