@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <filesystem>
 
 #include "ui/about_box.h"
 #include "ui/window_fixture.h"
@@ -20,6 +20,9 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_EQ(desc.title, "Kalvenor [ version 1.0 ]");
     EXPECT_EQ(desc.width, 1024);
     EXPECT_EQ(desc.height, 750);
+    // The icon: the installed copy, or the one in the source tree.
+    EXPECT_TRUE(std::filesystem::is_regular_file(desc.iconPath)) << desc.iconPath;
+    EXPECT_EQ(std::filesystem::path(desc.iconPath).filename(), "my_icon.svg");
 
     ASSERT_EQ(desc.menuBar.size(), 2u);
     const platform::MenuItem& menu = desc.menuBar[0];
