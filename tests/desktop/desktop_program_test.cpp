@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
@@ -190,6 +191,34 @@ private slots:
         QCOMPARE(session.state.dimension, 2);
         QVERIFY(session.state.inProgress);
         QCOMPARE(textOf(session.view.cellButtons[8 * 2 + 2]), QString("■"));
+    }
+
+    void kalvenorCommandPrintsTheAnswerAndExitsByIt() {
+        struct Run {
+            int exitCode;
+            QByteArray output;
+        };
+        const auto runCommand = [](const QStringList& arguments) {
+            QProcess process;
+            process.start(KALVENOR_COMMAND_PROGRAM, arguments);
+            // The door answers from this process's event loop, so keep it turning while waiting.
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 20000); }();
+            return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                       process.readAllStandardOutput()};
+        };
+        Run run = runCommand({"104"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, QByteArray("ok\n"));
+        QTRY_COMPARE(program_->session().state.dimension, 3);
+
+        run = runCommand({"4x"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.output.startsWith("error: "));
+        QCOMPARE(runCommand({}).exitCode, 2);
+        QCOMPARE(runCommand({"1", "2"}).exitCode, 2);
+
+        program_.reset();  // no program listens any more
+        QCOMPARE(runCommand({"102"}).exitCode, 1);
     }
 
     void closingTheWindowEndsTheProgram() {
