@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTextLayout>
+#include <QToolTip>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -154,10 +155,21 @@ private slots:
         QCOMPARE(leftLabel->text(), QString(" 左"));
 
         QTest::mouseClick(centredLabel, Qt::LeftButton);
-        const auto commands = eventsOf(recorder_, message::Command);
+        auto commands = eventsOf(recorder_, message::Command);
         QCOMPARE(commands.size(), std::size_t{1});
         QCOMPARE(commands[0].first, makeWParam(0, 0));
         QCOMPARE(toControl(commands[0].second), centred);
+
+        // A double click: the first click, then the double click itself with code 1.
+        recorder_.events.clear();
+        QTest::mouseClick(leftLabel, Qt::LeftButton);
+        QTest::mouseDClick(leftLabel, Qt::LeftButton);
+        QTest::mouseRelease(leftLabel, Qt::LeftButton);
+        commands = eventsOf(recorder_, message::Command);
+        QCOMPARE(commands.size(), std::size_t{2});
+        QCOMPARE(commands[0].first, makeWParam(0, 0));
+        QCOMPARE(commands[1].first, makeWParam(0, 1));
+        QCOMPARE(toControl(commands[1].second), left);
     }
 
     void textsRoundTripAndZeroSizedControlsCannotBeSeen() {
@@ -264,6 +276,7 @@ private slots:
             qslider->style()->subControlRect(QStyle::CC_Slider, &sliderOption, QStyle::SC_SliderHandle, qslider).center();
         QTest::mousePress(qslider, Qt::LeftButton, {}, thumb);
         QTest::mouseMove(qslider, QPoint(0, thumb.y()));
+        QCOMPARE(QToolTip::text(), QString("1"));  // the position, while dragging
         QTest::mouseRelease(qslider, Qt::LeftButton, {}, QPoint(0, thumb.y()));
         const auto scrolls = scrollsSince(recorder_, mark);
         QVERIFY(scrolls.size() >= 3);

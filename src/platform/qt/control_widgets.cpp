@@ -5,6 +5,7 @@
 #include <QStylePainter>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 namespace kalvenor::platform {
 namespace {
@@ -27,9 +28,24 @@ LabelWidget::LabelWidget(std::unique_ptr<Control> control, QWidget* parent)
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    if (std::exchange(releaseEndsDoubleClick_, false)) {
+        return;  // the double click has been reported already
+    }
+    if (rect().contains(event->position().toPoint())) {
         control_->owner->sendClick(control_.get());
     }
+}
+
+void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return QLabel::mouseDoubleClickEvent(event);
+    }
+    constexpr std::uint16_t doubleClicked = 1;
+    releaseEndsDoubleClick_ = true;
+    control_->owner->sendClick(control_.get(), doubleClicked);
 }
 
 PushButtonWidget::PushButtonWidget(std::unique_ptr<Control> control, QWidget* parent)

@@ -11,16 +11,19 @@
 
 namespace kalvenor::platform {
 
-// A one-line bordered label, text centred vertically; a click is reported like a button's.
+// A one-line bordered label, text centred vertically; a click is reported like a button's, with
+// notification code 0, and a double click, as the classic label does, with code 1.
 class LabelWidget : public QLabel {
 public:
     LabelWidget(std::unique_ptr<Control> control, QWidget* parent);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     std::unique_ptr<Control> control_;
+    bool releaseEndsDoubleClick_ = false;
 };
 
 // A push button that draws its text centred over the whole face, without the style's margins,

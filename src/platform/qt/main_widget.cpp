@@ -68,10 +68,10 @@ std::intptr_t Window::send(unsigned message, WParam first, LParam second) {
     return proc(this, message, first, second);
 }
 
-void Window::sendClick(Control* control) {
+void Window::sendClick(Control* control, std::uint16_t notification) {
     Control* const previous = buttonInDispatch;
     buttonInDispatch = control->kind == ControlKind::PushButton ? control : nullptr;
-    send(message::Command, makeWParam(0, 0), toLParam(control));
+    send(message::Command, makeWParam(0, notification), toLParam(control));
     buttonInDispatch = previous;
 }
 

@@ -39,8 +39,9 @@ struct Window {
     std::optional<int> quitCode;
 
     std::intptr_t send(unsigned message, WParam first, LParam second);
-    // A click on a button or label: a Command with id 0 and notification code 0.
-    void sendClick(Control* control);
+    // A click on a button or label: a Command with id 0 and notification code 0 (1 for the
+    // double click of a label).
+    void sendClick(Control* control, std::uint16_t notification = 0);
     // Sends Destroy once, whichever of closing and destroyMainWindow comes first.
     void sendDestroyOnce();
 };
