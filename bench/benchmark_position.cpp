@@ -3,6 +3,7 @@
 #include "cpu/move_choice.h"
 #include "cpu/pass_check.h"
 #include "engine/enclosure.h"
+#include "engine/five.h"
 #include "engine/standard_opening.h"
 
 namespace kalvenor::bench {
@@ -74,6 +75,20 @@ Board BenchmarkPosition::passingBoard(CellState side) const {
         }
     });
     return passing;
+}
+
+Board BenchmarkPosition::boardWithoutFives(CellState side) const {
+    Board broken(board.dimension());
+    broken.assign(board.bytes());
+    std::vector<std::int32_t> own;
+    board.collectStones(side, own);
+    for (const std::int32_t stone : own) {
+        const std::int32_t one[] = {stone};
+        if (hasFiveThrough(broken, one, side)) {
+            broken.set(stone, CellState::Empty);
+        }
+    }
+    return broken;
 }
 
 const BenchmarkPosition& PositionCache::position(int dimension) {

@@ -31,6 +31,10 @@ struct BenchmarkPosition {
     // can move.
     Board passingBoard(CellState side) const;
 
+    // P(D) without the stones of `side` that lie in a five: the whole-board search for `side`
+    // then has to look at everything.
+    Board boardWithoutFives(CellState side) const;
+
 private:
     CellState passingSide_ = CellState::Empty;
 };

@@ -76,6 +76,16 @@ void registerEngineBenchmarks(PositionCache& positions) {
             }
             state.SetLabel(found ? "five found" : "no five");
         });
+        add("find_five_full_no_five", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
+            const CellState mover = otherSide(p.sideToMove);
+            const Board board = p.boardWithoutFives(mover);
+            bool found = false;
+            for (auto _ : state) {
+                found = hasFiveAnywhere(board, mover);
+                benchmark::DoNotOptimize(found);
+            }
+            state.SetLabel(found ? "five found!" : "P(D) without the mover's fives");
+        });
         add("find_five_after_move", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             const CellState mover = otherSide(p.sideToMove);
             for (auto _ : state) {

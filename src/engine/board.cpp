@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <stdexcept>
 
 #include "engine/coordinates.h"
 
@@ -12,11 +13,17 @@ namespace {
 
 std::size_t wordsFor(std::size_t bits) { return (bits + 63) / 64; }
 
+int checkedDimension(int dimension) {
+    if (dimension < kMinDimension || dimension > kMaxDimension) {
+        throw std::invalid_argument("board dimension must be 2..8");
+    }
+    return dimension;
+}
+
 }  // namespace
 
 Board::Board(int dimension)
-    : dimension_(dimension), cellCount_(integerPower(kAxisLength, dimension)) {
-    assert(dimension >= kMinDimension && dimension <= kMaxDimension);
+    : dimension_(checkedDimension(dimension)), cellCount_(integerPower(kAxisLength, dimension)) {
     cells_.assign(static_cast<std::size_t>(cellCount_), 0);
     const std::size_t rows = static_cast<std::size_t>(cellCount_) >> kRowShift;
     occupiedRows_.assign(wordsFor(rows), 0);
@@ -25,10 +32,13 @@ Board::Board(int dimension)
 }
 
 void Board::set(std::int32_t cell, CellState state) {
-    assert(cell >= 0 && cell < cellCount_);
-    assert(state == CellState::Empty || state == CellState::First || state == CellState::Second);
-    const std::uint8_t old = cells_[cell];
     const auto value = static_cast<std::uint8_t>(state);
+    assert(cell >= 0 && cell < cellCount_);
+    assert(value <= 2);
+    if (cell < 0 || cell >= cellCount_ || value > 2) {
+        return;
+    }
+    const std::uint8_t old = cells_[cell];
     if (old == value) {
         return;
     }
@@ -50,8 +60,12 @@ void Board::clear() {
 }
 
 void Board::assign(std::span<const std::uint8_t> bytes) {
-    assert(bytes.size() == cells_.size());
-    assert(std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b <= 2; }));
+    if (bytes.size() != cells_.size()) {
+        throw std::invalid_argument("board bytes: wrong number of cells");
+    }
+    if (!std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b <= 2; })) {
+        throw std::invalid_argument("board bytes: a cell holds neither Empty, First nor Second");
+    }
     std::copy(bytes.begin(), bytes.end(), cells_.begin());
     rebuildDerivedData();
 }
@@ -88,9 +102,6 @@ void Board::rebuildDerivedData() {
     std::fill(occupiedRowWords_.begin(), occupiedRowWords_.end(), 0);
     for (std::int32_t cell = 0; cell < cellCount_; ++cell) {
         const std::uint8_t value = cells_[cell];
-        if (value > 2) {
-            continue;  // unreachable for validated input; never index counts_ out of range
-        }
         ++counts_[value];
         if (value != 0) {
             const std::int32_t row = cell >> kRowShift;

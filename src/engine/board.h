@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -16,7 +17,7 @@ namespace kalvenor {
 // A Board is never copied by the game (it can be 16 MiB); it is movable.
 class Board {
 public:
-    // An all-Empty board. Requires 2 <= dimension <= 8 (checked in debug builds).
+    // An all-Empty board. Throws std::invalid_argument unless 2 <= dimension <= 8.
     explicit Board(int dimension);
 
     Board(const Board&) = delete;
@@ -28,13 +29,19 @@ public:
     std::int32_t cellCount() const { return cellCount_; }
 
     // Requires 0 <= cell < cellCount() (checked in debug builds).
-    CellState operator[](std::int32_t cell) const { return static_cast<CellState>(cells_[cell]); }
+    CellState operator[](std::int32_t cell) const {
+        assert(cell >= 0 && cell < cellCount_);
+        return static_cast<CellState>(cells_[cell]);
+    }
+    // Requires 0 <= cell < cellCount() and a state of Empty, First or Second (checked in debug
+    // builds); anything else changes nothing.
     void set(std::int32_t cell, CellState state);
 
     // Every cell Empty.
     void clear();
-    // Replaces every cell from raw bytes. Requires bytes.size() == cellCount() and every byte 0..2
-    // (the saved-game reader validates before calling).
+    // Replaces every cell from raw bytes. Throws std::invalid_argument, leaving the board as it
+    // was, unless bytes.size() == cellCount() and every byte is 0..2 (the saved-game reader
+    // validates before calling, so this is a last line of defence).
     void assign(std::span<const std::uint8_t> bytes);
 
     // The raw cells, for saving and for the record's board text.

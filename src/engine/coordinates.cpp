@@ -1,5 +1,6 @@
 #include "engine/coordinates.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace kalvenor {
@@ -25,10 +26,9 @@ std::int32_t integerPower(std::int32_t base, std::int32_t exponent) {
 }
 
 std::int32_t cellIndex(std::span<const std::int32_t> coordinates, int dimension) {
-    if (coordinates.empty() || dimension < kMinDimension) {
+    if (coordinates.size() < static_cast<std::size_t>(std::max(dimension, 1)) || dimension < kMinDimension) {
         return -1;
     }
-    assert(coordinates.size() >= static_cast<std::size_t>(dimension));
     std::int32_t index = 0;
     std::int32_t weight = 1;
     for (int axis = 0; axis < dimension; ++axis) {
@@ -45,7 +45,8 @@ int cellCoordinates(std::int32_t index, std::span<std::int32_t> coordinates, int
     assert(index >= 0 && index < cellCount);
     assert(coordinates.size() >= static_cast<std::size_t>(dimension));
     (void)cellCount;
-    for (int axis = 0; axis < dimension; ++axis) {
+    const int axes = std::min(dimension, static_cast<int>(coordinates.size()));
+    for (int axis = 0; axis < axes; ++axis) {
         coordinates[axis] = coordinateOf(index, axis);
     }
     return 1;

@@ -13,12 +13,12 @@ inline constexpr int kAxisLength = 8;
 // -1 when exponent < 0 or base is 0 (so 0 to the power 0 is -1).
 std::int32_t integerPower(std::int32_t base, std::int32_t exponent);
 
-// c0 + 8*c1 + ... + 8^(D-1)*c(D-1); -1 when the coordinates are missing (empty span) or D < 2.
-// The coordinates are not checked: callers pass values 0..7 and at least D of them.
+// c0 + 8*c1 + ... + 8^(D-1)*c(D-1); -1 when the coordinates are missing (fewer than D of them,
+// an empty span included) or D < 2. The values are not checked: callers pass 0..7.
 std::int32_t cellIndex(std::span<const std::int32_t> coordinates, int dimension);
 
 // Writes the D coordinates of `index` (axis 0 first). Requires 0 <= index < N = 8^D and
-// coordinates.size() >= D; checked in debug builds only. Always returns 1.
+// coordinates.size() >= D, checked in debug builds; never writes beyond the span. Always returns 1.
 int cellCoordinates(std::int32_t index, std::span<std::int32_t> coordinates, int dimension,
                     std::int32_t cellCount);
 

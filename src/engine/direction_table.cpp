@@ -2,13 +2,16 @@
 
 #include <array>
 #include <cassert>
+#include <stdexcept>
 
 #include "engine/coordinates.h"
 
 namespace kalvenor {
 
 const DirectionTable& DirectionTable::forDimension(int dimension) {
-    assert(dimension >= kMinDimension && dimension <= kMaxDimension);
+    if (dimension < kMinDimension || dimension > kMaxDimension) {
+        throw std::invalid_argument("direction table dimension must be 2..8");
+    }
     // Built once, on first use, for every dimension together (about 300 KiB in all); immutable after.
     static const auto tables = [] {
         return std::array{DirectionTable(2), DirectionTable(3), DirectionTable(4), DirectionTable(5),

@@ -12,7 +12,7 @@ namespace kalvenor {
 // directions k and K-1-k are opposite. Built once per dimension and shared, immutable.
 class DirectionTable {
 public:
-    // The table of `dimension` (2..8), built on first use.
+    // The table of `dimension`, built on first use. Throws std::invalid_argument unless 2..8.
     static const DirectionTable& forDimension(int dimension);
 
     int dimension() const { return dimension_; }

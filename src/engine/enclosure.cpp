@@ -10,16 +10,19 @@ namespace kalvenor {
 
 namespace {
 
-void checkArguments([[maybe_unused]] const Board& board, [[maybe_unused]] std::int32_t cell,
-                    [[maybe_unused]] CellState side) {
+// Debug builds stop on a bad argument; release builds answer "no ray" rather than read off the board.
+bool validArguments(const Board& board, std::int32_t cell, [[maybe_unused]] CellState side) {
     assert(cell >= 0 && cell < board.cellCount());
     assert(side == CellState::First || side == CellState::Second);
+    return cell >= 0 && cell < board.cellCount();
 }
 
 }  // namespace
 
 bool isLegalMove(const Board& board, std::int32_t cell, CellState side) {
-    checkArguments(board, cell, side);
+    if (!validArguments(board, cell, side)) {
+        return false;
+    }
     const DirectionTable& table = DirectionTable::forDimension(board.dimension());
     const PackedPosition from = packPosition(cell);
     const int zero = table.zeroDirection();
@@ -32,7 +35,9 @@ bool isLegalMove(const Board& board, std::int32_t cell, CellState side) {
 }
 
 std::int32_t countEnclosed(const Board& board, std::int32_t cell, CellState side) {
-    checkArguments(board, cell, side);
+    if (!validArguments(board, cell, side)) {
+        return 0;
+    }
     const DirectionTable& table = DirectionTable::forDimension(board.dimension());
     const PackedPosition from = packPosition(cell);
     const int zero = table.zeroDirection();
@@ -46,7 +51,9 @@ std::int32_t countEnclosed(const Board& board, std::int32_t cell, CellState side
 }
 
 std::int32_t turnEnclosed(Board& board, std::int32_t cell, CellState side, std::vector<std::int32_t>* turned) {
-    checkArguments(board, cell, side);
+    if (!validArguments(board, cell, side)) {
+        return 0;
+    }
     const DirectionTable& table = DirectionTable::forDimension(board.dimension());
     const PackedPosition from = packPosition(cell);
     const int zero = table.zeroDirection();

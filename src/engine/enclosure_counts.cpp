@@ -32,15 +32,16 @@ void collectEnclosureCounts(const Board& board, CellState side, std::vector<Encl
             const CellState state = board[cell];
             if (state == CellState::Empty) {
                 counts.push_back({cell, run});
-                return;
+                return true;
             }
             if (state == side) {
-                return;
+                return true;
             }
             ++run;
             position += pair.delta;
             cell += pair.step;
         }
+        return true;
     });
 
     std::sort(counts.begin(), counts.end(),

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/direction_table.h"
+#include "engine/neighbours.h"
 #include "engine/packed_position.h"
 #include "engine/ray_walk.h"
 
@@ -33,6 +34,9 @@ bool liesInFive(const Board& board, const DirectionTable& table, std::int32_t ce
 bool hasFiveFrom(const Board& board, std::int32_t cell, CellState side) {
     assert(cell >= 0 && cell < board.cellCount());
     assert(isSide(side));
+    if (cell < 0 || cell >= board.cellCount()) {
+        return false;
+    }
     const DirectionTable& table = DirectionTable::forDimension(board.dimension());
     const PackedPosition from = packPosition(cell);
     const int zero = table.zeroDirection();
@@ -51,27 +55,24 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
     if (board.count(side) < kFive) {
         return false;
     }
-    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
-    const int zero = table.zeroDirection();
-    bool found = false;
     std::vector<std::int32_t> stones;
+    stones.reserve(static_cast<std::size_t>(board.count(side)));
     board.collectStones(side, stones);
-    for (const std::int32_t stone : stones) {
-        const PackedPosition from = packPosition(stone);
-        // Each line once: only the directions after the zero direction, from the run's first stone.
-        for (int k = zero + 1; k < table.count() && !found; ++k) {
-            const int back = table.count() - 1 - k;
-            if (detail::runLengthAlong(board, table.packedDelta(back), table.indexStep(back), stone, from, side,
-                                       1) != 0) {
-                continue;
-            }
-            found = detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), stone, from, side,
-                                           kFive - 1) == kFive - 1;
+    bool found = false;
+    // Every run of two or more stones starts with a pair of neighbouring stones; each line is
+    // walked once, forwards (towards higher indices) from the run's first stone.
+    detail::forEachNeighbourHolding(board, stones, side, stones, [&](const detail::NeighbourPair& pair) {
+        if (pair.step < 0) {
+            return true;
         }
-        if (found) {
-            break;
+        const std::uint64_t backwards = std::uint64_t{0} - pair.delta;
+        if (detail::runLengthAlong(board, backwards, -pair.step, pair.from, pair.fromPosition, side, 1) != 0) {
+            return true;  // not the first stone of its run
         }
-    }
+        found = detail::runLengthAlong(board, pair.delta, pair.step, pair.from, pair.fromPosition, side,
+                                       kFive - 1) == kFive - 1;
+        return !found;
+    });
     return found;
 }
 
@@ -84,7 +85,7 @@ bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCel
     const int zero = table.zeroDirection();
     for (const std::int32_t cell : changedCells) {
         assert(cell >= 0 && cell < board.cellCount());
-        if (board[cell] != side) {
+        if (cell < 0 || cell >= board.cellCount() || board[cell] != side) {
             continue;
         }
         const PackedPosition from = packPosition(cell);

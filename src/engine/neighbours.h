@@ -23,7 +23,7 @@ struct NeighbourPair {
 };
 
 // Calls visit(pair) for every cell of `cells` and every neighbour of it that holds `state`, whose
-// cells (in any order) are `holders`. When the holders are fewer than the directions, testing
+// cells (in any order) are `holders`, until visit returns false. When the holders are fewer than the directions, testing
 // every (cell, holder) pair is cheaper than reading all 3^D - 1 neighbours of every cell, and it
 // reads no memory beyond the two lists; otherwise the neighbours are read from the board.
 template <typename Visit>
@@ -40,9 +40,10 @@ void forEachNeighbourHolding(const Board& board, std::span<const std::int32_t> c
             const PackedPosition fromPosition = packPosition(from);
             for (std::size_t h = 0; h < holders.size(); ++h) {
                 const PackedPosition toPosition = holderPositions[h];
-                if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition) {
-                    visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
-                                        holders[h] - from});
+                if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
+                    !visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
+                                         holders[h] - from})) {
+                    return;
                 }
             }
         }
@@ -54,8 +55,9 @@ void forEachNeighbourHolding(const Board& board, std::span<const std::int32_t> c
         for (int k = 0; k < table.count(); ++k) {
             const PackedPosition toPosition = fromPosition + table.packedDelta(k);
             const std::int32_t to = from + table.indexStep(k);
-            if (k != zero && isOnBoard(toPosition) && board[to] == state) {
-                visit(NeighbourPair{from, fromPosition, to, toPosition, table.packedDelta(k), table.indexStep(k)});
+            if (k != zero && isOnBoard(toPosition) && board[to] == state &&
+                !visit(NeighbourPair{from, fromPosition, to, toPosition, table.packedDelta(k), table.indexStep(k)})) {
+                return;
             }
         }
     }

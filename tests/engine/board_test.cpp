@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <random>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "board_fixtures.h"
 #include "engine/board.h"
+#include "engine/direction_table.h"
+#include "engine/enclosure.h"
 #include "engine/standard_opening.h"
 
 namespace kalvenor::testing {
@@ -84,6 +87,36 @@ TEST(StandardOpening, TwoToTheDStonesWithParityColours) {
         EXPECT_EQ(board.count(CellState::First), 1 << (d - 1));
         EXPECT_EQ(board.count(CellState::Second), 1 << (d - 1));
     }
+}
+
+}  // namespace
+}  // namespace kalvenor::testing
+
+namespace kalvenor::testing {
+namespace {
+
+TEST(BadInput, RefusedWithoutTouchingTheBoard) {
+    EXPECT_THROW(Board(1), std::invalid_argument);
+    EXPECT_THROW(Board(9), std::invalid_argument);
+    EXPECT_THROW(DirectionTable::forDimension(0), std::invalid_argument);
+
+    Board board = boardWith(2, {{{1, 1}, CellState::First}});
+    std::vector<std::uint8_t> bytes(63, 0);
+    EXPECT_THROW(board.assign(bytes), std::invalid_argument);
+    bytes.assign(64, 0);
+    bytes[5] = 3;
+    EXPECT_THROW(board.assign(bytes), std::invalid_argument);
+    EXPECT_EQ(board[at({1, 1})], CellState::First);
+    EXPECT_EQ(board.count(CellState::First), 1);
+
+    // Out-of-range cells stop a debug build and change or read nothing in a release build.
+    EXPECT_DEBUG_DEATH(board.set(64, CellState::Second), "");
+    EXPECT_DEBUG_DEATH(board.set(-1, CellState::Second), "");
+    EXPECT_DEBUG_DEATH(EXPECT_FALSE(isLegalMove(board, -1, CellState::Second)), "");
+    EXPECT_EQ(board.count(CellState::Second), 0);
+
+    const std::vector<std::int32_t> tooFew = {1, 2};
+    EXPECT_EQ(cellIndex(tooFew, 3), -1);
 }
 
 }  // namespace
