@@ -1,0 +1,134 @@
+#include "game_harness.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "game/new_game.h"
+#include "platform/headless/headless.h"
+#include "records/record_file.h"
+#include "ui/main_window.h"
+#include "view/board_view.h"
+
+namespace kalvenor::flows_test {
+
+namespace headless = platform::headless;
+
+namespace {
+
+std::filesystem::path freshFolder() {
+    static std::atomic<int> counter{0};
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("kalvenor-flows-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+}  // namespace
+
+GameHarness::GameHarness() : folder_(freshFolder()) {
+    session.record = GameRecordFile(recordPath());
+    if (openMainWindow(session) == nullptr) {
+        ADD_FAILURE() << "the headless backend refused the main window";
+    }
+}
+
+GameHarness::~GameHarness() {
+    if (session.window != nullptr) {
+        platform::destroyMainWindow(session.window);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void GameHarness::command(int commandId) { headless::sendMenuCommand(session.window, commandId); }
+
+void GameHarness::clickCell(std::int32_t cell) {
+    const std::int32_t slot = cell - session.state.viewOffset;
+    ASSERT_GE(slot, 0) << "cell " << cell << " is not on screen";
+    ASSERT_LT(static_cast<std::size_t>(slot), session.view.cellButtons.size()) << "cell " << cell << " is not on screen";
+    headless::click(session.view.cellButtons[static_cast<std::size_t>(slot)]);
+}
+
+void GameHarness::clickControl(platform::ControlHandle control) { headless::click(control); }
+
+void GameHarness::clickStep(int slot) { headless::click(session.view.vsControls.at(static_cast<std::size_t>(slot))); }
+
+void GameHarness::answerBox(platform::MessageBoxResult answer) {
+    headless::queueMessageBoxAnswer(session.window, answer);
+}
+
+void GameHarness::answerFileDialog(std::optional<std::string> path) {
+    headless::queueFileDialogAnswer(session.window, std::move(path));
+}
+
+std::vector<ShownBox> GameHarness::boxes() const {
+    std::vector<ShownBox> shown;
+    for (const auto& box : headless::messageBoxLog(session.window)) {
+        shown.push_back({box.text, box.caption, box.style});
+    }
+    return shown;
+}
+
+std::string GameHarness::label(int slot) const {
+    const auto& labels = session.view.infoLabels;
+    if (static_cast<std::size_t>(slot) >= labels.size() || labels[static_cast<std::size_t>(slot)] == nullptr) {
+        ADD_FAILURE() << "no label in slot " << slot;
+        return {};
+    }
+    return platform::controlText(labels[static_cast<std::size_t>(slot)]);
+}
+
+std::vector<std::string> GameHarness::labelHistory(int slot) const {
+    const auto& labels = session.view.infoLabels;
+    if (static_cast<std::size_t>(slot) >= labels.size() || labels[static_cast<std::size_t>(slot)] == nullptr) {
+        ADD_FAILURE() << "no label in slot " << slot;
+        return {};
+    }
+    return headless::record(labels[static_cast<std::size_t>(slot)]).textHistory;
+}
+
+void GameHarness::switchRecordOn() {
+    if (!session.state.recordEnabled) {
+        answerBox(platform::MessageBoxResult::Yes);
+        command(152);
+    }
+}
+
+std::string GameHarness::recordBytes() const { return fileBytes(recordPath()); }
+
+void GameHarness::load(const SavedGame& game, const std::string& name) {
+    const auto path = folder_ / name;
+    const FileResult written = writeSavedGame(path, game.header, game.board);
+    ASSERT_TRUE(written.ok) << written.error;
+    answerFileDialog(path.string());
+    command(151);
+}
+
+std::filesystem::path GameHarness::save(const std::string& name) {
+    const auto path = folder_ / name;
+    answerFileDialog(path.string());
+    command(150);
+    return path;
+}
+
+SavedGame savedGame(int dimension, GameMode mode, CellState humanSide, std::vector<std::uint8_t> cells) {
+    const BoardSizes sizes = boardSizes(dimension);
+    SavedGame game;
+    game.header = {dimension, sizes.cellCount, sizes.viewCellCount, sizes.viewOffset, 0, 1, 1, sizes.stoneCount,
+                   1, 1, static_cast<std::int32_t>(humanSide), static_cast<std::int32_t>(mode)};
+    game.board = cells.empty() ? std::vector<std::uint8_t>(static_cast<std::size_t>(sizes.cellCount)) : std::move(cells);
+    return game;
+}
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace kalvenor::flows_test
