@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "game/new_game.h"
@@ -127,8 +126,14 @@ SavedGame savedGame(int dimension, GameMode mode, CellState humanSide, std::vect
 }
 
 std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::ifstream(path, std::ios::binary).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 }  // namespace kalvenor::flows_test

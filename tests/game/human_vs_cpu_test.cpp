@@ -180,8 +180,9 @@ TEST(HumanVsCpu, LoadedOpeningWithThePersonSecondLetsTheComputerOpen) {
             }
         }
         ASSERT_GE(legal, 0);
+        const std::size_t recordBefore = game.recordBytes().size();
         game.clickCell(legal);
-        EXPECT_EQ(game.board()[legal], CellState::Second);
+        EXPECT_NE(game.recordBytes().find(*encodeCp932(" □ player choice: "), recordBefore), std::string::npos);
         EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 2);
         if (game.state().inProgress) {
             EXPECT_EQ(game.state().sideToMove, CellState::Second);

@@ -82,7 +82,7 @@ TEST(TwoPersonGame, RefusedClicksChangeNothing) {
     ASSERT_EQ(game.board()[9], CellState::First);
 
     game.clickCell(9);  // occupied
-    game.clickControl(game.session.view.guideControls.at(1));
+    game.clickControl(game.session.view.infoLabels.at(info_slot::Turn));
     game.answerBox(MessageBoxResult::No);
     game.command(152);  // a menu command after a cell click does not repeat the click
     EXPECT_EQ(game.state().sideToMove, CellState::Second);
