@@ -47,15 +47,20 @@ std::optional<int> parseDimension(std::string_view text) {
 }
 
 std::optional<GameMode> parseMode(std::string_view text) {
-    if (text == "human") return GameMode::HumanVsHuman;
-    if (text == "cpu") return GameMode::HumanVsCpu;
-    if (text == "cpu-vs-cpu") return GameMode::CpuVsCpu;
+    if (text == "human")
+        return GameMode::HumanVsHuman;
+    if (text == "cpu")
+        return GameMode::HumanVsCpu;
+    if (text == "cpu-vs-cpu")
+        return GameMode::CpuVsCpu;
     return std::nullopt;
 }
 
 std::optional<CellState> parseSide(std::string_view text) {
-    if (text == "first") return CellState::First;
-    if (text == "second") return CellState::Second;
+    if (text == "first")
+        return CellState::First;
+    if (text == "second")
+        return CellState::Second;
     return std::nullopt;
 }
 
@@ -92,8 +97,10 @@ int main(int argc, char** argv) {
         return usage("FILE must not be empty");
     }
 
-    const kalvenor::SavedGame game = kalvenor::standardOpeningGame(options.dimension, options.mode, options.humanSide);
-    const kalvenor::FileResult result = kalvenor::writeSavedGame(std::filesystem::path(options.file), game.header, game.board);
+    const kalvenor::SavedGame game =
+        kalvenor::standardOpeningGame(options.dimension, options.mode, options.humanSide);
+    const kalvenor::FileResult result =
+        kalvenor::writeSavedGame(std::filesystem::path(options.file), game.header, game.board);
     if (!result.ok) {
         std::fprintf(stderr, "kalvenor-opening: %s\n", result.error.c_str());
         return 1;

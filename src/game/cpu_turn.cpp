@@ -32,8 +32,8 @@ std::int32_t playCpuReply(Session& session, std::vector<std::int32_t>* changedCe
     const std::int32_t cell = chooseMostEnclosing(board, side);
     if (cell < 0) {
         ++state.turnNumberOf(side);
-        const std::string_view passText = state.humanSide != CellState::First ? " ■ cpu choice : auto pass "
-                                                                              : " □ cpu choice : auto pass ";
+        const std::string_view passText =
+            state.humanSide != CellState::First ? " ■ cpu choice : auto pass " : " □ cpu choice : auto pass ";
         setInfoLabel(session, info_slot::LastMove, passText);
         appendRecordLineWithBoard(session, passText);
     } else {

@@ -30,7 +30,8 @@ bool isPressed(const Session& session, int slot) {
 // for a pass.
 std::int32_t makeStep(Session& session) {
     GameState& state = session.state;
-    setStatus(session, state.sideToMove == CellState::First ? status_text::CpuProgramA : status_text::CpuProgramB);
+    setStatus(session,
+              state.sideToMove == CellState::First ? status_text::CpuProgramA : status_text::CpuProgramB);
     std::vector<std::int32_t> changedCells;
     const std::int32_t cell = playCpuStep(session, &changedCells);
     state.switchSides();

@@ -24,12 +24,13 @@ ResultBox resultBox(CellState winner, GameMode mode, CellState humanSide) {
         return {"引き分けです", gameOver};
     }
     switch (mode) {
-    case GameMode::HumanVsHuman:
-        return {winner == CellState::First ? "先手のプレイヤーの勝利です" : "後手のプレイヤーの勝利です", gameOver};
-    case GameMode::HumanVsCpu:
-        return {winner == humanSide ? "貴方の勝利です" : "CPUの勝利です", gameOver};
-    case GameMode::CpuVsCpu:
-        break;
+        case GameMode::HumanVsHuman:
+            return {winner == CellState::First ? "先手のプレイヤーの勝利です" : "後手のプレイヤーの勝利です",
+                    gameOver};
+        case GameMode::HumanVsCpu:
+            return {winner == humanSide ? "貴方の勝利です" : "CPUの勝利です", gameOver};
+        case GameMode::CpuVsCpu:
+            break;
     }
     return {resultText(winner, mode, humanSide), " 対戦終了 "};
 }
@@ -63,7 +64,9 @@ bool checkGameEndAfter(Session& session, std::optional<std::span<const std::int3
 
 }  // namespace
 
-bool checkGameEnd(Session& session) { return checkGameEndAfter(session, std::nullopt); }
+bool checkGameEnd(Session& session) {
+    return checkGameEndAfter(session, std::nullopt);
+}
 
 bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) {
     return checkGameEndAfter(session, changedCells);

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "engine/standard_opening.h"
 #include "engine/coordinates.h"
+#include "engine/standard_opening.h"
 
 namespace kalvenor {
 

@@ -12,7 +12,8 @@ namespace {
 
 void showProgress(Session& session, std::int32_t examined, std::int32_t cellCount) {
     char count[64];
-    std::snprintf(count, sizeof count, " prosess %d / %d", static_cast<int>(examined), static_cast<int>(cellCount));
+    std::snprintf(count, sizeof count, " prosess %d / %d", static_cast<int>(examined),
+                  static_cast<int>(cellCount));
     char percent[64];
     const double share = static_cast<double>(std::int64_t{100} * examined) / cellCount;
     std::snprintf(percent, sizeof percent, " %2.2f percent", share);
@@ -29,9 +30,10 @@ bool checkAutoPassShowingProgress(Session& session, CellState side) {
     if (session.state.dimension < 4) {
         return checkAutoPass(*session.board, side);
     }
-    const bool mustPass = checkAutoPass(*session.board, side, [&session](std::int32_t examined, std::int32_t cellCount) {
-        showProgress(session, examined, cellCount);
-    });
+    const bool mustPass =
+        checkAutoPass(*session.board, side, [&session](std::int32_t examined, std::int32_t cellCount) {
+            showProgress(session, examined, cellCount);
+        });
     if (!mustPass) {
         clearProgress(session);
     }

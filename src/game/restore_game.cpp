@@ -35,19 +35,19 @@ void showTurn(Session& session) {
     const GameState& state = session.state;
     const bool first = state.sideToMove == CellState::First;
     switch (state.mode) {
-    case GameMode::HumanVsHuman:
-        setTurnLabel(session, first ? turn_label::FirstHuman : turn_label::SecondHuman, state.sideToMove);
-        break;
-    case GameMode::HumanVsCpu:
-        if (state.sideToMove == state.humanSide) {
-            setTurnLabel(session, first ? turn_label::FirstYou : turn_label::SecondYou, state.sideToMove);
-        } else {
-            setTurnLabel(session, first ? turn_label::FirstCpu : turn_label::SecondCpu, state.sideToMove);
-        }
-        break;
-    case GameMode::CpuVsCpu:
-        setTurnLabel(session, first ? turn_label::CpuA : turn_label::CpuB, state.sideToMove);
-        break;
+        case GameMode::HumanVsHuman:
+            setTurnLabel(session, first ? turn_label::FirstHuman : turn_label::SecondHuman, state.sideToMove);
+            break;
+        case GameMode::HumanVsCpu:
+            if (state.sideToMove == state.humanSide) {
+                setTurnLabel(session, first ? turn_label::FirstYou : turn_label::SecondYou, state.sideToMove);
+            } else {
+                setTurnLabel(session, first ? turn_label::FirstCpu : turn_label::SecondCpu, state.sideToMove);
+            }
+            break;
+        case GameMode::CpuVsCpu:
+            setTurnLabel(session, first ? turn_label::CpuA : turn_label::CpuB, state.sideToMove);
+            break;
     }
     if (computerIsToMove(state)) {
         showStonesOnly(session);
@@ -90,8 +90,8 @@ void restoreGame(Session& session, const SavedGame& game) {
                    {state.dimension, state.mode, ViewOrigin::LoadedGame, state.guideLevel, state.viewOffset});
     showTurn(session);
     setCountLabels(session);
-    appendRecordEntries(session, startBlock(StartKind::Load, state.dimension, state.mode, state.humanSide,
-                                            timestampText()));
+    appendRecordEntries(
+        session, startBlock(StartKind::Load, state.dimension, state.mode, state.humanSide, timestampText()));
     if (computerIsToMove(state)) {
         playComputerTurns(session, {});
     }

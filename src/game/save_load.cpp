@@ -19,7 +19,8 @@ void showFileError(const Session& session, const std::string& text) {
 }
 
 // The dialog's answer; a confirmed path becomes the next dialog's initial name.
-std::optional<std::string> askForPath(Session& session, platform::FileDialogKind kind, std::string& rememberedName) {
+std::optional<std::string> askForPath(Session& session, platform::FileDialogKind kind,
+                                      std::string& rememberedName) {
     const std::string_view title =
         kind == platform::FileDialogKind::Save ? "Game Data Save" : "Game Data Load";
     auto path = platform::fileDialog(session.window, kind, title, kGameDataFilters, rememberedName);

@@ -39,9 +39,10 @@ TEST(CpuVsCpu, OneStepFromTheOpening) {
     EXPECT_EQ(game.label(info_slot::Turn), " 1 turn : □ 後手:CPU B");
     EXPECT_EQ(game.label(info_slot::LastMove).rfind(" ■ cpu choice: 縦:", 0), 0U);
     const auto history = game.labelHistory(info_slot::Status);
-    EXPECT_EQ(std::vector<std::string>(history.begin() + static_cast<std::ptrdiff_t>(statusBefore), history.end()),
-              (std::vector<std::string>{" PLEASE WAIT : CPU PROGRAM RUN ･････ : CPU A",
-                                        " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ", " READY "}));
+    EXPECT_EQ(
+        std::vector<std::string>(history.begin() + static_cast<std::ptrdiff_t>(statusBefore), history.end()),
+        (std::vector<std::string>{" PLEASE WAIT : CPU PROGRAM RUN ･････ : CPU A",
+                                  " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ", " READY "}));
 }
 
 TEST(CpuVsCpu, TenStepsStopAtTheEndAndLaterStepsChangeNothing) {
@@ -82,7 +83,8 @@ TEST(CpuVsCpu, ToTheEndFromTheOpeningThenRestartKeepsTheView) {
     } else {
         EXPECT_EQ(game.boxes().size(), boxesBefore + 1);
     }
-    EXPECT_EQ(game.label(info_slot::FirstCount), " ■：" + std::to_string(game.board().count(CellState::First)));
+    EXPECT_EQ(game.label(info_slot::FirstCount),
+              " ■：" + std::to_string(game.board().count(CellState::First)));
 
     const std::size_t recordBefore = game.recordBytes().size();
     game.clickStep(FromTheStart);
@@ -99,7 +101,8 @@ TEST(CpuVsCpu, ToTheEndFromTheOpeningThenRestartKeepsTheView) {
     EXPECT_EQ(game.label(info_slot::FirstCount), " ■：0");
 
     const std::string added = game.recordBytes().substr(recordBefore);
-    const std::string head = *encodeCp932("\r\n-------------------------------\r\n -- game restart --\r\n ４次元：CPU vs CPU\r\n");
+    const std::string head =
+        *encodeCp932("\r\n-------------------------------\r\n -- game restart --\r\n ４次元：CPU vs CPU\r\n");
     EXPECT_EQ(added.substr(0, head.size()), head);
     const std::string tail = *encodeCp932("-------------------------------\r\n game restart\r\n");
     ASSERT_GE(added.size(), tail.size());

@@ -45,18 +45,25 @@ GameHarness::~GameHarness() {
     std::filesystem::remove_all(folder_, ignored);
 }
 
-void GameHarness::command(int commandId) { headless::sendMenuCommand(session.window, commandId); }
+void GameHarness::command(int commandId) {
+    headless::sendMenuCommand(session.window, commandId);
+}
 
 void GameHarness::clickCell(std::int32_t cell) {
     const std::int32_t slot = cell - session.state.viewOffset;
     ASSERT_GE(slot, 0) << "cell " << cell << " is not on screen";
-    ASSERT_LT(static_cast<std::size_t>(slot), session.view.cellButtons.size()) << "cell " << cell << " is not on screen";
+    ASSERT_LT(static_cast<std::size_t>(slot), session.view.cellButtons.size())
+        << "cell " << cell << " is not on screen";
     headless::click(session.view.cellButtons[static_cast<std::size_t>(slot)]);
 }
 
-void GameHarness::clickControl(platform::ControlHandle control) { headless::click(control); }
+void GameHarness::clickControl(platform::ControlHandle control) {
+    headless::click(control);
+}
 
-void GameHarness::clickStep(int slot) { headless::click(session.view.vsControls.at(static_cast<std::size_t>(slot))); }
+void GameHarness::clickStep(int slot) {
+    headless::click(session.view.vsControls.at(static_cast<std::size_t>(slot)));
+}
 
 void GameHarness::answerBox(platform::MessageBoxResult answer) {
     headless::queueMessageBoxAnswer(session.window, answer);
@@ -76,7 +83,8 @@ std::vector<ShownBox> GameHarness::boxes() const {
 
 std::string GameHarness::label(int slot) const {
     const auto& labels = session.view.infoLabels;
-    if (static_cast<std::size_t>(slot) >= labels.size() || labels[static_cast<std::size_t>(slot)] == nullptr) {
+    if (static_cast<std::size_t>(slot) >= labels.size() ||
+        labels[static_cast<std::size_t>(slot)] == nullptr) {
         ADD_FAILURE() << "no label in slot " << slot;
         return {};
     }
@@ -85,7 +93,8 @@ std::string GameHarness::label(int slot) const {
 
 std::vector<std::string> GameHarness::labelHistory(int slot) const {
     const auto& labels = session.view.infoLabels;
-    if (static_cast<std::size_t>(slot) >= labels.size() || labels[static_cast<std::size_t>(slot)] == nullptr) {
+    if (static_cast<std::size_t>(slot) >= labels.size() ||
+        labels[static_cast<std::size_t>(slot)] == nullptr) {
         ADD_FAILURE() << "no label in slot " << slot;
         return {};
     }
@@ -99,7 +108,9 @@ void GameHarness::switchRecordOn() {
     }
 }
 
-std::string GameHarness::recordBytes() const { return fileBytes(recordPath()); }
+std::string GameHarness::recordBytes() const {
+    return fileBytes(recordPath());
+}
 
 void GameHarness::load(const SavedGame& game, const std::string& name) {
     const auto path = folder_ / name;
@@ -119,9 +130,20 @@ std::filesystem::path GameHarness::save(const std::string& name) {
 SavedGame savedGame(int dimension, GameMode mode, CellState humanSide, std::vector<std::uint8_t> cells) {
     const BoardSizes sizes = boardSizes(dimension);
     SavedGame game;
-    game.header = {dimension, sizes.cellCount, sizes.viewCellCount, sizes.viewOffset, 0, 1, 1, sizes.stoneCount,
-                   1, 1, static_cast<std::int32_t>(humanSide), static_cast<std::int32_t>(mode)};
-    game.board = cells.empty() ? std::vector<std::uint8_t>(static_cast<std::size_t>(sizes.cellCount)) : std::move(cells);
+    game.header = {dimension,
+                   sizes.cellCount,
+                   sizes.viewCellCount,
+                   sizes.viewOffset,
+                   0,
+                   1,
+                   1,
+                   sizes.stoneCount,
+                   1,
+                   1,
+                   static_cast<std::int32_t>(humanSide),
+                   static_cast<std::int32_t>(mode)};
+    game.board = cells.empty() ? std::vector<std::uint8_t>(static_cast<std::size_t>(sizes.cellCount))
+                               : std::move(cells);
     return game;
 }
 

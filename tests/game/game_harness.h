@@ -25,7 +25,7 @@ struct ShownBox {
 };
 
 class GameHarness {
-public:
+  public:
     GameHarness();
     ~GameHarness();
     GameHarness(const GameHarness&) = delete;
@@ -65,7 +65,7 @@ public:
     // Saves through command 150 to `name` in the folder; returns the path.
     std::filesystem::path save(const std::string& name = "saved.gd");
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

@@ -67,8 +67,10 @@ TEST(HumanVsCpu, RefusedClicksAndALegalMoveWithTheComputersReply) {
     EXPECT_EQ(game.state().stoneCount, 6);
     EXPECT_EQ(game.board().count(CellState::Empty), 64 - 6);
     EXPECT_EQ(game.label(info_slot::Turn), " 2 turn : ■ ( 先手:貴方 )");
-    EXPECT_EQ(game.label(info_slot::LastMove).rfind(" □ cpu choice: 縦:", 0), 0U) << game.label(info_slot::LastMove);
-    EXPECT_EQ(game.label(info_slot::FirstCount), " ■：" + std::to_string(game.board().count(CellState::First)));
+    EXPECT_EQ(game.label(info_slot::LastMove).rfind(" □ cpu choice: 縦:", 0), 0U)
+        << game.label(info_slot::LastMove);
+    EXPECT_EQ(game.label(info_slot::FirstCount),
+              " ■：" + std::to_string(game.board().count(CellState::First)));
 
     const std::string record = game.recordBytes();
     EXPECT_NE(record.find(*encodeCp932(" ■ player choice: 縦:4  横:3\r\n\r\n")), std::string::npos);
@@ -92,12 +94,14 @@ TEST(HumanVsCpu, BothAutomaticPassesOnThreeAxesWithTheirStatusTexts) {
     EXPECT_TRUE(game.state().inProgress);
     EXPECT_EQ(game.label(info_slot::LastMove), " □ cpu choice : auto pass ");
     EXPECT_EQ(game.label(info_slot::Turn), " 3 turn : ■ ( 先手:貴方 )");
-    EXPECT_EQ(textsAfter(game.labelHistory(info_slot::Status), statusBefore),
-              (Strings{" PLEASE WAIT : GAME CONTINUE CHECKING ･････ ", " PLEASE WAIT : CPU AUTO PASS CHECKING ･････ ",
-                       " PLEASE WAIT : CPU TURN PROGRAM RUN ･････ ", " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ",
-                       " PLEASE WAIT : PLAYER AUTO PASS CHECKING ･････ ",
-                       " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ", " PLEASE WAIT : CPU AUTO PASS CHECKING ･････ ",
-                       " PLEASE WAIT : CPU TURN PROGRAM RUN ･････ ", " READY "}));
+    EXPECT_EQ(
+        textsAfter(game.labelHistory(info_slot::Status), statusBefore),
+        (Strings{
+            " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ", " PLEASE WAIT : CPU AUTO PASS CHECKING ･････ ",
+            " PLEASE WAIT : CPU TURN PROGRAM RUN ･････ ", " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ",
+            " PLEASE WAIT : PLAYER AUTO PASS CHECKING ･････ ", " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ",
+            " PLEASE WAIT : CPU AUTO PASS CHECKING ･････ ", " PLEASE WAIT : CPU TURN PROGRAM RUN ･････ ",
+            " READY "}));
     const std::string record = game.recordBytes();
     EXPECT_NE(record.find(*encodeCp932(" □ cpu choice : auto pass \r\n\r\n")), std::string::npos);
 
@@ -175,14 +179,16 @@ TEST(HumanVsCpu, LoadedOpeningWithThePersonSecondLetsTheComputerOpen) {
         // The person plays Second: the first legal cell is taken, the computer answers.
         std::int32_t legal = -1;
         for (std::int32_t cell = 0; cell < game.state().viewCellCount && legal < 0; ++cell) {
-            if (game.board()[cell] == CellState::Empty && isLegalMove(game.board(), cell, CellState::Second)) {
+            if (game.board()[cell] == CellState::Empty &&
+                isLegalMove(game.board(), cell, CellState::Second)) {
                 legal = cell;
             }
         }
         ASSERT_GE(legal, 0);
         const std::size_t recordBefore = game.recordBytes().size();
         game.clickCell(legal);
-        EXPECT_NE(game.recordBytes().find(*encodeCp932(" □ player choice: "), recordBefore), std::string::npos);
+        EXPECT_NE(game.recordBytes().find(*encodeCp932(" □ player choice: "), recordBefore),
+                  std::string::npos);
         EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 2);
         if (game.state().inProgress) {
             EXPECT_EQ(game.state().sideToMove, CellState::Second);

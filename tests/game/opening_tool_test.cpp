@@ -1,12 +1,12 @@
 // The opening tool: its file loads as a new game of the chosen mode with the standard opening.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "engine/standard_opening.h"
 #include "records/saved_game.h"
@@ -21,7 +21,8 @@ int runTool(const std::string& arguments) {
 }
 
 std::filesystem::path scratchFile(const char* name) {
-    const auto dir = std::filesystem::temp_directory_path() / ("kalvenor-opening-" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("kalvenor-opening-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return dir / name;
 }
@@ -45,7 +46,8 @@ TEST(OpeningTool, WritesAReadyToLoadOpeningForEveryDimension) {
         EXPECT_EQ(header.stoneCount, 1 << dimension);
         Board expected(dimension);
         placeStandardOpening(expected);
-        EXPECT_TRUE(std::equal(loaded.game->board.begin(), loaded.game->board.end(), expected.bytes().begin()));
+        EXPECT_TRUE(
+            std::equal(loaded.game->board.begin(), loaded.game->board.end(), expected.bytes().begin()));
         std::filesystem::remove(path);
     }
     const auto path = scratchFile("human.gd");
@@ -60,8 +62,9 @@ TEST(OpeningTool, WritesAReadyToLoadOpeningForEveryDimension) {
 
 TEST(OpeningTool, BadArgumentsGiveUsageAndStatusTwo) {
     const auto path = scratchFile("bad.gd");
-    for (const char* arguments : {"", "3", "3 cpu", "1 human x.gd", "9 human x.gd", "3x human x.gd", "3 robot x.gd",
-                                  "3 human second x.gd", "3 cpu third x.gd", "3 cpu first x.gd extra"}) {
+    for (const char* arguments :
+         {"", "3", "3 cpu", "1 human x.gd", "9 human x.gd", "3x human x.gd", "3 robot x.gd",
+          "3 human second x.gd", "3 cpu third x.gd", "3 cpu first x.gd extra"}) {
         SCOPED_TRACE(arguments);
         EXPECT_EQ(runTool(std::string(arguments)), 2);
     }

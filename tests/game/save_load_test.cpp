@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "engine/coordinates.h"
@@ -56,7 +56,8 @@ TEST(SaveAndLoad, SavingALoadedGameAtOnceGivesItBackForEveryDimensionAndMode) {
             EXPECT_EQ(state.turnNumberOf(CellState::First), 7);
             EXPECT_EQ(state.stoneCount, 1234);
             EXPECT_EQ(static_cast<std::int32_t>(state.sideToMove), original.header.sideToMove);
-            EXPECT_TRUE(std::equal(game.board().bytes().begin(), game.board().bytes().end(), original.board.begin()));
+            EXPECT_TRUE(
+                std::equal(game.board().bytes().begin(), game.board().bytes().end(), original.board.begin()));
 
             const auto path = game.save();
             EXPECT_EQ(fileBytes(path), savedBytes(original));
@@ -97,7 +98,8 @@ TEST(SaveAndLoad, TurnLabelKeepsTheSavedSideToMove) {
         game.load(saved);
         EXPECT_EQ(game.state().sideToMove, c.toMove);
         EXPECT_EQ(game.label(info_slot::Turn), c.label);
-        EXPECT_EQ(game.label(info_slot::FirstCount), " ■：" + std::to_string(game.board().count(CellState::First)));
+        EXPECT_EQ(game.label(info_slot::FirstCount),
+                  " ■：" + std::to_string(game.board().count(CellState::First)));
     }
 }
 
@@ -106,7 +108,10 @@ TEST(SaveAndLoad, LoadWritesTheStartBlockWithBoardOnlyUpToThreeAxes) {
     three.switchRecordOn();
     three.load(sampleGame(3, GameMode::HumanVsCpu));
     const std::string record3 = three.recordBytes();
-    EXPECT_EQ(record3.rfind(*encodeCp932("\r\n-------------------------------\r\n -- game load --\r\n ３次元：対CPU戦\r\n player 先攻 : ■\r\n"), 0), 0U);
+    EXPECT_EQ(record3.rfind(*encodeCp932("\r\n-------------------------------\r\n -- game load --\r\n "
+                                         "３次元：対CPU戦\r\n player 先攻 : ■\r\n"),
+                            0),
+              0U);
     EXPECT_NE(record3.find(" game load\r\n\r\n"), std::string::npos);
 
     GameHarness four;

@@ -19,7 +19,7 @@ namespace kalvenor::flows_test {
 namespace {
 
 class Soak {
-public:
+  public:
     explicit Soak(GameHarness& game) : game_(game) {}
 
     // After every event: the counts on screen are the board's, every cell button shows its cell's
@@ -47,7 +47,7 @@ public:
 
     void restartCounts() { stones_ = 0; }
 
-private:
+  private:
     // The record is longer than before or as long, and the bytes that ended it are still there.
     // (Reading the whole file after every click would make the test quadratic.)
     void checkRecordOnlyGrew() {
@@ -80,7 +80,8 @@ private:
 
 // The standard opening with a few more stones of either side at random places.
 SavedGame randomOpening(int dimension, GameMode mode, std::mt19937& random) {
-    SavedGame game = standardOpeningGame(dimension, mode, random() % 2 == 0 ? CellState::First : CellState::Second);
+    SavedGame game =
+        standardOpeningGame(dimension, mode, random() % 2 == 0 ? CellState::First : CellState::Second);
     std::uniform_int_distribution<std::int32_t> cells(0, game.header.viewCellCount - 1);
     const int extra = static_cast<int>(random() % static_cast<unsigned>(3 * dimension));
     for (int i = 0; i < extra; ++i) {
@@ -118,7 +119,9 @@ void playClicks(GameHarness& game, Soak& soak, std::mt19937& random, bool legalO
     }
 }
 
-int gamesFor(int dimension) { return dimension == 2 ? 200 : dimension == 3 ? 40 : 8; }
+int gamesFor(int dimension) {
+    return dimension == 2 ? 200 : dimension == 3 ? 40 : 8;
+}
 
 TEST(Soak, TwoPersonGames) {
     std::mt19937 random(20261208);

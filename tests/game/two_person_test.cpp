@@ -166,7 +166,8 @@ TEST(TwoPersonGame, StatusTextsOnThreeAxesAndNoneOnTwo) {
     const std::size_t before = three.labelHistory(info_slot::Status).size();
     three.clickCell(100);
     const auto history = three.labelHistory(info_slot::Status);
-    const std::vector<std::string> added(history.begin() + static_cast<std::ptrdiff_t>(before), history.end());
+    const std::vector<std::string> added(history.begin() + static_cast<std::ptrdiff_t>(before),
+                                         history.end());
     EXPECT_EQ(added, (std::vector<std::string>{" PLEASE WAIT : GAME CONTINUE CHECKING ･････ ",
                                                " PLEASE WAIT : AUTO PASS CHECKING ･････ ", " READY "}));
     EXPECT_EQ(three.label(info_slot::LastMove), " ■ player choice: 縦:5  横:5  高さ:2");
