@@ -11,7 +11,7 @@
 #include "engine/enclosure.h"
 #include "game/opening_game.h"
 #include "game_harness.h"
-#include "platform/window_system.h"
+#include "platform/headless/headless.h"
 #include "records/texts.h"
 #include "view/board_view.h"
 
@@ -32,7 +32,7 @@ class Soak {
         const auto& buttons = game_.session.view.cellButtons;
         for (std::size_t slot = 0; slot < buttons.size(); ++slot) {
             const CellState cell = board[state.viewOffset + static_cast<std::int32_t>(slot)];
-            const std::string text = platform::controlText(buttons[slot]);
+            const std::string& text = platform::headless::record(buttons[slot]).text;
             ASSERT_EQ(text == "■", cell == CellState::First) << "slot " << slot;
             ASSERT_EQ(text == "□", cell == CellState::Second) << "slot " << slot;
         }
@@ -45,7 +45,11 @@ class Soak {
         }
     }
 
-    void restartCounts() { stones_ = 0; }
+    // A new game: the stones start again, and the texts of the last one are forgotten.
+    void newGame() {
+        stones_ = 0;
+        platform::headless::clearTextHistories(game_.session.window);
+    }
 
   private:
     // The record is longer than before or as long, and the bytes that ended it are still there.
@@ -131,7 +135,7 @@ TEST(Soak, TwoPersonGames) {
         Soak soak(game);
         for (int round = 0; round < gamesFor(dimension); ++round) {
             game.command(100 + 2 * (dimension - 1));  // 102, 104, 106
-            soak.restartCounts();
+            soak.newGame();
             soak.check();
             playClicks(game, soak, random, false);
             ASSERT_FALSE(HasFatalFailure()) << "D " << dimension << " game " << round;
@@ -148,7 +152,7 @@ TEST(Soak, GamesAgainstTheComputer) {
         Soak soak(game);
         for (int round = 0; round < gamesFor(dimension); ++round) {
             game.load(randomOpening(dimension, GameMode::HumanVsCpu, random));
-            soak.restartCounts();
+            soak.newGame();
             soak.check();
             playClicks(game, soak, random, true);
             ASSERT_FALSE(HasFatalFailure()) << "D " << dimension << " game " << round;
@@ -164,7 +168,7 @@ TEST(Soak, GamesBetweenComputers) {
         Soak soak(game);
         for (int round = 0; round < gamesFor(dimension); ++round) {
             game.load(randomOpening(dimension, GameMode::CpuVsCpu, random));
-            soak.restartCounts();
+            soak.newGame();
             soak.check();
             // Single and ten steps at random, then to the end; a restart now and then.
             for (int clicks = 0; clicks < 20 && game.state().inProgress; ++clicks) {
@@ -176,7 +180,7 @@ TEST(Soak, GamesBetweenComputers) {
             ASSERT_FALSE(HasFatalFailure()) << "D " << dimension << " game " << round;
             if (round % 5 == 0) {
                 game.clickStep(4);
-                soak.restartCounts();
+                soak.newGame();
                 soak.check();
                 EXPECT_TRUE(game.state().inProgress);
             }
