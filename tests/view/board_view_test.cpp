@@ -196,6 +196,27 @@ TEST_F(LoadedGameTest, GuideLevelsOnALoadedBoard) {
     EXPECT_EQ(rectOf(session.view.guideControls[0]), (platform::Rect{205, 0, 120, 28}));
 }
 
+// Moving through the slices keeps the guide of the loaded game.
+TEST_F(LoadedGameTest, GuideFollowsTheSlice) {
+    SavedGame game = standardOpeningGame(4, GameMode::HumanVsHuman);
+    game.header.guideLevel = 2;
+    load(game);
+    const auto marks = [&] {
+        int count = 0;
+        for (int slot = 0; slot < 512; ++slot) {
+            const std::string shown = cellText(slot);
+            count += !shown.empty() && shown != "■" && shown != "□";
+        }
+        return count;
+    };
+    const int atStart = marks();
+    EXPECT_GT(atStart, 0);
+    headless::dragTrackBar(trackBar(0), 1);  // far from every stone
+    EXPECT_EQ(marks(), 0);
+    headless::dragTrackBar(trackBar(0), 4);
+    EXPECT_EQ(marks(), atStart);
+}
+
 // The track bars of a loaded view show the slice it displays; moving one goes on from there.
 TEST_F(LoadedGameTest, TrackBarsShowTheRestoredSlice) {
     SavedGame game = standardOpeningGame(5, GameMode::HumanVsHuman);
