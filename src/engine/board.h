@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstdint>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 #include "engine/cell_state.h"
@@ -50,8 +51,9 @@ public:
     // Number of cells holding `state` (Empty, First or Second), kept up to date by set()/assign().
     std::int32_t count(CellState state) const { return counts_[static_cast<int>(state)]; }
 
-    // Calls visit(cell, state) for every cell that holds a stone, in index order. Reads only the
-    // rows that hold stones, so it costs little more than the stones themselves even at D = 8.
+    // Calls visit(cell, state) for every cell that holds a stone, in index order; a visitor that
+    // returns bool stops the walk by returning false. Reads only the rows that hold stones, so it
+    // costs little more than the stones themselves even at D = 8.
     template <typename Visit>
     void forEachStone(Visit&& visit) const;
 
@@ -83,7 +85,14 @@ void Board::forEachStone(Visit&& visit) const {
                 const std::int32_t row = static_cast<std::int32_t>(word * 64) + std::countr_zero(rows);
                 const std::int32_t first = row << kRowShift;
                 for (std::int32_t cell = first; cell < first + (1 << kRowShift); ++cell) {
-                    if (cells_[cell] != 0) {
+                    if (cells_[cell] == 0) {
+                        continue;
+                    }
+                    if constexpr (std::is_same_v<decltype(visit(cell, CellState::Empty)), bool>) {
+                        if (!visit(cell, static_cast<CellState>(cells_[cell]))) {
+                            return;
+                        }
+                    } else {
                         visit(cell, static_cast<CellState>(cells_[cell]));
                     }
                 }

@@ -55,13 +55,10 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
     if (board.count(side) < kFive) {
         return false;
     }
-    std::vector<std::int32_t> stones;
-    stones.reserve(static_cast<std::size_t>(board.count(side)));
-    board.collectStones(side, stones);
     bool found = false;
     // Every run of two or more stones starts with a pair of neighbouring stones; each line is
     // walked once, forwards (towards higher indices) from the run's first stone.
-    detail::forEachNeighbourHolding(board, stones, side, stones, [&](const detail::NeighbourPair& pair) {
+    const auto walkLine = [&](const detail::NeighbourPair& pair) {
         if (pair.step < 0) {
             return true;
         }
@@ -72,7 +69,22 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
         found = detail::runLengthAlong(board, pair.delta, pair.step, pair.from, pair.fromPosition, side,
                                        kFive - 1) == kFive - 1;
         return !found;
-    });
+    };
+    if (detail::neighboursFromList(static_cast<std::size_t>(board.count(side)), board.dimension())) {
+        std::vector<std::int32_t> stones;
+        stones.reserve(static_cast<std::size_t>(board.count(side)));
+        board.collectStones(side, stones);
+        detail::forEachNeighbourInList(stones, stones, walkLine);
+    } else {
+        // Many stones: one at a time, so that no list of them is ever held.
+        board.forEachStone([&](std::int32_t cell, CellState state) {
+            if (state == side) {
+                const std::int32_t one[] = {cell};
+                detail::forEachNeighbourOnBoard(board, one, side, walkLine);
+            }
+            return !found;
+        });
+    }
     return found;
 }
 

@@ -22,33 +22,41 @@ struct NeighbourPair {
     std::int32_t step;
 };
 
-// Calls visit(pair) for every cell of `cells` and every neighbour of it that holds `state`, whose
-// cells (in any order) are `holders`, until visit returns false. When the holders are fewer than the directions, testing
-// every (cell, holder) pair is cheaper than reading all 3^D - 1 neighbours of every cell, and it
-// reads no memory beyond the two lists; otherwise the neighbours are read from the board.
+// Whether testing every (cell, holder) pair is cheaper than reading all 3^D - 1 neighbours of
+// every cell: so while the holders are fewer than the directions.
+inline bool neighboursFromList(std::size_t holders, int dimension) {
+    return holders < static_cast<std::size_t>(DirectionTable::forDimension(dimension).count() - 1);
+}
+
+// Calls visit(pair) for every cell of `cells` and every cell of `holders` that neighbours it,
+// until visit returns false. Reads no memory beyond the two lists.
 template <typename Visit>
-void forEachNeighbourHolding(const Board& board, std::span<const std::int32_t> cells, CellState state,
-                             std::span<const std::int32_t> holders, Visit&& visit) {
-    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
-    if (holders.size() < static_cast<std::size_t>(table.count() - 1)) {
-        std::vector<PackedPosition> holderPositions;
-        holderPositions.reserve(holders.size());
-        for (const std::int32_t holder : holders) {
-            holderPositions.push_back(packPosition(holder));
-        }
-        for (const std::int32_t from : cells) {
-            const PackedPosition fromPosition = packPosition(from);
-            for (std::size_t h = 0; h < holders.size(); ++h) {
-                const PackedPosition toPosition = holderPositions[h];
-                if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
-                    !visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
-                                         holders[h] - from})) {
-                    return;
-                }
+void forEachNeighbourInList(std::span<const std::int32_t> cells, std::span<const std::int32_t> holders,
+                            Visit&& visit) {
+    std::vector<PackedPosition> holderPositions;
+    holderPositions.reserve(holders.size());
+    for (const std::int32_t holder : holders) {
+        holderPositions.push_back(packPosition(holder));
+    }
+    for (const std::int32_t from : cells) {
+        const PackedPosition fromPosition = packPosition(from);
+        for (std::size_t h = 0; h < holders.size(); ++h) {
+            const PackedPosition toPosition = holderPositions[h];
+            if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
+                !visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
+                                     holders[h] - from})) {
+                return;
             }
         }
-        return;
     }
+}
+
+// Calls visit(pair) for every cell of `cells` and every neighbour of it on the board that holds
+// `state`, until visit returns false.
+template <typename Visit>
+void forEachNeighbourOnBoard(const Board& board, std::span<const std::int32_t> cells, CellState state,
+                             Visit&& visit) {
+    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
     const int zero = table.zeroDirection();
     for (const std::int32_t from : cells) {
         const PackedPosition fromPosition = packPosition(from);
