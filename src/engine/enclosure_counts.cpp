@@ -56,7 +56,7 @@ void countFromOwnStones(const Board& board, CellState side, std::vector<Enclosur
         board.forEachStone([&](std::int32_t cell, CellState state) {
             (state == side ? own : opposing).push_back(cell);
         });
-        detail::forEachNeighbourInList(own, opposing, walkRun);
+        detail::forEachNeighbourInList(board.dimension(), own, opposing, walkRun);
     } else {
         // Many opposing stones: the own stones one at a time, so that no list of them is held.
         board.forEachStone([&](std::int32_t cell, CellState state) {

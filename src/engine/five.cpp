@@ -74,7 +74,7 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
         std::vector<std::int32_t> stones;
         stones.reserve(static_cast<std::size_t>(board.count(side)));
         board.collectStones(side, stones);
-        detail::forEachNeighbourInList(stones, stones, walkLine);
+        detail::forEachNeighbourInList(board.dimension(), stones, stones, walkLine);
     } else {
         // Many stones: one at a time, so that no list of them is ever held.
         board.forEachStone([&](std::int32_t cell, CellState state) {

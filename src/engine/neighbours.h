@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -29,23 +30,39 @@ inline bool neighboursFromList(std::size_t holders, int dimension) {
 }
 
 // Calls visit(pair) for every cell of `cells` and every cell of `holders` that neighbours it,
-// until visit returns false. Reads no memory beyond the two lists.
+// until visit returns false. `holders` must be in ascending order. Reads no memory beyond the
+// two lists.
 template <typename Visit>
-void forEachNeighbourInList(std::span<const std::int32_t> cells, std::span<const std::int32_t> holders,
-                            Visit&& visit) {
+void forEachNeighbourInList(int dimension, std::span<const std::int32_t> cells,
+                            std::span<const std::int32_t> holders, Visit&& visit) {
     std::vector<PackedPosition> holderPositions;
     holderPositions.reserve(holders.size());
     for (const std::int32_t holder : holders) {
         holderPositions.push_back(packPosition(holder));
     }
+    // Index order sorts by the two highest axes first: the holders whose coordinates on those
+    // axes are within one of the cell's lie in three index ranges (one per value of the highest
+    // coordinate), so only those ranges are tested.
+    const int top = dimension - 1;
+    const std::int32_t topWeight = std::int32_t{1} << (3 * top);
+    const std::int32_t nextWeight = topWeight >> 3;
     for (const std::int32_t from : cells) {
         const PackedPosition fromPosition = packPosition(from);
-        for (std::size_t h = 0; h < holders.size(); ++h) {
-            const PackedPosition toPosition = holderPositions[h];
-            if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
-                !visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
-                                     holders[h] - from})) {
-                return;
+        const int x = coordinateOf(from, top);
+        const int y = coordinateOf(from, top - 1);
+        for (int topValue = std::max(x - 1, 0); topValue <= std::min(x + 1, 7); ++topValue) {
+            const std::int32_t first = topValue * topWeight + std::max(y - 1, 0) * nextWeight;
+            const std::int32_t last = topValue * topWeight + (std::min(y + 1, 7) + 1) * nextWeight;
+            const auto begin = std::lower_bound(holders.begin(), holders.end(), first);
+            const auto end = std::lower_bound(begin, holders.end(), last);
+            for (auto h = static_cast<std::size_t>(begin - holders.begin());
+                 h < static_cast<std::size_t>(end - holders.begin()); ++h) {
+                const PackedPosition toPosition = holderPositions[h];
+                if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
+                    !visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
+                                         holders[h] - from})) {
+                    return;
+                }
             }
         }
     }
