@@ -1,29 +1,41 @@
-// Regenerates the pictures of the README: the start screen and games of two, three and four
-// axes, each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it with the
-// offscreen platform; the build target `screenshots` does).
+// Regenerates the pictures of the README: the start screen, a two-person game on two axes, a
+// game against the computer on three axes with the detailed guide, and the computer against
+// itself on four axes, each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
+// with the offscreen platform; the build target `screenshots` does).
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "desktop_program.h"
+#include "game/opening_game.h"
 #include "platform/qt/qt_access.h"
+#include "records/saved_game.h"
 #include "ui/main_window.h"
 
 namespace {
 
 using Point = std::pair<int, int>;
 
+QAbstractButton* buttonAt(kalvenor::DesktopProgram& program, Point point) {
+    QWidget* client = kalvenor::platform::clientAreaWidget(program.window());
+    return qobject_cast<QAbstractButton*>(client->childAt(point.first, point.second));
+}
+
 // Clicks the buttons at these points of the client area, in turn.
 void clickAt(kalvenor::DesktopProgram& program, const std::vector<Point>& points) {
-    QWidget* client = kalvenor::platform::clientAreaWidget(program.window());
-    for (const auto& [x, y] : points) {
-        if (auto* button = qobject_cast<QAbstractButton*>(client->childAt(x, y))) {
+    for (const Point& point : points) {
+        if (QAbstractButton* button = buttonAt(program, point)) {
             button->click();
         }
     }
@@ -31,6 +43,50 @@ void clickAt(kalvenor::DesktopProgram& program, const std::vector<Point>& points
 
 // Centre of the cell button at column a, row b of layer `layer` (boards of three or more axes).
 Point layerCell(int layer, int a, int b) { return {230 * (layer % 4) + 25 * a + 12, 270 * (layer / 4) + 25 * b + 12}; }
+
+// Clicks the first cell button that shows a guide mark, if any.
+void playFirstGuidedCell(kalvenor::DesktopProgram& program) {
+    for (int layer = 0; layer < 8; ++layer) {
+        for (int a = 0; a < 8; ++a) {
+            for (int b = 0; b < 8; ++b) {
+                QAbstractButton* button = buttonAt(program, layerCell(layer, a, b));
+                if (button != nullptr && !button->text().isEmpty() && button->text()[0].isDigit()) {
+                    button->click();
+                    return;
+                }
+            }
+        }
+    }
+}
+
+// Writes a saved game holding the standard opening and loads it through the Open dialog.
+bool loadOpening(kalvenor::DesktopProgram& program, const QDir& scratch, int dimension, kalvenor::GameMode mode,
+                 int guideLevel) {
+    kalvenor::SavedGame game = kalvenor::standardOpeningGame(dimension, mode);
+    game.header.guideLevel = guideLevel;
+    const QString path = scratch.filePath(QString("opening-%1.gd").arg(dimension));
+    if (!kalvenor::writeSavedGame(path.toStdString(), game.header, game.board).ok) {
+        return false;
+    }
+    // Answers the dialog, and any box, once they are open.
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&path] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (box->defaultButton() != nullptr) {
+                box->defaultButton()->click();
+            } else {
+                box->close();
+            }
+        }
+    });
+    answerer.start(10);
+    kalvenor::sendCommand(program.window(), 151);
+    return program.session().state.dimension == dimension;
+}
 
 bool save(kalvenor::DesktopProgram& program, const QDir& folder, const QString& name) {
     QApplication::processEvents();
@@ -49,8 +105,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    QTemporaryDir scratch;
+    if ((!folder.exists() && !QDir().mkpath(folder.path())) || !scratch.isValid()) {
+        std::fprintf(stderr, "cannot create %s or a scratch folder\n", argv[1]);
         return 1;
     }
     kalvenor::DesktopProgram program;
@@ -64,14 +121,20 @@ int main(int argc, char** argv) {
     clickAt(program, {{87, 87}, {112, 87}, {87, 112}, {112, 112}, {62, 62}, {137, 137}, {87, 137}});
     saved = save(program, folder, "game-2d.png") && saved;
 
-    kalvenor::sendCommand(program.window(), 104);
-    clickAt(program, {layerCell(0, 3, 3), layerCell(1, 3, 3), layerCell(1, 4, 4), layerCell(5, 2, 6),
-                      layerCell(2, 3, 3), layerCell(6, 5, 1), layerCell(3, 3, 3)});
+    // Against the computer: the person plays a guided cell, the computer replies.
+    if (!loadOpening(program, QDir(scratch.path()), 3, kalvenor::GameMode::HumanVsCpu, 2)) {
+        std::fprintf(stderr, "cannot load the three-axis opening\n");
+        return 1;
+    }
+    playFirstGuidedCell(program);
     saved = save(program, folder, "game-3d.png") && saved;
 
-    kalvenor::sendCommand(program.window(), 106);
-    clickAt(program, {layerCell(3, 3, 3), layerCell(4, 4, 4), layerCell(2, 3, 4), layerCell(7, 1, 1),
-                      layerCell(1, 3, 5)});
+    // The computer against itself: ten moves on.
+    if (!loadOpening(program, QDir(scratch.path()), 4, kalvenor::GameMode::CpuVsCpu, 0)) {
+        std::fprintf(stderr, "cannot load the four-axis opening\n");
+        return 1;
+    }
+    clickAt(program, {{955, 75}});
     saved = save(program, folder, "game-4d.png") && saved;
     return saved ? 0 : 1;
 }
