@@ -20,7 +20,7 @@ QWidget* makeWidget(std::unique_ptr<Control> control, QWidget* parent) {
 }
 
 void showText(Control& control) {
-    const QString text = QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+    const QString text = toQString(control.text);
     if (auto* label = qobject_cast<QLabel*>(control.widget)) {
         label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {

@@ -9,10 +9,6 @@
 namespace kalvenor::platform {
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMessageBox::Icon iconFor(MessageBoxIcon icon) {
     switch (icon) {
         case MessageBoxIcon::Question:
@@ -28,7 +24,7 @@ QMessageBox::Icon iconFor(MessageBoxIcon icon) {
 QString nameFilter(const FileFilter& filter) {
     // "*.*" means every file to the classic dialogs; here it would hide names without a dot.
     const std::string pattern = filter.pattern == "*.*" ? "*" : filter.pattern;
-    return fromUtf8(filter.description) + " (" + fromUtf8(pattern) + ")";
+    return toQString(filter.description) + " (" + toQString(pattern) + ")";
 }
 
 bool hasWildcard(const QString& name) { return name.contains('*') || name.contains('?'); }
@@ -39,7 +35,7 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
                             MessageBoxStyle style) {
     QWidget* parent = owner != nullptr ? owner->widget.get() : nullptr;
     const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
-    QMessageBox box(iconFor(style.icon), fromUtf8(caption), fromUtf8(text),
+    QMessageBox box(iconFor(style.icon), toQString(caption), toQString(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
@@ -53,7 +49,7 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
 
 std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
                                       std::span<const FileFilter> filters, std::string_view initialPath) {
-    QFileDialog dialog(owner != nullptr ? owner->widget.get() : nullptr, fromUtf8(title));
+    QFileDialog dialog(owner != nullptr ? owner->widget.get() : nullptr, toQString(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -21,22 +21,18 @@ namespace {
 constexpr int captionAndMenuHeight = 50;
 const QColor lightGreyBackground(192, 192, 192);
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void addMenuItems(Window& window, QWidget* menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
         if (item.items.empty()) {
             // A command item, also directly on the bar ("バージョン情報" is one).
-            auto* action = new QAction(fromUtf8(item.text), menu);
+            auto* action = new QAction(toQString(item.text), menu);
             const int id = item.commandId;
             QObject::connect(action, &QAction::triggered, menu, [&window, id] {
                 window.send(message::Command, makeWParam(static_cast<std::uint16_t>(id), 0), 0);
             });
             menu->addAction(action);
         } else {
-            auto* popup = new QMenu(fromUtf8(item.text), menu);
+            auto* popup = new QMenu(toQString(item.text), menu);
             addMenuItems(window, popup, item.items);
             if (auto* bar = qobject_cast<QMenuBar*>(menu)) {
                 bar->addMenu(popup);
@@ -93,7 +89,7 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     window->userData = userData;
     window->widget = std::make_unique<MainWidget>(*window);
     MainWidget& widget = *window->widget;
-    widget.setWindowTitle(fromUtf8(desc.title));
+    widget.setWindowTitle(toQString(desc.title));
     if (!desc.iconPath.empty()) {
         widget.setWindowIcon(QIcon(QFile::decodeName(desc.iconPath.c_str())));
     }

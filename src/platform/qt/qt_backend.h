@@ -4,16 +4,23 @@
 // src/platform/qt; tests and programs reach the widgets through qt_access.h.
 
 #include <QMainWindow>
+#include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/window_system.h"
 
 class QEventLoop;
 
 namespace kalvenor::platform {
+
+// Every text of the layer is UTF-8.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 class MainWidget;
 
