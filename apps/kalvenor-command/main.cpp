@@ -14,7 +14,9 @@ namespace {
 constexpr int accepted = 0;
 constexpr int refused = 1;
 constexpr int misused = 2;
-constexpr int waitMilliseconds = 5000;
+constexpr int connectMilliseconds = 5000;
+// The program answers between two of its own actions, and a long computer move keeps it busy.
+constexpr int answerSeconds = 60;
 
 }  // namespace
 
@@ -29,7 +31,7 @@ int main(int argc, char** argv) {
     const auto location = kalvenor::commandSocketLocation();
     QLocalSocket socket;
     socket.connectToServer(QFile::decodeName(location.socket.c_str()));
-    if (!socket.waitForConnected(waitMilliseconds)) {
+    if (!socket.waitForConnected(connectMilliseconds)) {
         std::fprintf(stderr, "kalvenor-command: no running Kalvenor answers at %s\n", location.socket.c_str());
         return refused;
     }
@@ -37,11 +39,14 @@ int main(int argc, char** argv) {
     const std::string message = std::string(argv[1]) + "\n";
     socket.write(message.data(), static_cast<qint64>(message.size()));
     QByteArray reply;
-    while (!reply.contains('\n') && socket.waitForReadyRead(waitMilliseconds)) {
+    while (!reply.contains('\n') && socket.waitForReadyRead(answerSeconds * 1000)) {
         reply += socket.readAll();
     }
     if (reply.isEmpty()) {
-        std::fprintf(stderr, "kalvenor-command: Kalvenor did not answer\n");
+        std::fprintf(stderr,
+                     "kalvenor-command: Kalvenor did not answer within %d seconds; it may be busy, and may "
+                     "still carry the command out\n",
+                     answerSeconds);
         return refused;
     }
     std::fwrite(reply.constData(), 1, static_cast<std::size_t>(reply.size()), stdout);
