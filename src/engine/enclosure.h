@@ -10,7 +10,9 @@ namespace kalvenor {
 
 // The enclosure rule. An enclosing ray of cell c for `side` is a direction v such that
 // c+v .. c+t*v (t >= 1) hold opposing stones and c+(t+1)*v holds `side`, all on the board.
-// The content of c itself is never read. `side` must be First or Second; `cell` in 0..N-1.
+// The content of c itself is never read. `side` must be First or Second and `cell` in 0..N-1:
+// checked in debug builds; a release build answers "no ray" (false, 0, nothing turned) for a cell
+// off the board. Nothing reads or writes outside the board.
 
 // True if c has at least one enclosing ray for side.
 bool isLegalMove(const Board& board, std::int32_t cell, CellState side);

@@ -18,14 +18,12 @@ constexpr int kFive = 5;
 [[maybe_unused]] bool isSide(CellState side) { return side == CellState::First || side == CellState::Second; }
 
 // True when `cell` (holding side) lies in a run of five or more stones of side along the line of
-// direction k (k and its opposite are walked).
-bool liesInFive(const Board& board, const DirectionTable& table, std::int32_t cell, PackedPosition from,
-                int k, CellState side) {
-    const int opposite = table.count() - 1 - k;
-    const int ahead = detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), cell, from,
-                                             side, kFive - 1);
-    const int behind = detail::runLengthAlong(board, table.packedDelta(opposite), table.indexStep(opposite),
-                                              cell, from, side, kFive - 1 - ahead);
+// the direction with packed delta `delta` and index step `step` (walked both ways).
+bool liesInFive(const Board& board, std::int32_t cell, PackedPosition from, std::uint64_t delta,
+                std::int32_t step, CellState side) {
+    const int ahead = detail::runLengthAlong(board, delta, step, cell, from, side, kFive - 1);
+    const int behind =
+        detail::runLengthAlong(board, std::uint64_t{0} - delta, -step, cell, from, side, kFive - 1 - ahead);
     return 1 + ahead + behind >= kFive;
 }
 
@@ -93,16 +91,34 @@ bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCel
     if (board.count(side) < kFive) {
         return false;
     }
-    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
-    const int zero = table.zeroDirection();
+    std::vector<std::int32_t> changed;
     for (const std::int32_t cell : changedCells) {
         assert(cell >= 0 && cell < board.cellCount());
-        if (cell < 0 || cell >= board.cellCount() || board[cell] != side) {
-            continue;
+        if (cell >= 0 && cell < board.cellCount() && board[cell] == side) {
+            changed.push_back(cell);
         }
+    }
+    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
+    const std::size_t stones = static_cast<std::size_t>(board.count(side));
+    // A run through a changed cell continues in a neighbouring stone of the side: find those from
+    // the list of the side's stones when it is shorter than the directions to look along.
+    if (detail::neighboursFromList(stones, board.dimension()) &&
+        stones < changed.size() * static_cast<std::size_t>(table.count() - 1)) {
+        std::vector<std::int32_t> own;
+        own.reserve(stones);
+        board.collectStones(side, own);
+        bool found = false;
+        detail::forEachNeighbourInList(board.dimension(), changed, own, [&](const detail::NeighbourPair& pair) {
+            found = liesInFive(board, pair.from, pair.fromPosition, pair.delta, pair.step, side);
+            return !found;
+        });
+        return found;
+    }
+    const int zero = table.zeroDirection();
+    for (const std::int32_t cell : changed) {
         const PackedPosition from = packPosition(cell);
         for (int k = zero + 1; k < table.count(); ++k) {
-            if (liesInFive(board, table, cell, from, k, side)) {
+            if (liesInFive(board, cell, from, table.packedDelta(k), table.indexStep(k), side)) {
                 return true;
             }
         }
