@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     kalvenor::bench::registerEngineBenchmarks(positions);
     kalvenor::bench::registerReferenceBenchmarks(positions);
     kalvenor::bench::registerViewBenchmarks(positions);
+    kalvenor::bench::registerTurnBenchmarks(positions);
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSpeedUps();

@@ -8,5 +8,6 @@ namespace kalvenor::bench {
 void registerEngineBenchmarks(PositionCache& positions);
 void registerReferenceBenchmarks(PositionCache& positions);
 void registerViewBenchmarks(PositionCache& positions);
+void registerTurnBenchmarks(PositionCache& positions);
 
 }  // namespace kalvenor::bench

@@ -1,0 +1,103 @@
+// Whole turns as a click makes them, through the main window on the headless backend, on the
+// benchmark position P(D): the person's move with the computer's answer and both pass checks,
+// one step of a game between computers, and a move of two people. The restore of the position
+// before each click is not timed; the five search after the click is the incremental one of a
+// game in progress.
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+
+#include "bench/registration.h"
+#include "engine/enclosure.h"
+#include "game/restore_game.h"
+#include "game/session.h"
+#include "platform/headless/headless.h"
+#include "ui/main_window.h"
+#include "view/board_view.h"
+
+namespace kalvenor::bench {
+
+namespace {
+
+// The first cell of the board, in index order, that `side` may take under `mode`.
+std::optional<std::int32_t> firstPlayableCell(const Board& board, CellState side, GameMode mode) {
+    for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+        if (board[cell] == CellState::Empty &&
+            (mode == GameMode::HumanVsHuman || isLegalMove(board, cell, side))) {
+            return cell;
+        }
+    }
+    return std::nullopt;
+}
+
+// P(D) as a saved game of `mode`, the side to move being the person's, the slice on screen the
+// one holding `cell`.
+SavedGame positionGame(const BenchmarkPosition& position, GameMode mode, std::int32_t cell) {
+    const int dimension = position.board.dimension();
+    SavedGame game;
+    const std::int32_t slice = dimension <= 3 ? position.board.cellCount() : 512;
+    const auto side = static_cast<std::int32_t>(position.sideToMove);
+    game.header = {
+        dimension, position.board.cellCount(),
+        slice,     cell / slice * slice,
+        0,         1,
+        side,      position.board.count(CellState::First) + position.board.count(CellState::Second),
+        1,         1,
+        side,      static_cast<std::int32_t>(mode)};
+    game.board.assign(position.board.bytes().begin(), position.board.bytes().end());
+    return game;
+}
+
+void addTurn(const std::string& name, int dimension, GameMode mode, PositionCache& positions) {
+    benchmark::RegisterBenchmark(
+        (name + "/" + std::to_string(dimension)).c_str(),
+        [dimension, mode, &positions](benchmark::State& state) {
+            const BenchmarkPosition& position = positions.position(dimension);
+            const auto cell = firstPlayableCell(position.board, position.sideToMove, mode);
+            if (!cell) {
+                state.SkipWithError("the side to move has no cell to take");
+                return;
+            }
+            const SavedGame game = positionGame(position, mode, *cell);
+            Session session;
+            openMainWindow(session);
+            for (auto _ : state) {
+                state.PauseTiming();
+                restoreGame(session, game);
+                // As in the middle of a game: the board has been searched for fives already.
+                session.needsFullFiveSearch = {false, false};
+                platform::headless::clearTextHistories(session.window);
+                const std::size_t slot = static_cast<std::size_t>(*cell - session.state.viewOffset);
+                platform::ControlHandle button = mode == GameMode::CpuVsCpu
+                                                     ? session.view.vsControls.at(1)
+                                                     : session.view.cellButtons.at(slot);
+                state.ResumeTiming();
+                platform::headless::click(button);
+                state.PauseTiming();
+                const bool moved = session.state.turnNumberOf(position.sideToMove) > 1;
+                state.ResumeTiming();
+                if (!moved) {
+                    state.SkipWithError("the click made no move");
+                    break;
+                }
+            }
+            platform::destroyMainWindow(session.window);
+        })
+        // Each iteration rebuilds a whole view, which the backend remembers: a few are enough.
+        ->Iterations(10)
+        ->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+void registerTurnBenchmarks(PositionCache& positions) {
+    for (int d = kMinDimension; d <= kMaxDimension; ++d) {
+        addTurn("turn_person_and_cpu", d, GameMode::HumanVsCpu, positions);
+        addTurn("turn_cpu_step", d, GameMode::CpuVsCpu, positions);
+        addTurn("turn_two_people", d, GameMode::HumanVsHuman, positions);
+    }
+}
+
+}  // namespace kalvenor::bench
