@@ -154,6 +154,31 @@ TEST(HumanVsCpu, ComputerFiveEndsTheGameBeforeThePersonsPassCheck) {
     EXPECT_EQ(status.back(), " READY ");
 }
 
+TEST(HumanVsCpu, AFiveMadeByTurnedStonesAwayFromTheMoveWins) {
+    // First holds (0..2, 2), (4, 2) and (3, 1); Second's (3, 2) stands between. Taking (3, 3)
+    // turns (3, 2), which completes (0..4, 2): the five does not pass through the cell taken.
+    std::vector<std::uint8_t> cells(64);
+    for (const int cell : {16, 17, 18, 20, 11}) {
+        cells[cell] = 1;
+    }
+    cells[19] = 2;
+    cells[40] = 2;  // Second keeps a stone, so that nothing else ends the game
+    GameHarness game;
+    game.load(savedGame(2, GameMode::HumanVsCpu, CellState::First, cells));
+    // As in a game in progress: both sides have been searched already, so only the lines
+    // through the changed cells are looked at.
+    game.session.needsFullFiveSearch = {false, false};
+    game.clickCell(27);
+
+    EXPECT_EQ(game.board()[19], CellState::First);
+    EXPECT_FALSE(game.state().inProgress);
+    EXPECT_EQ(game.label(info_slot::Turn), " プレイヤー勝利 ■:先手 ");
+    ASSERT_FALSE(game.boxes().empty());
+    EXPECT_EQ(game.boxes().back().text, "貴方の勝利です");
+    // The computer did not move after the person's five.
+    EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 1);
+}
+
 TEST(HumanVsCpu, LoadedOpeningWithThePersonSecondLetsTheComputerOpen) {
     for (const int dimension : {2, 3}) {
         SCOPED_TRACE(dimension);
