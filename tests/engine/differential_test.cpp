@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -179,6 +180,10 @@ struct Plan {
     int boardsPerShape;
     std::vector<Shape> shapes = {Shape::Empty, Shape::Sparse, Shape::Dense, Shape::Full, Shape::Loaded};
 };
+
+void PrintTo(const Plan& plan, std::ostream* out) {
+    *out << "D" << plan.dimension << ", " << plan.boardsPerShape << " boards per shape";
+}
 
 class EveryCell : public ::testing::TestWithParam<Plan> {};
 
