@@ -30,24 +30,7 @@ std::int32_t playCpuReply(Session& session, std::vector<std::int32_t>* changedCe
     Board& board = *session.board;
     const CellState side = state.sideToMove;
     const std::int32_t cell = chooseMostEnclosing(board, side);
-    if (cell < 0) {
-        ++state.turnNumberOf(side);
-        const std::string_view passText =
-            state.humanSide != CellState::First ? " ■ cpu choice : auto pass " : " □ cpu choice : auto pass ";
-        setInfoLabel(session, info_slot::LastMove, passText);
-        appendRecordLineWithBoard(session, passText);
-    } else {
-        board.set(cell, side);
-        ++state.stoneCount;
-        ++state.turnNumberOf(side);
-        if (changedCells != nullptr) {
-            changedCells->push_back(cell);
-        }
-        turnEnclosed(board, cell, side, changedCells);
-        setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
-        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
-    }
-    setCountLabels(session);
+    playComputerChoice(session, cell, changedCells);
     if (state.humanSide != CellState::First) {
         setTurnLabel(session, turn_label::SecondYou, CellState::Second);
     } else {

@@ -79,24 +79,7 @@ std::int32_t playCpuStep(Session& session, std::vector<std::int32_t>* changedCel
     // CPU A (First) plays the fewest-enclosing strategy, CPU B (Second) the most-enclosing one.
     const std::int32_t cell =
         side == CellState::Second ? chooseMostEnclosing(board, side) : chooseFewestEnclosing(board, side);
-    if (cell < 0) {
-        ++state.turnNumberOf(side);
-        const std::string_view passText =
-            side == CellState::First ? " ■ cpu choice : auto pass " : " □ cpu choice : auto pass ";
-        setInfoLabel(session, info_slot::LastMove, passText);
-        appendRecordLineWithBoard(session, passText);
-    } else {
-        board.set(cell, side);
-        ++state.stoneCount;
-        ++state.turnNumberOf(side);
-        if (changedCells != nullptr) {
-            changedCells->push_back(cell);
-        }
-        turnEnclosed(board, cell, side, changedCells);
-        setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
-        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
-    }
-    setCountLabels(session);
+    playComputerChoice(session, cell, changedCells);
     if (side == CellState::First) {
         setTurnLabel(session, turn_label::CpuB, CellState::Second);
     } else {

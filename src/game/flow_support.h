@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "engine/cell_state.h"
 #include "game/session.h"
@@ -19,6 +20,12 @@ std::optional<std::int32_t> clickedEmptyCell(const Session& session, CellState l
 void showBoardFor(const Session& session, CellState side);
 // Stones only.
 void showStonesOnly(const Session& session);
+
+// Plays the computer's choice for the side to move: the stone on `cell` with the enclosed stones
+// turned, or a pass when `cell` is -1; advances the side's turn counter, writes the last-move label
+// and the record line, and sets the count labels. The cells placed and turned are appended to
+// `changedCells` when given. Sides are not switched.
+void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::int32_t>* changedCells);
 
 // True when `side` has no legal cell and must pass. On boards of four or more axes the search
 // shows how far it has come in the two progress labels; when it finds a legal cell it empties

@@ -1,0 +1,32 @@
+#include "engine/enclosure.h"
+#include "game/flow_support.h"
+#include "game/labels.h"
+#include "game/record_writer.h"
+#include "records/texts.h"
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::int32_t>* changedCells) {
+    GameState& state = session.state;
+    const CellState side = state.sideToMove;
+    ++state.turnNumberOf(side);
+    if (cell < 0) {
+        const std::string passText = cpuPassText(side);
+        setInfoLabel(session, info_slot::LastMove, passText);
+        appendRecordLineWithBoard(session, passText);
+    } else {
+        Board& board = *session.board;
+        board.set(cell, side);
+        ++state.stoneCount;
+        if (changedCells != nullptr) {
+            changedCells->push_back(cell);
+        }
+        turnEnclosed(board, cell, side, changedCells);
+        setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
+        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
+    }
+    setCountLabels(session);
+}
+
+}  // namespace kalvenor
