@@ -14,32 +14,18 @@
 #include "game/opening_game.h"
 #include "records/saved_game.h"
 #include "script/script_run.h"
+#include "support/transcripts.h"
 
 namespace kalvenor::flows_test {
 namespace {
 
-std::filesystem::path transcriptDir() {
-    const char* source = std::getenv("KALVENOR_SOURCE_DIR");
-    return std::filesystem::path(source != nullptr ? source : ".") / "tests" / "game" / "transcripts";
-}
+std::filesystem::path transcriptDir() { return testing::sourceFolder("tests/game/transcripts"); }
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
     }
     return text;
-}
-
-std::string scriptOf(const std::string& transcript) {
-    std::istringstream lines(transcript);
-    std::string script;
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.rfind("> ", 0) == 0) {
-            script += line.substr(2) + '\n';
-        }
-    }
-    return script;
 }
 
 class Transcript : public ::testing::TestWithParam<std::string> {
@@ -68,7 +54,7 @@ TEST_P(Transcript, ReplaysExactly) {
     ASSERT_TRUE(file) << "missing " << path;
     std::ostringstream expected;
     expected << file.rdbuf();
-    const std::string script = replaceAll(scriptOf(expected.str()), "@DIR@", dir_.string());
+    const std::string script = replaceAll(testing::scriptOf(expected.str()), "@DIR@", dir_.string());
     const script::ScriptResult result = script::runText(script, true);
     const std::string actual = replaceAll(result.out + result.err, dir_.string(), "@DIR@");
     if (std::getenv("KALVENOR_UPDATE_GOLDEN") != nullptr) {

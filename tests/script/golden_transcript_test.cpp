@@ -7,6 +7,7 @@
 #include <string>
 
 #include "script_run.h"
+#include "support/transcripts.h"
 
 namespace kalvenor::script {
 namespace {
@@ -15,22 +16,7 @@ namespace {
 // of that line below it, and an error, if any, at the end. Replaying its "> " lines must give the
 // file back exactly. A script runs in the golden folder, where its saved games are.
 // KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
-std::filesystem::path goldenDir() {
-    const char* source = std::getenv("KALVENOR_SOURCE_DIR");
-    return std::filesystem::path(source != nullptr ? source : ".") / "tests" / "script" / "golden";
-}
-
-std::string scriptOf(const std::string& transcript) {
-    std::istringstream lines(transcript);
-    std::string script;
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.rfind("> ", 0) == 0) {
-            script += line.substr(2) + '\n';
-        }
-    }
-    return script;
-}
+std::filesystem::path goldenDir() { return testing::sourceFolder("tests/script/golden"); }
 
 class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
 
@@ -43,7 +29,7 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     // Scripts name their saved games relative to the golden folder.
     const std::filesystem::path previousDir = std::filesystem::current_path();
     std::filesystem::current_path(goldenDir());
-    const ScriptResult result = runText(scriptOf(expected.str()), true);
+    const ScriptResult result = runText(testing::scriptOf(expected.str()), true);
     std::filesystem::current_path(previousDir);
     const std::string actual = result.out + result.err;
     if (std::getenv("KALVENOR_UPDATE_GOLDEN") != nullptr) {
