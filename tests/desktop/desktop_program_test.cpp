@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "desktop/menu_lookup.h"
 #include "desktop/modal_answerer.h"
 #include "desktop/socket_client.h"
 #include "platform/qt/qt_access.h"
@@ -23,19 +24,7 @@ using namespace kalvenor;
 
 namespace {
 
-QAction* findAction(QWidget* menu, const QString& text) {
-    for (QAction* action : menu->actions()) {
-        if (action->text() == text) {
-            return action;
-        }
-        if (action->menu() != nullptr) {
-            if (QAction* inner = findAction(action->menu(), text)) {
-                return inner;
-            }
-        }
-    }
-    return nullptr;
-}
+using kalvenor::testing::findAction;
 
 QString textOf(platform::ControlHandle control) { return QString::fromStdString(platform::controlText(control)); }
 

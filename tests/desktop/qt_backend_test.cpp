@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "desktop/menu_lookup.h"
 #include "desktop/modal_answerer.h"
 #include "platform/qt/qt_access.h"
 #include "platform/window_system.h"
@@ -79,19 +80,7 @@ std::vector<std::pair<int, int>> scrollsSince(const Recorder& recorder, std::siz
     return found;
 }
 
-QAction* findAction(QWidget* menu, const QString& text) {
-    for (QAction* action : menu->actions()) {
-        if (action->text() == text) {
-            return action;
-        }
-        if (action->menu() != nullptr) {
-            if (QAction* inner = findAction(action->menu(), text)) {
-                return inner;
-            }
-        }
-    }
-    return nullptr;
-}
+using kalvenor::testing::findAction;
 
 }  // namespace
 
