@@ -35,16 +35,16 @@ struct BenchmarkPosition {
     // then has to look at everything.
     Board boardWithoutFives(CellState side) const;
 
-private:
+  private:
     CellState passingSide_ = CellState::Empty;
 };
 
 // Builds each P(D) when it is first asked for and keeps it for the rest of the run.
 class PositionCache {
-public:
+  public:
     const BenchmarkPosition& position(int dimension);
 
-private:
+  private:
     std::array<std::unique_ptr<BenchmarkPosition>, kMaxDimension + 1> positions_;
 };
 

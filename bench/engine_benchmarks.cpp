@@ -47,11 +47,13 @@ void registerEngineBenchmarks(PositionCache& positions) {
         });
         add("auto_pass", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             // The side to move, or the other side when it is the side to move that must pass.
-            const CellState side = p.sideToMoveHasMove || !p.otherSideHasMove ? p.sideToMove : otherSide(p.sideToMove);
+            const CellState side =
+                p.sideToMoveHasMove || !p.otherSideHasMove ? p.sideToMove : otherSide(p.sideToMove);
             for (auto _ : state) {
                 benchmark::DoNotOptimize(checkAutoPass(p.board, side, [](std::int32_t, std::int32_t) {}));
             }
-            state.SetLabel(p.sideToMoveHasMove || p.otherSideHasMove ? "side with a move" : "no side has a move");
+            state.SetLabel(p.sideToMoveHasMove || p.otherSideHasMove ? "side with a move"
+                                                                     : "no side has a move");
         });
         add("auto_pass_must_pass", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             const CellState* passing = p.sideThatMustPass();
@@ -63,8 +65,9 @@ void registerEngineBenchmarks(PositionCache& positions) {
                 passes = checkAutoPass(board, side, [](std::int32_t, std::int32_t) {});
                 benchmark::DoNotOptimize(passes);
             }
-            state.SetLabel(std::string(passing != nullptr ? "P(D)" : "P(D) without the touching opposing stones") +
-                           (passes ? "" : " (has a move!)"));
+            state.SetLabel(
+                std::string(passing != nullptr ? "P(D)" : "P(D) without the touching opposing stones") +
+                (passes ? "" : " (has a move!)"));
         });
         add("find_five_full", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             // The side that has just moved, as the end-of-game check asks.

@@ -14,13 +14,13 @@ namespace {
 // Prints as the console reporter does and keeps each benchmark's CPU time per iteration (seconds):
 // on a shared machine the CPU time is the fairer figure for a single-threaded computation.
 class RecordingReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
-                seconds_[run.run_name.function_name] = run.GetAdjustedCPUTime() /
-                                               benchmark::GetTimeUnitMultiplier(run.time_unit);
+                seconds_[run.run_name.function_name] =
+                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             }
         }
     }
@@ -39,7 +39,7 @@ public:
         }
     }
 
-private:
+  private:
     std::map<std::string, double> seconds_;
 };
 

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     QLocalSocket socket;
     socket.connectToServer(QFile::decodeName(location.socket.c_str()));
     if (!socket.waitForConnected(connectMilliseconds)) {
-        std::fprintf(stderr, "kalvenor-command: no running Kalvenor answers at %s\n", location.socket.c_str());
+        std::fprintf(stderr, "kalvenor-command: no running Kalvenor answers at %s\n",
+                     location.socket.c_str());
         return refused;
     }
     // The argument goes as it is: the program checks it and says what is wrong.

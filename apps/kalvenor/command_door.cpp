@@ -18,7 +18,9 @@ namespace {
 
 constexpr mode_t ownerReadWrite = S_IRUSR | S_IWUSR;
 
-QString nativePath(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+QString nativePath(const std::filesystem::path& path) {
+    return QFile::decodeName(path.c_str());
+}
 
 void answer(QLocalSocket* socket, const std::string& reply) {
     socket->write(reply.data(), static_cast<qint64>(reply.size()));
@@ -112,7 +114,8 @@ void CommandDoor::serve(QLocalSocket* socket) {
         ParsedMessage parsed = IncompleteMessage{};
         // Read no more than one message can hold, however much is sent.
         while (std::holds_alternative<IncompleteMessage>(parsed) && socket->bytesAvailable() > 0) {
-            const QByteArray chunk = socket->read(static_cast<qint64>(maxCommandMessageBytes - received->size()));
+            const QByteArray chunk =
+                socket->read(static_cast<qint64>(maxCommandMessageBytes - received->size()));
             received->append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
             parsed = parseCommandMessage(*received);
         }

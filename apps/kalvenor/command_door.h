@@ -13,7 +13,7 @@
 namespace kalvenor {
 
 class CommandDoor {
-public:
+  public:
     enum class State { Open, TakenByAnotherProgram, Unavailable };
 
     // `deliver` runs an accepted command id, from the event loop and never inside another command:
@@ -30,7 +30,7 @@ public:
     // How long a connection may take to send its line.
     static constexpr std::chrono::milliseconds messageTimeout{2000};
 
-private:
+  private:
     void open();
     bool prepareFolder(const std::filesystem::path& folder);
     bool anotherProgramAnswers() const;

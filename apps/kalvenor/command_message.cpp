@@ -40,13 +40,21 @@ ParsedMessage parseCommandMessage(std::string_view received) {
     return CommandRequest{id};
 }
 
-RejectedMessage unterminatedMessage() { return {"the message did not end with a newline"}; }
+RejectedMessage unterminatedMessage() {
+    return {"the message did not end with a newline"};
+}
 
-std::string okReply() { return "ok\n"; }
+std::string okReply() {
+    return "ok\n";
+}
 
-std::string errorReply(std::string_view reason) { return "error: " + std::string(reason) + "\n"; }
+std::string errorReply(std::string_view reason) {
+    return "error: " + std::string(reason) + "\n";
+}
 
-bool isOkReply(std::string_view reply) { return reply == "ok\n" || reply == "ok"; }
+bool isOkReply(std::string_view reply) {
+    return reply == "ok\n" || reply == "ok";
+}
 
 CommandSocketLocation commandSocketLocation() {
     constexpr const char* socketName = "kalvenor-command.socket";

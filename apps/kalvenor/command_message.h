@@ -12,7 +12,7 @@
 namespace kalvenor {
 
 inline constexpr std::size_t maxCommandMessageBytes = 64;  // newline included
-inline constexpr int maxCommandId = 65535;                  // a command id fills 16 bits
+inline constexpr int maxCommandId = 65535;                 // a command id fills 16 bits
 
 struct IncompleteMessage {};  // no newline yet: wait for more
 struct CommandRequest {

@@ -19,6 +19,8 @@ DesktopProgram::~DesktopProgram() {
     platform::destroyMainWindow(window_);
 }
 
-int DesktopProgram::run() { return platform::runEventLoop(window_); }
+int DesktopProgram::run() {
+    return platform::runEventLoop(window_);
+}
 
 }  // namespace kalvenor

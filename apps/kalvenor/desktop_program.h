@@ -11,7 +11,7 @@
 namespace kalvenor {
 
 class DesktopProgram {
-public:
+  public:
     // Opens the main window (showing the start screen) and the command door. Needs a QApplication.
     DesktopProgram();
     ~DesktopProgram();
@@ -27,7 +27,7 @@ public:
     // Shows the window and runs until the program quits; the exit code.
     int run();
 
-private:
+  private:
     Session session_;
     platform::WindowHandle window_ = nullptr;
     std::unique_ptr<CommandDoor> door_;

@@ -42,7 +42,9 @@ void clickAt(kalvenor::DesktopProgram& program, const std::vector<Point>& points
 }
 
 // Centre of the cell button at column a, row b of layer `layer` (boards of three or more axes).
-Point layerCell(int layer, int a, int b) { return {230 * (layer % 4) + 25 * a + 12, 270 * (layer / 4) + 25 * b + 12}; }
+Point layerCell(int layer, int a, int b) {
+    return {230 * (layer % 4) + 25 * a + 12, 270 * (layer / 4) + 25 * b + 12};
+}
 
 // Clicks the first cell button that shows a guide mark, if any.
 void playFirstGuidedCell(kalvenor::DesktopProgram& program) {
@@ -60,8 +62,8 @@ void playFirstGuidedCell(kalvenor::DesktopProgram& program) {
 }
 
 // Writes a saved game holding the standard opening and loads it through the Open dialog.
-bool loadOpening(kalvenor::DesktopProgram& program, const QDir& scratch, int dimension, kalvenor::GameMode mode,
-                 int guideLevel) {
+bool loadOpening(kalvenor::DesktopProgram& program, const QDir& scratch, int dimension,
+                 kalvenor::GameMode mode, int guideLevel) {
     kalvenor::SavedGame game = kalvenor::standardOpeningGame(dimension, mode);
     game.header.guideLevel = guideLevel;
     const QString path = scratch.filePath(QString("opening-%1.gd").arg(dimension));

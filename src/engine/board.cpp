@@ -11,7 +11,9 @@ namespace kalvenor {
 
 namespace {
 
-std::size_t wordsFor(std::size_t bits) { return (bits + 63) / 64; }
+std::size_t wordsFor(std::size_t bits) {
+    return (bits + 63) / 64;
+}
 
 int checkedDimension(int dimension) {
     if (dimension < kMinDimension || dimension > kMaxDimension) {

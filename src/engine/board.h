@@ -17,7 +17,7 @@ namespace kalvenor {
 // the board can keep the per-side stone counts and the occupancy summary the fast rules rely on.
 // A Board is never copied by the game (it can be 16 MiB); it is movable.
 class Board {
-public:
+  public:
     // An all-Empty board. Throws std::invalid_argument unless 2 <= dimension <= 8.
     explicit Board(int dimension);
 
@@ -60,11 +60,10 @@ public:
     // The cells holding `side` (First or Second), in index order, appended to `cells`.
     void collectStones(CellState side, std::vector<std::int32_t>& cells) const;
 
-private:
+  private:
     static constexpr int kRowShift = 3;  // a row: the 8 cells along axis 0 that share the other coordinates
     void updateOccupancy(std::int32_t row);
     void rebuildDerivedData();
-
 
     int dimension_;
     std::int32_t cellCount_;

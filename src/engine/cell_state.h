@@ -13,6 +13,8 @@ constexpr CellState otherSide(CellState side) {
 }
 
 // Index 0 for First, 1 for Second: per-side arrays such as the turn counters.
-constexpr int sideIndex(CellState side) { return side == CellState::First ? 0 : 1; }
+constexpr int sideIndex(CellState side) {
+    return side == CellState::First ? 0 : 1;
+}
 
 }  // namespace kalvenor

@@ -23,6 +23,8 @@ int cellCoordinates(std::int32_t index, std::span<std::int32_t> coordinates, int
                     std::int32_t cellCount);
 
 // Coordinate `axis` of `index`: three bits per axis.
-constexpr int coordinateOf(std::int32_t index, int axis) { return (index >> (3 * axis)) & 7; }
+constexpr int coordinateOf(std::int32_t index, int axis) {
+    return (index >> (3 * axis)) & 7;
+}
 
 }  // namespace kalvenor

@@ -20,8 +20,7 @@ const DirectionTable& DirectionTable::forDimension(int dimension) {
     return tables[dimension - kMinDimension];
 }
 
-DirectionTable::DirectionTable(int dimension)
-    : dimension_(dimension), count_(integerPower(3, dimension)) {
+DirectionTable::DirectionTable(int dimension) : dimension_(dimension), count_(integerPower(3, dimension)) {
     assert(dimension >= kMinDimension && dimension <= kMaxDimension);
     components_.resize(static_cast<std::size_t>(count_) * dimension);
     indexSteps_.resize(count_);

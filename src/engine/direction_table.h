@@ -11,7 +11,7 @@ namespace kalvenor {
 // ((k div 3^j) mod 3) - 1; direction (K-1)/2 is the zero direction that every scan skips;
 // directions k and K-1-k are opposite. Built once per dimension and shared, immutable.
 class DirectionTable {
-public:
+  public:
     // The table of `dimension`, built on first use. Throws std::invalid_argument unless 2..8.
     static const DirectionTable& forDimension(int dimension);
 
@@ -27,7 +27,7 @@ public:
 
     explicit DirectionTable(int dimension);
 
-private:
+  private:
     int dimension_;
     int count_;
     std::vector<std::int8_t> components_;

@@ -50,7 +50,8 @@ std::int32_t countEnclosed(const Board& board, std::int32_t cell, CellState side
     return total;
 }
 
-std::int32_t turnEnclosed(Board& board, std::int32_t cell, CellState side, std::vector<std::int32_t>* turned) {
+std::int32_t turnEnclosed(Board& board, std::int32_t cell, CellState side,
+                          std::vector<std::int32_t>* turned) {
     if (!validArguments(board, cell, side)) {
         return 0;
     }

@@ -27,8 +27,8 @@ void countFromEmptyCells(const Board& board, CellState side, std::vector<Enclosu
 // enclosing ray (along -v) with t stones. Every enclosing ray of every Empty cell is met once.
 void countFromOwnStones(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
     const CellState opponent = otherSide(side);
-    const bool listOpposing = detail::neighboursFromList(static_cast<std::size_t>(board.count(opponent)),
-                                                         board.dimension());
+    const bool listOpposing =
+        detail::neighboursFromList(static_cast<std::size_t>(board.count(opponent)), board.dimension());
     const auto walkRun = [&](const detail::NeighbourPair& pair) {
         PackedPosition position = pair.toPosition;
         std::int32_t cell = pair.to;
@@ -53,9 +53,8 @@ void countFromOwnStones(const Board& board, CellState side, std::vector<Enclosur
         std::vector<std::int32_t> opposing;
         own.reserve(static_cast<std::size_t>(board.count(side)));
         opposing.reserve(static_cast<std::size_t>(board.count(opponent)));
-        board.forEachStone([&](std::int32_t cell, CellState state) {
-            (state == side ? own : opposing).push_back(cell);
-        });
+        board.forEachStone(
+            [&](std::int32_t cell, CellState state) { (state == side ? own : opposing).push_back(cell); });
         detail::forEachNeighbourInList(board.dimension(), own, opposing, walkRun);
     } else {
         // Many opposing stones: the own stones one at a time, so that no list of them is held.
@@ -96,7 +95,8 @@ void collectEnclosureCounts(const Board& board, CellState side, std::vector<Encl
     const std::int64_t directions = DirectionTable::forDimension(board.dimension()).count() - 1;
     const std::int64_t own = board.count(side);
     const std::int64_t fromOwnStones = own * std::min<std::int64_t>(board.count(opponent), 2 * directions);
-    const std::int64_t fromEmptyCells = 2 * board.count(CellState::Empty) * directions + board.cellCount() / 16;
+    const std::int64_t fromEmptyCells =
+        2 * board.count(CellState::Empty) * directions + board.cellCount() / 16;
     if (fromEmptyCells < fromOwnStones) {
         countFromEmptyCells(board, side, counts);
     } else {

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kFive = 5;
 
-[[maybe_unused]] bool isSide(CellState side) { return side == CellState::First || side == CellState::Second; }
+[[maybe_unused]] bool isSide(CellState side) {
+    return side == CellState::First || side == CellState::Second;
+}
 
 // True when `cell` (holding side) lies in a run of five or more stones of side along the line of
 // the direction with packed delta `delta` and index step `step` (walked both ways).
@@ -39,9 +41,8 @@ bool hasFiveFrom(const Board& board, std::int32_t cell, CellState side) {
     const PackedPosition from = packPosition(cell);
     const int zero = table.zeroDirection();
     for (int k = 0; k < table.count(); ++k) {
-        if (k != zero &&
-            detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), cell, from, side, kFive) ==
-                kFive) {
+        if (k != zero && detail::runLengthAlong(board, table.packedDelta(k), table.indexStep(k), cell, from,
+                                                side, kFive) == kFive) {
             return true;
         }
     }
@@ -61,7 +62,8 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
             return true;
         }
         const std::uint64_t backwards = std::uint64_t{0} - pair.delta;
-        if (detail::runLengthAlong(board, backwards, -pair.step, pair.from, pair.fromPosition, side, 1) != 0) {
+        if (detail::runLengthAlong(board, backwards, -pair.step, pair.from, pair.fromPosition, side, 1) !=
+            0) {
             return true;  // not the first stone of its run
         }
         found = detail::runLengthAlong(board, pair.delta, pair.step, pair.from, pair.fromPosition, side,
@@ -110,10 +112,11 @@ bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCel
         own.reserve(stones);
         board.collectStones(side, own);
         bool found = false;
-        detail::forEachNeighbourInList(board.dimension(), changed, own, [&](const detail::NeighbourPair& pair) {
-            found = liesInFive(board, pair.from, pair.fromPosition, pair.delta, pair.step, side);
-            return !found;
-        });
+        detail::forEachNeighbourInList(
+            board.dimension(), changed, own, [&](const detail::NeighbourPair& pair) {
+                found = liesInFive(board, pair.from, pair.fromPosition, pair.delta, pair.step, side);
+                return !found;
+            });
         return found;
     }
     const int zero = table.zeroDirection();
@@ -128,8 +131,12 @@ bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCel
     return false;
 }
 
-bool isBoardFull(const Board& board) { return board.count(CellState::Empty) == 0; }
+bool isBoardFull(const Board& board) {
+    return board.count(CellState::Empty) == 0;
+}
 
-std::int32_t countStones(const Board& board, CellState side) { return board.count(side); }
+std::int32_t countStones(const Board& board, CellState side) {
+    return board.count(side);
+}
 
 }  // namespace kalvenor

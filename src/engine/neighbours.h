@@ -59,8 +59,8 @@ void forEachNeighbourInList(int dimension, std::span<const std::int32_t> cells,
                  h < static_cast<std::size_t>(end - holders.begin()); ++h) {
                 const PackedPosition toPosition = holderPositions[h];
                 if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
-                    !visit(NeighbourPair{from, fromPosition, holders[h], toPosition, toPosition - fromPosition,
-                                         holders[h] - from})) {
+                    !visit(NeighbourPair{from, fromPosition, holders[h], toPosition,
+                                         toPosition - fromPosition, holders[h] - from})) {
                     return;
                 }
             }
@@ -81,7 +81,8 @@ void forEachNeighbourOnBoard(const Board& board, std::span<const std::int32_t> c
             const PackedPosition toPosition = fromPosition + table.packedDelta(k);
             const std::int32_t to = from + table.indexStep(k);
             if (k != zero && isOnBoard(toPosition) && board[to] == state &&
-                !visit(NeighbourPair{from, fromPosition, to, toPosition, table.packedDelta(k), table.indexStep(k)})) {
+                !visit(NeighbourPair{from, fromPosition, to, toPosition, table.packedDelta(k),
+                                     table.indexStep(k)})) {
                 return;
             }
         }

@@ -26,7 +26,9 @@ constexpr PackedPosition packPosition(std::int32_t cell) {
 }
 
 // True while every coordinate is within 0..7.
-constexpr bool isOnBoard(PackedPosition position) { return (position & kLaneHighBits) == kLaneBias; }
+constexpr bool isOnBoard(PackedPosition position) {
+    return (position & kLaneHighBits) == kLaneBias;
+}
 
 // True when `to` differs from `from` by at most one on every axis (and so is `from` itself or
 // one of its neighbours along some direction). Then `to - from` is the packed delta of that

@@ -46,11 +46,19 @@ inline constexpr int EndTrack = 8;
 constexpr WParam makeWParam(std::uint16_t low, std::uint16_t high) {
     return static_cast<WParam>(low) | (static_cast<WParam>(high) << 16);
 }
-constexpr std::uint16_t lowWord(WParam value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
-constexpr std::uint16_t highWord(WParam value) { return static_cast<std::uint16_t>((value >> 16) & 0xFFFF); }
+constexpr std::uint16_t lowWord(WParam value) {
+    return static_cast<std::uint16_t>(value & 0xFFFF);
+}
+constexpr std::uint16_t highWord(WParam value) {
+    return static_cast<std::uint16_t>((value >> 16) & 0xFFFF);
+}
 
-inline LParam toLParam(ControlHandle control) { return reinterpret_cast<LParam>(control); }
-inline ControlHandle toControl(LParam value) { return reinterpret_cast<ControlHandle>(value); }
+inline LParam toLParam(ControlHandle control) {
+    return reinterpret_cast<LParam>(control);
+}
+inline ControlHandle toControl(LParam value) {
+    return reinterpret_cast<ControlHandle>(value);
+}
 
 // Every event reaches the main window through one procedure. Command: first = makeWParam(id,
 // notification code), second = the control that sent it (null for a menu command). HScroll:
@@ -66,7 +74,7 @@ struct MenuItem {
 
 struct MainWindowDesc {
     std::string title;
-    int width = 0;   // outer size, as the classic API counts it
+    int width = 0;  // outer size, as the classic API counts it
     int height = 0;
     std::vector<MenuItem> menuBar;
     std::string iconPath;  // image file of the window icon; empty for none

@@ -16,7 +16,7 @@ enum class RecordResult { Written, OpenFailed, WriteFailed };
 // ending in CR LF. Knows nothing of the on/off switch or of message boxes: the game decides
 // whether to write and shows the box for a result other than Written.
 class GameRecordFile {
-public:
+  public:
     explicit GameRecordFile(std::filesystem::path path = defaultRecordPath());
 
     const std::filesystem::path& path() const { return path_; }
@@ -29,7 +29,7 @@ public:
     // axes one more CR LF. The result is that of the line.
     RecordResult appendLineWithBoard(const Board& board, std::string_view text) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

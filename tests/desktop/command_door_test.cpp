@@ -3,8 +3,6 @@
 
 #include "command_door.h"
 
-#include "command_message.h"
-
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -15,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "command_message.h"
 #include "desktop/socket_client.h"
 
 using kalvenor::CommandDoor;
@@ -37,7 +36,7 @@ void leaveStaleSocket(const std::filesystem::path& path) {
 class CommandDoorTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir runtimeFolder_;
     std::vector<int> delivered_;
 
@@ -46,7 +45,7 @@ private:
     }
     static QString pathOf(const CommandDoor& door) { return QFile::decodeName(door.socketPath().c_str()); }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(runtimeFolder_.isValid());
         ::setenv("XDG_RUNTIME_DIR", runtimeFolder_.path().toLocal8Bit().constData(), 1);
@@ -85,7 +84,8 @@ private slots:
 
     void aMessageWithoutNewlineTimesOut() {
         auto door = openDoor();
-        const QByteArray reply = exchangeWithDoor(pathOf(*door), "121", 2 * CommandDoor::messageTimeout.count());
+        const QByteArray reply =
+            exchangeWithDoor(pathOf(*door), "121", 2 * CommandDoor::messageTimeout.count());
         QVERIFY2(reply.startsWith("error: "), reply.constData());
         QTest::qWait(20);
         QVERIFY(delivered_.empty());

@@ -35,19 +35,22 @@ TEST(CommandMessage, WaitsForTheNewline) {
 }
 
 TEST(CommandMessage, RefusesWhatIsNotADecimalIdInRange) {
-    for (const char* bad : {"\n", "\r\n", "abc\n", "12a\n", "-5\n", "+5\n", " 121\n", "121 \n", "1.5\n", "0x79\n",
-                            "0\n", "65536\n", "4294967417\n", "99999999999999999999999\n"}) {
+    for (const char* bad : {"\n", "\r\n", "abc\n", "12a\n", "-5\n", "+5\n", " 121\n", "121 \n", "1.5\n",
+                            "0x79\n", "0\n", "65536\n", "4294967417\n", "99999999999999999999999\n"}) {
         EXPECT_TRUE(isRejected(bad)) << bad;
     }
 }
 
 TEST(CommandMessage, RefusesOverlongAndRunOnMessages) {
-    EXPECT_TRUE(isRejected(std::string(64, '1')));         // no newline within 64 bytes
-    EXPECT_TRUE(isRejected(std::string(64, '0') + "\n"));  // 65 bytes with the newline
+    EXPECT_TRUE(isRejected(std::string(64, '1')));               // no newline within 64 bytes
+    EXPECT_TRUE(isRejected(std::string(64, '0') + "\n"));        // 65 bytes with the newline
     EXPECT_EQ(acceptedId(std::string(60, '0') + "121\n"), 121);  // exactly 64
     EXPECT_TRUE(isRejected("121\n122\n"));
     EXPECT_TRUE(isRejected("121\nx"));
-    EXPECT_TRUE(isRejected(std::string("12\0" "1\n", 5)));
+    EXPECT_TRUE(
+        isRejected(std::string("12\0"
+                               "1\n",
+                               5)));
 }
 
 TEST(CommandMessage, RepliesAreOneLine) {

@@ -26,14 +26,16 @@ namespace {
 
 using kalvenor::testing::findAction;
 
-QString textOf(platform::ControlHandle control) { return QString::fromStdString(platform::controlText(control)); }
+QString textOf(platform::ControlHandle control) {
+    return QString::fromStdString(platform::controlText(control));
+}
 
 }  // namespace
 
 class DesktopProgramTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir folder_;  // the runtime folder of the door, and the current folder for the record
     QString previousFolder_;
     std::unique_ptr<DesktopProgram> program_;
@@ -56,9 +58,11 @@ private:
     }
 
     // The cell button of a two-axis board at column a, row b.
-    QPushButton* clickCell2d(int a, int b) { return qobject_cast<QPushButton*>(clickAt(25 * a + 12, 25 * b + 12)); }
+    QPushButton* clickCell2d(int a, int b) {
+        return qobject_cast<QPushButton*>(clickAt(25 * a + 12, 25 * b + 12));
+    }
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(folder_.isValid());
         ::setenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit().constData(), 1);
@@ -130,8 +134,9 @@ private slots:
         option.maximum = slider->maximum();
         option.sliderPosition = option.sliderValue = slider->value();
         option.tickPosition = slider->tickPosition();
-        const QPoint thumb =
-            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+        const QPoint thumb = slider->style()
+                                 ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+                                 .center();
         QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
         QTest::mouseMove(slider, QPoint(0, thumb.y()));
         QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(0, thumb.y()));

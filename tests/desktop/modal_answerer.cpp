@@ -17,7 +17,8 @@ void ModalAnswerer::answer() {
         return;
     }
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        ShownMessageBox shown{box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget() != nullptr};
+        ShownMessageBox shown{
+            box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget() != nullptr};
         for (QAbstractButton* button : box->buttons()) {
             shown.buttons.append(box->standardButton(button));
         }
@@ -34,7 +35,8 @@ void ModalAnswerer::answer() {
         }
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         fileDialogs_.push_back({dialog->windowTitle(), dialog->nameFilters(), dialog->selectedNameFilter(),
-                                dialog->acceptMode(), !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
+                                dialog->acceptMode(),
+                                !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
         const QString path = files_.empty() ? QString() : files_.front();
         if (!files_.empty()) {
             files_.pop_front();

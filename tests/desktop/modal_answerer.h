@@ -29,7 +29,7 @@ struct ShownFileDialog {
 };
 
 class ModalAnswerer {
-public:
+  public:
     ModalAnswerer();
 
     // Message boxes take these buttons in turn, then their default button.
@@ -40,7 +40,7 @@ public:
     const std::vector<ShownMessageBox>& messageBoxes() const { return messageBoxes_; }
     const std::vector<ShownFileDialog>& fileDialogs() const { return fileDialogs_; }
 
-private:
+  private:
     void answer();
 
     QTimer timer_;

@@ -9,8 +9,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTextLayout>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 
@@ -41,7 +41,8 @@ std::intptr_t recordingProc(WindowHandle window, unsigned message, WParam first,
     const Event event{message, first, second};
     recorder.events.push_back(event);
     if (message == message::Create) {
-        recorder.createdOnCreate.push_back(createControl(window, ControlKind::LeftLabel, "start", {0, 0, 100, 30}));
+        recorder.createdOnCreate.push_back(
+            createControl(window, ControlKind::LeftLabel, "start", {0, 0, 100, 30}));
     }
     if (recorder.onEvent) {
         recorder.onEvent(window, event);
@@ -54,8 +55,9 @@ MainWindowDesc describedWindow() {
     desc.title = "Kalvenor [ version 1.0 ]";
     desc.width = 1024;
     desc.height = 750;
-    desc.menuBar = {{"メニュー", 0, {{"対人戦", 0, {{"２次元", 102, {}}, {"３次元", 104, {}}}}, {"終了", 255, {}}}},
-                    {"バージョン情報", 254, {}}};
+    desc.menuBar = {
+        {"メニュー", 0, {{"対人戦", 0, {{"２次元", 102, {}}, {"３次元", 104, {}}}}, {"終了", 255, {}}}},
+        {"バージョン情報", 254, {}}};
     return desc;
 }
 
@@ -87,11 +89,11 @@ using kalvenor::testing::findAction;
 class QtBackendTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     Recorder recorder_;
     WindowHandle window_ = nullptr;
 
-private slots:
+  private slots:
     void init() {
         recorder_ = Recorder{};
         window_ = createMainWindow(describedWindow(), recordingProc, &recorder_);
@@ -133,7 +135,8 @@ private slots:
 
     void labelsAreBorderedOneLineAndReportClicks() {
         ControlHandle left = createControl(window_, ControlKind::LeftLabel, " 左", {35, 35, 600, 30});
-        ControlHandle centred = createControl(window_, ControlKind::CentredLabel, "Tarnwell", {440, 140, 300, 30});
+        ControlHandle centred =
+            createControl(window_, ControlKind::CentredLabel, "Tarnwell", {440, 140, 300, 30});
         auto* leftLabel = qobject_cast<QLabel*>(controlWidget(left));
         auto* centredLabel = qobject_cast<QLabel*>(controlWidget(centred));
         QVERIFY(leftLabel != nullptr && centredLabel != nullptr);
@@ -262,7 +265,9 @@ private slots:
         sliderOption.orientation = Qt::Horizontal;
         sliderOption.tickPosition = qslider->tickPosition();
         const QPoint thumb =
-            qslider->style()->subControlRect(QStyle::CC_Slider, &sliderOption, QStyle::SC_SliderHandle, qslider).center();
+            qslider->style()
+                ->subControlRect(QStyle::CC_Slider, &sliderOption, QStyle::SC_SliderHandle, qslider)
+                .center();
         QTest::mousePress(qslider, Qt::LeftButton, {}, thumb);
         QTest::mouseMove(qslider, QPoint(0, thumb.y()));
         QCOMPARE(QToolTip::text(), QString("1"));  // the position, while dragging
@@ -289,7 +294,8 @@ private slots:
     void messageBoxesShowCaptionTextButtonsAndIcon() {
         kalvenor::testing::ModalAnswerer answerer;
         answerer.queueButton(QMessageBox::No);
-        QCOMPARE(messageBox(window_, "先手にしますか？", "確認", {MessageBoxButtons::YesNo, MessageBoxIcon::Question}),
+        QCOMPARE(messageBox(window_, "先手にしますか？", "確認",
+                            {MessageBoxButtons::YesNo, MessageBoxIcon::Question}),
                  MessageBoxResult::No);
         answerer.queueButton(QMessageBox::Yes);
         QCOMPARE(messageBox(window_, "q", "c", {MessageBoxButtons::YesNo, MessageBoxIcon::Question}),
@@ -352,13 +358,15 @@ private slots:
                 postQuit(window, 3);
             }
         };
-        QTimer::singleShot(0, [this] { findAction(mainWindowWidget(window_)->menuBar(), "終了")->trigger(); });
+        QTimer::singleShot(0,
+                           [this] { findAction(mainWindowWidget(window_)->menuBar(), "終了")->trigger(); });
         QCOMPARE(runEventLoop(window_), 3);
         QVERIFY(eventsOf(recorder_, message::Destroy).empty());  // the window is not destroyed first
     }
 
     void japaneseTextIsDrawnWithAJapaneseFont() {
-        ControlHandle label = createControl(window_, ControlKind::LeftLabel, " 現在、２－４次元", {0, 0, 600, 30});
+        ControlHandle label =
+            createControl(window_, ControlKind::LeftLabel, " 現在、２－４次元", {0, 0, 600, 30});
         QTextLayout layout(QString(" 現在、２－４次元"), controlWidget(label)->font());
         layout.beginLayout();
         layout.createLine();

@@ -44,11 +44,16 @@ enum class Shape { Empty, Sparse, Dense, Full, Loaded };
 
 inline const char* shapeName(Shape shape) {
     switch (shape) {
-        case Shape::Empty: return "empty";
-        case Shape::Sparse: return "sparse";
-        case Shape::Dense: return "dense";
-        case Shape::Full: return "full";
-        case Shape::Loaded: return "loaded";
+        case Shape::Empty:
+            return "empty";
+        case Shape::Sparse:
+            return "sparse";
+        case Shape::Dense:
+            return "dense";
+        case Shape::Full:
+            return "full";
+        case Shape::Loaded:
+            return "loaded";
     }
     return "?";
 }

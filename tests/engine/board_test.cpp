@@ -1,3 +1,5 @@
+#include "engine/board.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "board_fixtures.h"
-#include "engine/board.h"
 #include "engine/direction_table.h"
 #include "engine/enclosure.h"
 #include "engine/standard_opening.h"

@@ -1,10 +1,11 @@
+#include "engine/coordinates.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
 
 #include "board_fixtures.h"
-#include "engine/coordinates.h"
 #include "engine/direction_table.h"
 
 namespace kalvenor::testing {

@@ -25,7 +25,9 @@ namespace {
 
 constexpr CellState kSides[] = {CellState::First, CellState::Second};
 
-std::uint8_t byteOf(CellState side) { return static_cast<std::uint8_t>(side); }
+std::uint8_t byteOf(CellState side) {
+    return static_cast<std::uint8_t>(side);
+}
 
 // What the checks compare: all cells, or a sample of them (with the whole-board searches left to
 // the dimensions where the reference can afford them).
@@ -36,8 +38,8 @@ struct Scope {
 };
 
 // Plays the move on `board` for the turning checks and takes it back before returning.
-std::string differenceAtCell(Board& board, const reference::Cells& cells, std::int32_t cell,
-                             CellState side, bool turn) {
+std::string differenceAtCell(Board& board, const reference::Cells& cells, std::int32_t cell, CellState side,
+                             bool turn) {
     const int d = board.dimension();
     const std::int32_t n = board.cellCount();
     std::ostringstream why;
@@ -115,10 +117,8 @@ std::string differenceOnBoard(const Board& board, CellState side) {
         EXPECT_EQ(cellCount, n);
     });
     std::int32_t referenceLast = -1;
-    const int referencePasses =
-        reference::checkAutoPass(d, n, cells, byteOf(side), [&](std::int32_t examined, std::int32_t) {
-            referenceLast = examined;
-        });
+    const int referencePasses = reference::checkAutoPass(
+        d, n, cells, byteOf(side), [&](std::int32_t examined, std::int32_t) { referenceLast = examined; });
     if (passes != (referencePasses == 1) || firstShown != 0 || lastShown != referenceLast) {
         return "checkAutoPass";
     }
@@ -135,16 +135,19 @@ std::string firstDifference(Board& board, const Scope& scope) {
             listedCount[entry.cell] = entry.enclosed;
         }
         for (const std::int32_t cell : scope.cells) {
-            if (std::string why = differenceAtCell(board, cells, cell, side, scope.turnEveryCell); !why.empty()) {
+            if (std::string why = differenceAtCell(board, cells, cell, side, scope.turnEveryCell);
+                !why.empty()) {
                 return why;
             }
-            const std::int32_t expected = board[cell] == CellState::Empty ? countEnclosed(board, cell, side) : 0;
+            const std::int32_t expected =
+                board[cell] == CellState::Empty ? countEnclosed(board, cell, side) : 0;
             if (listedCount[cell] != expected) {
                 return "collectEnclosureCounts at cell " + std::to_string(cell);
             }
         }
-        if (!std::is_sorted(counts.begin(), counts.end(),
-                            [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; })) {
+        if (!std::is_sorted(
+                counts.begin(), counts.end(),
+                [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; })) {
             return "collectEnclosureCounts order";
         }
         if (scope.wholeBoard) {
@@ -161,10 +164,9 @@ void expectSameAsReference(Board& board, const Scope& scope, const std::string& 
     if (why.empty()) {
         return;
     }
-    Board small =
-        shrink(board, [&](Board& candidate) { return !firstDifference(candidate, scope).empty(); });
-    ADD_FAILURE() << label << ": " << why << "\nshrunk board (" << firstDifference(small, scope) << "): "
-                  << describe(small);
+    Board small = shrink(board, [&](Board& candidate) { return !firstDifference(candidate, scope).empty(); });
+    ADD_FAILURE() << label << ": " << why << "\nshrunk board (" << firstDifference(small, scope)
+                  << "): " << describe(small);
 }
 
 std::vector<std::int32_t> everyCell(const Board& board) {
@@ -202,10 +204,11 @@ TEST_P(EveryCell, MatchesReference) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SmallDimensions, EveryCell,
-                         // At D = 5 the reference needs seconds per board: one position like a game in progress.
-                         ::testing::Values(Plan{2, 40}, Plan{3, 12}, Plan{4, 3}, Plan{5, 1, {Shape::Loaded}}),
-                         [](const auto& param) { return "D" + std::to_string(param.param.dimension); });
+INSTANTIATE_TEST_SUITE_P(
+    SmallDimensions, EveryCell,
+    // At D = 5 the reference needs seconds per board: one position like a game in progress.
+    ::testing::Values(Plan{2, 40}, Plan{3, 12}, Plan{4, 3}, Plan{5, 1, {Shape::Loaded}}),
+    [](const auto& param) { return "D" + std::to_string(param.param.dimension); });
 
 class SampledCells : public ::testing::TestWithParam<int> {};
 
@@ -234,7 +237,8 @@ std::vector<std::int32_t> sampleCells(const Board& board, std::mt19937& random, 
 TEST_P(SampledCells, MatchReference) {
     const int dimension = GetParam();
     for (const Shape shape : {Shape::Sparse, Shape::Loaded}) {
-        const std::uint32_t seed = 77U * static_cast<std::uint32_t>(dimension) + static_cast<std::uint32_t>(shape);
+        const std::uint32_t seed =
+            77U * static_cast<std::uint32_t>(dimension) + static_cast<std::uint32_t>(shape);
         Board board(dimension);
         if (shape == Shape::Loaded) {
             board = randomBoard(dimension, Shape::Loaded, seed);
@@ -252,7 +256,8 @@ TEST_P(SampledCells, MatchReference) {
         }
         std::mt19937 random(seed);
         Scope scope{sampleCells(board, random, dimension == 8 ? 12 : 40), false, true};
-        expectSameAsReference(board, scope, std::string("seed ") + std::to_string(seed) + " " + shapeName(shape));
+        expectSameAsReference(board, scope,
+                              std::string("seed ") + std::to_string(seed) + " " + shapeName(shape));
     }
 }
 

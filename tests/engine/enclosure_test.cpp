@@ -1,10 +1,11 @@
+#include "engine/enclosure.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "board_fixtures.h"
-#include "engine/enclosure.h"
 #include "engine/enclosure_counts.h"
 
 namespace kalvenor::testing {
@@ -39,8 +40,8 @@ TEST(Enclosure, RunsThatAreClosedTurn) {
         EXPECT_EQ(board.count(X), 3);
     }
     {  // a run of six reaching across the board
-        Board board = boardWith(2, {{{0, 0}, X}, {{1, 0}, O}, {{2, 0}, O}, {{3, 0}, O},
-                                    {{4, 0}, O}, {{5, 0}, O}, {{6, 0}, O}});
+        Board board = boardWith(
+            2, {{{0, 0}, X}, {{1, 0}, O}, {{2, 0}, O}, {{3, 0}, O}, {{4, 0}, O}, {{5, 0}, O}, {{6, 0}, O}});
         EXPECT_EQ(countEnclosed(board, at({7, 0}), X), 6);
         board.set(at({7, 0}), X);
         std::vector<std::int32_t> turned;
@@ -95,7 +96,8 @@ TEST(Enclosure, ContentOfTheCellItselfIsNotRead) {
 
 TEST(EnclosureCounts, SumsEveryRayOfACellInIndexOrder) {
     // Three rays, from (0,2), (2,0) and (4,4), all end on (2,2); no other cell is legal.
-    const Board board = boardWith(2, {{{0, 2}, X}, {{2, 0}, X}, {{1, 2}, O}, {{2, 1}, O}, {{4, 4}, X}, {{3, 3}, O}});
+    const Board board =
+        boardWith(2, {{{0, 2}, X}, {{2, 0}, X}, {{1, 2}, O}, {{2, 1}, O}, {{4, 4}, X}, {{3, 3}, O}});
     std::vector<EnclosureCount> counts;
     collectEnclosureCounts(board, X, counts);
     std::vector<EnclosureCount> expected;

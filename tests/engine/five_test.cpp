@@ -1,10 +1,11 @@
+#include "engine/five.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "board_fixtures.h"
 #include "engine/direction_table.h"
-#include "engine/five.h"
 
 namespace kalvenor::testing {
 namespace {
@@ -82,7 +83,8 @@ TEST(FiveSearch, FindsFivesOnLinesOfExactlyFiveCells) {
         }
     }
     EXPECT_EQ(unreachableByHasFiveFrom, 4);
-    EXPECT_TRUE(hasFiveAnywhere(boardWith(2, {{{0, 3}, X}, {{1, 4}, X}, {{2, 5}, X}, {{3, 6}, X}, {{4, 7}, X}}), X));
+    EXPECT_TRUE(
+        hasFiveAnywhere(boardWith(2, {{{0, 3}, X}, {{1, 4}, X}, {{2, 5}, X}, {{3, 6}, X}, {{4, 7}, X}}), X));
 }
 
 TEST(FiveSearch, IncrementalSearchLooksAtTheLinesThroughChangedCells) {

@@ -1,7 +1,8 @@
+#include "cpu/move_choice.h"
+
 #include <gtest/gtest.h>
 
 #include "board_fixtures.h"
-#include "cpu/move_choice.h"
 #include "engine/enclosure.h"
 
 namespace kalvenor::testing {
@@ -43,7 +44,8 @@ TEST(MoveChoice, PreferredCornersComeFirstInTheirOrder) {
     EXPECT_EQ(chooseFewestEnclosing(board, X), 0);
 
     // 7 and 56 legal, 0 Empty but not legal, 63 occupied: 7.
-    Board corners = boardWith(2, {{{6, 1}, O}, {{5, 2}, X}, {{1, 6}, O}, {{2, 5}, X}, {{7, 7}, X}, {{1, 0}, X}});
+    Board corners =
+        boardWith(2, {{{6, 1}, O}, {{5, 2}, X}, {{1, 6}, O}, {{2, 5}, X}, {{7, 7}, X}, {{1, 0}, X}});
     ASSERT_TRUE(isLegalMove(corners, 56, X));
     ASSERT_FALSE(isLegalMove(corners, 0, X));
     EXPECT_EQ(chooseMostEnclosing(corners, X), 7);
@@ -80,8 +82,14 @@ TEST(MoveChoice, MostEnclosingBreaksTiesByScoreThenIndex) {
 }
 
 TEST(MoveChoice, FewestEnclosingTakesTheLowestIndexOfTheSmallestCount) {
-    const Board board = boardWith(2, {{{4, 3}, O}, {{4, 4}, O}, {{4, 5}, O}, {{4, 6}, X},
-                                      {{3, 1}, O}, {{2, 1}, X}, {{6, 2}, O}, {{6, 1}, X}});
+    const Board board = boardWith(2, {{{4, 3}, O},
+                                      {{4, 4}, O},
+                                      {{4, 5}, O},
+                                      {{4, 6}, X},
+                                      {{3, 1}, O},
+                                      {{2, 1}, X},
+                                      {{6, 2}, O},
+                                      {{6, 1}, X}});
     ASSERT_EQ(countEnclosed(board, 20, X), 3);
     ASSERT_EQ(countEnclosed(board, 12, X), 1);
     ASSERT_EQ(countEnclosed(board, 30, X), 1);

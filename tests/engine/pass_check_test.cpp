@@ -1,9 +1,10 @@
+#include "cpu/pass_check.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "board_fixtures.h"
-#include "cpu/pass_check.h"
 
 namespace kalvenor::testing {
 namespace {

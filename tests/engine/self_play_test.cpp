@@ -123,7 +123,8 @@ struct Pinned {
 };
 
 void PrintTo(const Pinned& pinned, std::ostream* out) {
-    *out << "D" << pinned.dimension << (pinned.untilFive ? " to a five " : " ignoring fives ") << pinned.signature;
+    *out << "D" << pinned.dimension << (pinned.untilFive ? " to a five " : " ignoring fives ")
+         << pinned.signature;
 }
 
 class SelfPlay : public ::testing::TestWithParam<Pinned> {};

@@ -19,7 +19,9 @@
 namespace kalvenor::flows_test {
 namespace {
 
-std::filesystem::path transcriptDir() { return testing::sourceFolder("tests/game/transcripts"); }
+std::filesystem::path transcriptDir() {
+    return testing::sourceFolder("tests/game/transcripts");
+}
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {

@@ -13,7 +13,8 @@ std::int32_t placementScore(std::int32_t cell) {
     return std::abs(r - 3);
 }
 
-std::int32_t chooseMostEnclosing(const Cells& board, std::uint8_t side, int dimension, std::int32_t cellCount) {
+std::int32_t chooseMostEnclosing(const Cells& board, std::uint8_t side, int dimension,
+                                 std::int32_t cellCount) {
     const std::int32_t corners[] = {0, 7, 56, 63};
     for (const std::int32_t corner : corners) {
         if (board[corner] == 0 && isLegalMove(dimension, cellCount, board, corner, side) == 1) {
@@ -43,7 +44,8 @@ std::int32_t chooseMostEnclosing(const Cells& board, std::uint8_t side, int dime
     return best;
 }
 
-std::int32_t chooseFewestEnclosing(const Cells& board, std::uint8_t side, int dimension, std::int32_t cellCount) {
+std::int32_t chooseFewestEnclosing(const Cells& board, std::uint8_t side, int dimension,
+                                   std::int32_t cellCount) {
     std::int32_t best = -1;
     std::int32_t bestCount = 0;
     for (std::int32_t i = 0; i < cellCount; ++i) {

@@ -11,7 +11,8 @@ std::int32_t integerPower(std::int32_t base, std::int32_t exponent) {
     }
     std::int64_t result = base;
     for (std::int32_t i = 1; i < exponent; ++i) {
-        result = static_cast<std::int32_t>(static_cast<std::uint32_t>(result) * static_cast<std::uint32_t>(base));
+        result =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(result) * static_cast<std::uint32_t>(base));
     }
     return static_cast<std::int32_t>(result);
 }
@@ -72,8 +73,8 @@ bool step(std::vector<std::int32_t>& position, const std::vector<std::int32_t>& 
 enum class ScanMode { Legal, Count, Turn };
 
 // The scan of the rays of `cell` shared by the three enclosure operations.
-std::int32_t scanRays(int dimension, std::int32_t cellCount, Cells& board, std::int32_t cell, std::uint8_t side,
-                      ScanMode mode) {
+std::int32_t scanRays(int dimension, std::int32_t cellCount, Cells& board, std::int32_t cell,
+                      std::uint8_t side, ScanMode mode) {
     const std::vector<std::int32_t> table = directionTable(dimension);
     const std::int32_t count = integerPower(3, dimension);
     std::vector<std::int32_t> origin(dimension);
@@ -127,7 +128,8 @@ std::int32_t scanRays(int dimension, std::int32_t cellCount, Cells& board, std::
 
 }  // namespace
 
-int isLegalMove(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell, std::uint8_t side) {
+int isLegalMove(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell,
+                std::uint8_t side) {
     return scanRays(dimension, cellCount, const_cast<Cells&>(board), cell, side, ScanMode::Legal);
 }
 
@@ -160,13 +162,15 @@ int runOf(int dimension, std::int32_t cellCount, const Cells& board, const std::
 
 }  // namespace
 
-int hasFiveFrom(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell, std::uint8_t side) {
+int hasFiveFrom(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell,
+                std::uint8_t side) {
     const std::vector<std::int32_t> table = directionTable(dimension);
     std::vector<std::int32_t> position(dimension);
     const std::int32_t count = integerPower(3, dimension);
     int found = 0;
     for (std::int32_t k = 0; k < count; ++k) {
-        if (k != (count - 1) / 2 && runOf(dimension, cellCount, board, table, position, cell, k, side, false) == 1) {
+        if (k != (count - 1) / 2 &&
+            runOf(dimension, cellCount, board, table, position, cell, k, side, false) == 1) {
             found = 1;
         }
     }

@@ -18,12 +18,14 @@ int cellCoordinates(std::int32_t index, std::int32_t* coordinates, int dimension
 // K rows of D components, row after row.
 std::vector<std::int32_t> directionTable(int dimension);
 
-int isLegalMove(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell, std::uint8_t side);
+int isLegalMove(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell,
+                std::uint8_t side);
 std::int32_t countEnclosed(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell,
                            std::uint8_t side);
 int turnEnclosed(int dimension, std::int32_t cellCount, Cells& board, std::int32_t cell, std::uint8_t side);
 
-int hasFiveFrom(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell, std::uint8_t side);
+int hasFiveFrom(int dimension, std::int32_t cellCount, const Cells& board, std::int32_t cell,
+                std::uint8_t side);
 // hasFiveFrom for every cell in order; then, because that misses a five filling a line of exactly
 // five cells, also every run of five counted along each direction from each cell (c included).
 int hasFiveAnywhere(int dimension, std::int32_t cellCount, const Cells& board, std::uint8_t side);

@@ -16,7 +16,9 @@ namespace {
 // of that line below it, and an error, if any, at the end. Replaying its "> " lines must give the
 // file back exactly. A script runs in the golden folder, where its saved games are.
 // KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
-std::filesystem::path goldenDir() { return testing::sourceFolder("tests/script/golden"); }
+std::filesystem::path goldenDir() {
+    return testing::sourceFolder("tests/script/golden");
+}
 
 class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
 

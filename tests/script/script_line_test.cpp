@@ -37,7 +37,11 @@ TEST(ScriptLine, EveryActionParsesWithItsNumbers) {
     EXPECT_EQ(parsed("command 254").kind, ActionKind::Command);
     EXPECT_EQ(parsed("command 254").number, 254);
     EXPECT_EQ(parsed("  command   65535 \r").number, 65535) << "blanks and a CR LF line end are tolerated";
-    EXPECT_EQ(parsed("\xEF\xBB\xBF" "command 102").number, 102) << "a byte-order mark is skipped";
+    EXPECT_EQ(parsed("\xEF\xBB\xBF"
+                     "command 102")
+                  .number,
+              102)
+        << "a byte-order mark is skipped";
 
     const Action cell = parsed("click cell 343");
     EXPECT_EQ(cell.kind, ActionKind::ClickCell);

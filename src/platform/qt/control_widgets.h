@@ -14,14 +14,14 @@ namespace kalvenor::platform {
 // A one-line bordered label, text centred vertically; a click is reported like a button's, with
 // notification code 0, and a double click, as the classic label does, with code 1.
 class LabelWidget : public QLabel {
-public:
+  public:
     LabelWidget(std::unique_ptr<Control> control, QWidget* parent);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Control> control_;
     bool releaseEndsDoubleClick_ = false;
 };
@@ -29,23 +29,23 @@ private:
 // A push button that draws its text centred over the whole face, without the style's margins,
 // so that the 25 x 25 cell buttons show "■", "□", "↓" and counts legibly.
 class PushButtonWidget : public QPushButton {
-public:
+  public:
     PushButtonWidget(std::unique_ptr<Control> control, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Control> control_;
 };
 
 // A horizontal slider that reports every movement with the classic track bar's notification
 // codes, each followed by the end of tracking; a tooltip shows the position while dragging.
 class TrackBarWidget : public QSlider {
-public:
+  public:
     TrackBarWidget(std::unique_ptr<Control> control, QWidget* parent);
 
-private:
+  private:
     void onAction(int action);
     void onReleased();
     void notify(int code);

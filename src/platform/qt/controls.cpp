@@ -69,7 +69,9 @@ void setControlText(ControlHandle control, std::string_view text) {
     showText(*control);
 }
 
-std::string controlText(ControlHandle control) { return control != nullptr ? control->text : std::string(); }
+std::string controlText(ControlHandle control) {
+    return control != nullptr ? control->text : std::string();
+}
 
 int buttonState(ControlHandle button) {
     constexpr int pushed = 0x0004;

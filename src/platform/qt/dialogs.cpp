@@ -27,7 +27,9 @@ QString nameFilter(const FileFilter& filter) {
     return toQString(filter.description) + " (" + toQString(pattern) + ")";
 }
 
-bool hasWildcard(const QString& name) { return name.contains('*') || name.contains('?'); }
+bool hasWildcard(const QString& name) {
+    return name.contains('*') || name.contains('?');
+}
 
 }  // namespace
 

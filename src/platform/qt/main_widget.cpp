@@ -119,7 +119,9 @@ void destroyMainWindow(WindowHandle window) {
     delete window;
 }
 
-void* windowUserData(WindowHandle window) { return window != nullptr ? window->userData : nullptr; }
+void* windowUserData(WindowHandle window) {
+    return window != nullptr ? window->userData : nullptr;
+}
 
 void postQuit(WindowHandle window, int exitCode) {
     window->quitCode = exitCode;

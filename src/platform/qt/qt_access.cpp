@@ -4,10 +4,16 @@
 
 namespace kalvenor::platform {
 
-QMainWindow* mainWindowWidget(WindowHandle window) { return window != nullptr ? window->widget.get() : nullptr; }
+QMainWindow* mainWindowWidget(WindowHandle window) {
+    return window != nullptr ? window->widget.get() : nullptr;
+}
 
-QWidget* clientAreaWidget(WindowHandle window) { return window != nullptr ? window->clientArea : nullptr; }
+QWidget* clientAreaWidget(WindowHandle window) {
+    return window != nullptr ? window->clientArea : nullptr;
+}
 
-QWidget* controlWidget(ControlHandle control) { return control != nullptr ? control->widget : nullptr; }
+QWidget* controlWidget(ControlHandle control) {
+    return control != nullptr ? control->widget : nullptr;
+}
 
 }  // namespace kalvenor::platform

@@ -56,14 +56,14 @@ struct Window {
 // The top-level window: a menu bar over a client area of fixed size. Resizing the window moves
 // nothing inside the client area; the procedure still hears of it.
 class MainWidget : public QMainWindow {
-public:
+  public:
     explicit MainWidget(Window& owner);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     Window& owner_;
 };
 
