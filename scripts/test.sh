@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+scripts/check-format.sh
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKALVENOR_SANITIZE=ON
 cmake --build "$build" -j "$(nproc)"
