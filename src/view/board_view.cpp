@@ -58,18 +58,18 @@ void releaseBoardView(BoardView& view) {
     release(view.vsControls);
 }
 
-void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewSpec& spec) {
+void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters) {
     destroyBoardView(view);
     releaseBoardView(view);
 
-    const ViewSlotCounts counts = viewSlotCounts(spec);
+    const ViewSlotCounts counts = viewSlotCounts(parameters);
     view.vsControls.assign(counts.vsControls, nullptr);
     view.cellButtons.assign(counts.cellButtons, nullptr);
     view.infoLabels.assign(counts.infoLabels, nullptr);
     view.axisControls.assign(counts.axisControls, nullptr);
     view.guideControls.assign(counts.guideControls, nullptr);
 
-    for (const ControlPlacement& placement : viewLayout(spec)) {
+    for (const ControlPlacement& placement : viewLayout(parameters)) {
         const ControlHandle control =
             platform::createControl(window, placement.kind, placement.text, placement.rect);
         arrayOf(view, placement.array)[placement.slot] = control;

@@ -35,7 +35,7 @@ struct BoardView {
 enum class ViewOrigin { NewGame, LoadedGame };
 
 // What a view is built for.
-struct ViewSpec {
+struct ViewParameters {
     int dimension = 2;
     GameMode mode = GameMode::HumanVsHuman;
     ViewOrigin origin = ViewOrigin::NewGame;
@@ -48,8 +48,8 @@ struct ViewSpec {
 void destroyBoardView(BoardView& view);
 // Releases every array (marks it absent). Destroys no control.
 void releaseBoardView(BoardView& view);
-// Creates every control of the view in the documented order, at the documented places.
-void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewSpec& spec);
+// Creates every control of the view in the order and at the places that viewLayout lists.
+void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters);
 
 // Cell button v shows board cell viewOffset + v: stones, and for guideLevel 1 or 2 the marks of
 // the Empty cells that are legal for `side` ("↓" or the enclosure count).

@@ -61,9 +61,9 @@ struct GuideGeometry {
     Rect pass;
 };
 
-GuideGeometry guideGeometry(const ViewSpec& spec) {
-    const int d = spec.dimension;
-    if (spec.origin == ViewOrigin::LoadedGame) {
+GuideGeometry guideGeometry(const ViewParameters& parameters) {
+    const int d = parameters.dimension;
+    if (parameters.origin == ViewOrigin::LoadedGame) {
         if (d == 2) {
             return {
                 {205, 0, 120, 28}, {{{205, 30, 120, 30}, {205, 60, 120, 30}, {205, 90, 120, 30}}}, kHidden};
@@ -78,9 +78,9 @@ GuideGeometry guideGeometry(const ViewSpec& spec) {
     return {{0, 500, 148, 0}, {level, level, level}, kHidden};
 }
 
-std::string guideLevelText(const ViewSpec& spec, int level) {
+std::string guideLevelText(const ViewParameters& parameters, int level) {
     // Views of two to four axes always bracket the detailed level; larger ones the current level.
-    const int bracketed = spec.dimension <= 4 ? 2 : spec.guideLevel;
+    const int bracketed = parameters.dimension <= 4 ? 2 : parameters.guideLevel;
     const std::string name(kGuideLevelNames[level]);
     return level == bracketed ? "[" + name + "]" : name;
 }
@@ -129,17 +129,17 @@ Rect layerCaptionRect(int layer) {
 
 class LayoutBuilder {
   public:
-    explicit LayoutBuilder(const ViewSpec& spec) : spec_(spec) {}
+    explicit LayoutBuilder(const ViewParameters& parameters) : parameters_(parameters) {}
 
     std::vector<ControlPlacement> build() {
-        if (spec_.mode == GameMode::CpuVsCpu) {
+        if (parameters_.mode == GameMode::CpuVsCpu) {
             addVsControls();
         }
-        const int d = spec_.dimension;
+        const int d = parameters_.dimension;
         if (d == 2) {
             add(ViewArray::InfoLabels, 4, ControlKind::CentredLabel, dimensionText(2),
                 kDimensionCaptionRect2);
-            add(ViewArray::InfoLabels, 5, ControlKind::CentredLabel, std::string(modeName(spec_.mode)),
+            add(ViewArray::InfoLabels, 5, ControlKind::CentredLabel, std::string(modeName(parameters_.mode)),
                 kModeCaptionRect2);
             addGuideControls();
             addCells(0, 64);
@@ -180,7 +180,7 @@ class LayoutBuilder {
     }
 
     void addVsControls() {
-        const VsGeometry vs = vsGeometry(spec_.dimension);
+        const VsGeometry vs = vsGeometry(parameters_.dimension);
         add(ViewArray::VsControls, 0, ControlKind::CentredLabel, "VS Control", vs.label);
         for (int i = 1; i <= 4; ++i) {
             add(ViewArray::VsControls, i, ControlKind::PushButton, std::string(kStepNames[i - 1]),
@@ -189,31 +189,34 @@ class LayoutBuilder {
     }
 
     void addGuideControls() {
-        const GuideGeometry guide = guideGeometry(spec_);
+        const GuideGeometry guide = guideGeometry(parameters_);
         add(ViewArray::GuideControls, 0, ControlKind::CentredLabel, "ガイド機能", guide.caption);
         for (int level = 0; level < 3; ++level) {
-            add(ViewArray::GuideControls, 1 + level, ControlKind::PushButton, guideLevelText(spec_, level),
-                guide.levels[level]);
+            add(ViewArray::GuideControls, 1 + level, ControlKind::PushButton,
+                guideLevelText(parameters_, level), guide.levels[level]);
         }
     }
 
     void addPassButton() {
-        if (spec_.mode != GameMode::CpuVsCpu) {
-            add(ViewArray::GuideControls, 4, ControlKind::PushButton, "パス", guideGeometry(spec_).pass);
+        if (parameters_.mode != GameMode::CpuVsCpu) {
+            add(ViewArray::GuideControls, 4, ControlKind::PushButton, "パス",
+                guideGeometry(parameters_).pass);
         }
     }
 
     void addCells(int firstSlot, int count) {
         for (int slot = firstSlot; slot < firstSlot + count; ++slot) {
-            add(ViewArray::CellButtons, slot, ControlKind::PushButton, "", cellRect(spec_.dimension, slot));
+            add(ViewArray::CellButtons, slot, ControlKind::PushButton, "",
+                cellRect(parameters_.dimension, slot));
         }
     }
 
     void addAxisGroup(int k) {
-        const AxisGeometry axis = axisGeometry(spec_.dimension, k);
+        const AxisGeometry axis = axisGeometry(parameters_.dimension, k);
         // A new game starts on coordinate 3 of every further axis; a loaded one on its restored slice.
-        const int position =
-            spec_.origin == ViewOrigin::LoadedGame ? trackBarPositionOf(spec_.viewOffset, 3 + k) : 4;
+        const int position = parameters_.origin == ViewOrigin::LoadedGame
+                                 ? trackBarPositionOf(parameters_.viewOffset, 3 + k)
+                                 : 4;
         add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(kAxisCaptions[k]),
             axis.caption);
         add(ViewArray::AxisControls, 3 * k + 1, ControlKind::TrackBar, "Track Bar", axis.trackBar, position);
@@ -221,37 +224,37 @@ class LayoutBuilder {
     }
 
     void addDimensionAndModeCaption() {
-        add(ViewArray::InfoLabels, dimensionAndModeSlot(spec_.dimension), ControlKind::CentredLabel,
-            dimensionAndModeText(spec_.dimension, spec_.mode), kDimensionAndModeRect);
+        add(ViewArray::InfoLabels, dimensionAndModeSlot(parameters_.dimension), ControlKind::CentredLabel,
+            dimensionAndModeText(parameters_.dimension, parameters_.mode), kDimensionAndModeRect);
     }
 
     void addTurnAndCounts() {
-        const InfoGeometry info = infoGeometry(spec_.dimension);
+        const InfoGeometry info = infoGeometry(parameters_.dimension);
         add(ViewArray::InfoLabels, info_slot::Turn, ControlKind::LeftLabel, "", info.turn);
         add(ViewArray::InfoLabels, info_slot::LastMove, ControlKind::LeftLabel, "", info.lastMove);
         add(ViewArray::InfoLabels, info_slot::FirstCount, ControlKind::LeftLabel, "", info.firstCount);
         add(ViewArray::InfoLabels, info_slot::SecondCount, ControlKind::LeftLabel, "", info.secondCount);
     }
 
-    const ViewSpec& spec_;
+    const ViewParameters& parameters_;
     std::vector<ControlPlacement> placements_;
 };
 
 }  // namespace
 
-ViewSlotCounts viewSlotCounts(const ViewSpec& spec) {
-    const int d = spec.dimension;
+ViewSlotCounts viewSlotCounts(const ViewParameters& parameters) {
+    const int d = parameters.dimension;
     ViewSlotCounts counts;
     counts.cellButtons = d == 2 ? 64 : 512;
     counts.infoLabels = d == 2 ? 6 : d == 3 ? 14 : 16;
     counts.axisControls = d < 4 ? 0 : d == 4 ? 3 : 15;
     counts.guideControls = d == 2 ? 4 : 5;
-    counts.vsControls = spec.mode == GameMode::CpuVsCpu ? 5 : 0;
+    counts.vsControls = parameters.mode == GameMode::CpuVsCpu ? 5 : 0;
     return counts;
 }
 
-std::vector<ControlPlacement> viewLayout(const ViewSpec& spec) {
-    return LayoutBuilder(spec).build();
+std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters) {
+    return LayoutBuilder(parameters).build();
 }
 
 int trackBarPositionOf(std::int32_t viewOffset, int axis) {

@@ -32,10 +32,10 @@ struct ViewSlotCounts {
     int vsControls = 0;
 };
 
-ViewSlotCounts viewSlotCounts(const ViewSpec& spec);
+ViewSlotCounts viewSlotCounts(const ViewParameters& parameters);
 
 // Every control of the view, in the order the view creates them.
-std::vector<ControlPlacement> viewLayout(const ViewSpec& spec);
+std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters);
 
 // The track-bar position (1..8) that shows coordinate `axis` of the slice starting at viewOffset.
 int trackBarPositionOf(std::int32_t viewOffset, int axis);

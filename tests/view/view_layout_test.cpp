@@ -15,18 +15,18 @@ using platform::Rect;
 
 constexpr GameMode kModes[] = {GameMode::HumanVsHuman, GameMode::HumanVsCpu, GameMode::CpuVsCpu};
 
-ViewSpec newGame(int dimension, GameMode mode = GameMode::HumanVsHuman) {
+ViewParameters newGame(int dimension, GameMode mode = GameMode::HumanVsHuman) {
     return {dimension, mode, ViewOrigin::NewGame, 0, 0};
 }
 
-ViewSpec loadedGame(int dimension, GameMode mode, int guideLevel = 0, std::int32_t viewOffset = 0) {
+ViewParameters loadedGame(int dimension, GameMode mode, int guideLevel = 0, std::int32_t viewOffset = 0) {
     return {dimension, mode, ViewOrigin::LoadedGame, guideLevel, viewOffset};
 }
 
 // The placements of a view by array and slot.
 class Placements {
   public:
-    explicit Placements(const ViewSpec& spec) : list_(viewLayout(spec)) {
+    explicit Placements(const ViewParameters& parameters) : list_(viewLayout(parameters)) {
         for (const ControlPlacement& placement : list_) {
             bySlot_.emplace(std::pair{placement.array, placement.slot}, placement);
         }
@@ -84,22 +84,22 @@ TEST(ViewLayout, EveryViewFillsExactlyItsSlots) {
     for (int d = 2; d <= 8; ++d) {
         for (GameMode mode : kModes) {
             for (ViewOrigin origin : {ViewOrigin::NewGame, ViewOrigin::LoadedGame}) {
-                const ViewSpec spec{d, mode, origin, 0, 0};
+                const ViewParameters parameters{d, mode, origin, 0, 0};
                 SCOPED_TRACE(testing::Message() << "D=" << d << " mode=" << static_cast<int>(mode)
                                                 << " loaded=" << (origin == ViewOrigin::LoadedGame));
-                const ViewSlotCounts counts = viewSlotCounts(spec);
+                const ViewSlotCounts counts = viewSlotCounts(parameters);
                 const std::map<ViewArray, int> slots = {{ViewArray::CellButtons, counts.cellButtons},
                                                         {ViewArray::InfoLabels, counts.infoLabels},
                                                         {ViewArray::AxisControls, counts.axisControls},
                                                         {ViewArray::GuideControls, counts.guideControls},
                                                         {ViewArray::VsControls, counts.vsControls}};
                 std::set<std::pair<ViewArray, int>> seen;
-                for (const ControlPlacement& placement : viewLayout(spec)) {
+                for (const ControlPlacement& placement : viewLayout(parameters)) {
                     EXPECT_GE(placement.slot, 0);
                     EXPECT_LT(placement.slot, slots.at(placement.array));
                     EXPECT_TRUE(seen.insert({placement.array, placement.slot}).second) << placement.slot;
                 }
-                const Placements view(spec);
+                const Placements view(parameters);
                 EXPECT_EQ(view.countIn(ViewArray::CellButtons), counts.cellButtons);
                 EXPECT_EQ(view.countIn(ViewArray::InfoLabels), counts.infoLabels);
                 EXPECT_EQ(view.countIn(ViewArray::AxisControls), d >= 4 ? 3 * (d - 3) : 0);

@@ -48,7 +48,7 @@ void addMenuItems(Window& window, QWidget* menu, const std::vector<MenuItem>& it
 MainWidget::MainWidget(Window& owner) : owner_(owner) {}
 
 void MainWidget::closeEvent(QCloseEvent* event) {
-    // Closing ends the program the described way: Destroy reaches the procedure, which quits.
+    // Closing goes through the window procedure: Destroy reaches it, and it quits.
     owner_.sendDestroyOnce();
     event->accept();
 }
