@@ -25,11 +25,11 @@ function(kalvenor_test name)
 endfunction()
 
 # add_subdirectory for every direct subfolder of the current folder that has a CMakeLists.txt.
+# The build configures itself again when such a file comes or goes.
 function(kalvenor_add_subfolders)
-  file(GLOB children LIST_DIRECTORIES true "${CMAKE_CURRENT_SOURCE_DIR}/*")
-  foreach(child IN LISTS children)
-    if(IS_DIRECTORY "${child}" AND EXISTS "${child}/CMakeLists.txt")
-      add_subdirectory("${child}")
-    endif()
+  file(GLOB lists CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt")
+  foreach(list IN LISTS lists)
+    get_filename_component(child "${list}" DIRECTORY)
+    add_subdirectory("${child}")
   endforeach()
 endfunction()

@@ -17,7 +17,9 @@ struct GameState {
     std::int32_t guideLevel = 0;     // 0 none, 1 simple, 2 detailed
     bool inProgress = false;
     CellState sideToMove = CellState::First;
-    std::int32_t stoneCount = 0;  // 2^D at a start, +1 per stone placed; saved, never decides anything
+    // 2^D at a start, +1 per stone placed, and +1 more for the computer's opening move, stone or
+    // pass: saved games have always held the counter so; nothing reads it to decide anything.
+    std::int32_t stoneCount = 0;
     std::array<std::int32_t, 2> turnNumber{1, 1};  // indexed by sideIndex()
     CellState humanSide = CellState::First;
     GameMode mode = GameMode::HumanVsHuman;

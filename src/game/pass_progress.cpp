@@ -11,6 +11,7 @@ namespace kalvenor {
 namespace {
 
 void showProgress(Session& session, std::int32_t examined, std::int32_t cellCount) {
+    // "prosess" is the spelling the players have always seen on this label: kept as it is.
     char count[64];
     std::snprintf(count, sizeof count, " prosess %d / %d", static_cast<int>(examined),
                   static_cast<int>(cellCount));

@@ -197,6 +197,8 @@ class LayoutBuilder {
         }
     }
 
+    // No handler reads the pass button: passes are made by the automatic pass checks alone, and
+    // the button stays as a marker of where a person's pass would be asked for.
     void addPassButton() {
         if (parameters_.mode != GameMode::CpuVsCpu) {
             add(ViewArray::GuideControls, 4, ControlKind::PushButton, "パス",

@@ -82,7 +82,7 @@ class DesktopProgramTest : public QObject {
 
     void cleanup() { program_.reset(); }
 
-    void startsWithTheStartScreenAndTheDescribedMenu() {
+    void startsWithTheStartScreenAndItsMenu() {
         QMainWindow* window = platform::mainWindowWidget(program_->window());
         QCOMPARE(window->windowTitle(), QString("Kalvenor [ version 1.0 ]"));
         QVERIFY(findAction(window->menuBar(), "２次元") && findAction(window->menuBar(), "３次元") &&

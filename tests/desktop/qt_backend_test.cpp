@@ -50,7 +50,7 @@ std::intptr_t recordingProc(WindowHandle window, unsigned message, WParam first,
     return 0;
 }
 
-MainWindowDesc describedWindow() {
+MainWindowDesc gameWindowDesc() {
     MainWindowDesc desc;
     desc.title = "Kalvenor [ version 1.0 ]";
     desc.width = 1024;
@@ -96,7 +96,7 @@ class QtBackendTest : public QObject {
   private slots:
     void init() {
         recorder_ = Recorder{};
-        window_ = createMainWindow(describedWindow(), recordingProc, &recorder_);
+        window_ = createMainWindow(gameWindowDesc(), recordingProc, &recorder_);
         QVERIFY(window_ != nullptr);
         mainWindowWidget(window_)->show();
         QVERIFY(QTest::qWaitForWindowExposed(mainWindowWidget(window_)));
