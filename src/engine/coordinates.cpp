@@ -38,18 +38,4 @@ std::int32_t cellIndex(std::span<const std::int32_t> coordinates, int dimension)
     return index;
 }
 
-int cellCoordinates(std::int32_t index, std::span<std::int32_t> coordinates, int dimension,
-                    std::int32_t cellCount) {
-    assert(dimension >= kMinDimension && dimension <= kMaxDimension);
-    assert(cellCount == integerPower(kAxisLength, dimension));
-    assert(index >= 0 && index < cellCount);
-    assert(coordinates.size() >= static_cast<std::size_t>(dimension));
-    (void)cellCount;
-    const int axes = std::min(dimension, static_cast<int>(coordinates.size()));
-    for (int axis = 0; axis < axes; ++axis) {
-        coordinates[axis] = coordinateOf(index, axis);
-    }
-    return 1;
-}
-
 }  // namespace kalvenor

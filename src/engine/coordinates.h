@@ -17,11 +17,6 @@ std::int32_t integerPower(std::int32_t base, std::int32_t exponent);
 // an empty span included) or D < 2. The values are not checked: callers pass 0..7.
 std::int32_t cellIndex(std::span<const std::int32_t> coordinates, int dimension);
 
-// Writes the D coordinates of `index` (axis 0 first). Requires 0 <= index < N = 8^D and
-// coordinates.size() >= D, checked in debug builds; never writes beyond the span. Always returns 1.
-int cellCoordinates(std::int32_t index, std::span<std::int32_t> coordinates, int dimension,
-                    std::int32_t cellCount);
-
 // Coordinate `axis` of `index`: three bits per axis.
 constexpr int coordinateOf(std::int32_t index, int axis) {
     return (index >> (3 * axis)) & 7;

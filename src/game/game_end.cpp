@@ -1,4 +1,3 @@
-#include <optional>
 #include <string_view>
 
 #include "engine/five.h"
@@ -6,6 +5,7 @@
 #include "game/record_writer.h"
 #include "game/turn_flows.h"
 #include "platform/window_system.h"
+#include "records/record_blocks.h"
 #include "records/texts.h"
 #include "view/board_view.h"
 
@@ -35,8 +35,9 @@ ResultBox resultBox(CellState winner, GameMode mode, CellState humanSide) {
     return {resultText(winner, mode, humanSide), " 対戦終了 "};
 }
 
-// `changedCells` empty as an optional: nothing is known of what changed, search everywhere.
-bool checkGameEndAfter(Session& session, std::optional<std::span<const std::int32_t>> changedCells) {
+}  // namespace
+
+bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) {
     GameState& state = session.state;
     if (!state.inProgress || !session.board) {
         return false;
@@ -45,11 +46,11 @@ bool checkGameEndAfter(Session& session, std::optional<std::span<const std::int3
     const CellState justMoved = otherSide(state.sideToMove);
     bool& needsFullSearch = session.needsFullFiveSearch[sideIndex(justMoved)];
     bool hasFive = false;
-    if (needsFullSearch || !changedCells) {
+    if (needsFullSearch) {
         hasFive = hasFiveAnywhere(board, justMoved);
         needsFullSearch = false;
-    } else if (!changedCells->empty()) {
-        hasFive = hasFiveThrough(board, *changedCells, justMoved);
+    } else if (!changedCells.empty()) {
+        hasFive = hasFiveThrough(board, changedCells, justMoved);
     }
     if (hasFive) {
         announceResult(session, justMoved);
@@ -62,16 +63,6 @@ bool checkGameEndAfter(Session& session, std::optional<std::span<const std::int3
     return false;
 }
 
-}  // namespace
-
-bool checkGameEnd(Session& session) {
-    return checkGameEndAfter(session, std::nullopt);
-}
-
-bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) {
-    return checkGameEndAfter(session, changedCells);
-}
-
 void announceResult(Session& session, CellState winner) {
     GameState& state = session.state;
     state.inProgress = false;
@@ -82,10 +73,8 @@ void announceResult(Session& session, CellState winner) {
     const ResultBox box = resultBox(winner, state.mode, state.humanSide);
     platform::messageBox(session.window, box.text, box.title,
                          {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
-    appendRecordLine(session, result);
     if (session.board) {
-        appendRecordLine(session, stoneCountText(*session.board, CellState::First));
-        appendRecordLine(session, stoneCountText(*session.board, CellState::Second));
+        appendRecordEntries(session, endBlock(*session.board, winner, state.mode, state.humanSide));
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "engine/coordinates.h"
 #include "game/commands.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
@@ -19,10 +18,6 @@ constexpr int kFirstPairId = 101;
 constexpr int kLastPairId = 114;
 constexpr int kFirstCpuVsCpuId = 120;
 constexpr int kLastCpuVsCpuId = 126;
-
-// The first axis whose coordinate the track bars choose; the slice holds the axes below it.
-constexpr int kSliceAxes = 3;
-constexpr int kStartCoordinate = 3;
 
 CellState askWhoMovesFirst(Session& session) {
     const auto answer =
@@ -69,7 +64,7 @@ void playCpuOpening(Session& session) {
     setCountLabels(session);
     playCpuReply(session);
     state.sideToMove = CellState::Second;
-    ++state.stoneCount;
+    ++state.stoneCount;  // the opening counts once more, stone or pass, as saved games expect
     setTurnLabel(session, turn_label::SecondYou, CellState::Second);
 }
 
@@ -106,17 +101,6 @@ std::optional<GameStart> decodeGameStart(int commandId) {
         return GameStart{commandId - kFirstCpuVsCpuId + 2, GameMode::CpuVsCpu};
     }
     return std::nullopt;
-}
-
-BoardSizes boardSizes(int dimension) {
-    BoardSizes sizes;
-    sizes.cellCount = integerPower(kAxisLength, dimension);
-    sizes.stoneCount = integerPower(2, dimension);
-    sizes.viewCellCount = dimension <= kSliceAxes ? sizes.cellCount : integerPower(kAxisLength, kSliceAxes);
-    for (int axis = kSliceAxes; axis < dimension; ++axis) {
-        sizes.viewOffset += kStartCoordinate * integerPower(kAxisLength, axis);
-    }
-    return sizes;
 }
 
 void setInitialPosition(Session&) {}

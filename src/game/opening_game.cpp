@@ -3,39 +3,25 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "engine/coordinates.h"
 #include "engine/standard_opening.h"
+#include "records/board_sizes.h"
 
 namespace kalvenor {
-
-namespace {
-
-// As a new game starts: the whole board up to three axes, else the 8 x 8 x 8 block whose
-// coordinate on every further axis is 3. (The tool links no window code, so it does not reach
-// for the new-game table.)
-std::int32_t newGameViewOffset(int dimension) {
-    std::int32_t offset = 0;
-    for (int axis = 3; axis < dimension; ++axis) {
-        offset += 3 * integerPower(8, axis);
-    }
-    return offset;
-}
-
-}  // namespace
 
 SavedGame standardOpeningGame(int dimension, GameMode mode, CellState humanSide) {
     Board board(dimension);
     placeStandardOpening(board);
     SavedGame game;
     GameDataHeader& header = game.header;
+    const BoardSizes sizes = boardSizes(dimension);
     header.dimension = dimension;
-    header.cellCount = integerPower(8, dimension);
-    header.viewCellCount = dimension <= 3 ? header.cellCount : integerPower(8, 3);
-    header.viewOffset = newGameViewOffset(dimension);
+    header.cellCount = sizes.cellCount;
+    header.viewCellCount = sizes.viewCellCount;
+    header.viewOffset = sizes.viewOffset;
     header.guideLevel = 0;
     header.inProgress = 1;
     header.sideToMove = static_cast<std::int32_t>(CellState::First);
-    header.stoneCount = integerPower(2, dimension);
+    header.stoneCount = sizes.stoneCount;
     header.turnNumberFirst = 1;
     header.turnNumberSecond = 1;
     header.humanSide = static_cast<std::int32_t>(humanSide);
