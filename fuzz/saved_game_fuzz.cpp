@@ -11,19 +11,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kalvenor;
     const std::span<const std::uint8_t> bytes(data, size);
-    const LoadResult result = parseSavedGame(bytes);
+    const FileValue<SavedGame> result = parseSavedGame(bytes);
 
-    if (result.failure != LoadFailure::None) {
-        // A refusal always says why and never carries a game.
-        if (result.game || result.reason.empty()) {
+    if (!result.ok()) {
+        // A refusal always says why.
+        if (result.error().reason.empty() || result.error().step != FileStep::Check) {
             __builtin_trap();
         }
         return 0;
     }
-    if (!result.game || size < kGameDataHeaderSize) {
+    if (size < kGameDataHeaderSize) {
         __builtin_trap();
     }
-    const SavedGame& game = *result.game;
+    const SavedGame& game = result.value();
     if (game.board.size() != static_cast<std::size_t>(game.header.cellCount) ||
         game.board.size() + kGameDataHeaderSize != size) {
         __builtin_trap();

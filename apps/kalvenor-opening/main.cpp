@@ -101,8 +101,8 @@ int main(int argc, char** argv) {
         kalvenor::standardOpeningGame(options.dimension, options.mode, options.humanSide);
     const kalvenor::FileResult result =
         kalvenor::writeSavedGame(std::filesystem::path(options.file), game.header, game.board);
-    if (!result.ok) {
-        std::fprintf(stderr, "kalvenor-opening: %s\n", result.error.c_str());
+    if (!result.ok()) {
+        std::fprintf(stderr, "kalvenor-opening: %s\n", result.error().message().c_str());
         return 1;
     }
     return 0;

@@ -67,7 +67,7 @@ bool loadOpening(kalvenor::DesktopProgram& program, const QDir& scratch, int dim
     kalvenor::SavedGame game = kalvenor::standardOpeningGame(dimension, mode);
     game.header.guideLevel = guideLevel;
     const QString path = scratch.filePath(QString("opening-%1.gd").arg(dimension));
-    if (!kalvenor::writeSavedGame(path.toStdString(), game.header, game.board).ok) {
+    if (!kalvenor::writeSavedGame(path.toStdString(), game.header, game.board).ok()) {
         return false;
     }
     // Answers the dialog, and any box, once they are open.

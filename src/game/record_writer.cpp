@@ -6,29 +6,31 @@ namespace kalvenor {
 
 namespace {
 
-bool reportFailure(Session& session, RecordResult result) {
-    if (result == RecordResult::Written) {
-        return true;
+// The first line that cannot be written is told with its reason, and the record switches itself
+// off: every later line would fail the same way, one box each.
+void reportFailure(Session& session, const FileResult& result) {
+    if (result.ok()) {
+        return;
     }
-    platform::messageBox(session.window, "棋譜.txt", "Can not Open File",
+    const FileError& error = result.error();
+    session.state.recordEnabled = false;
+    platform::messageBox(session.window, error.path.string() + "\n" + error.summary(),
+                         error.step == FileStep::Open ? "Can not Open File" : "Can not Write File",
                          {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Exclamation, true});
-    return false;
 }
 
 }  // namespace
 
-bool appendRecordLine(Session& session, std::string_view text) {
-    if (!session.state.recordEnabled) {
-        return false;
+void appendRecordLine(Session& session, std::string_view text) {
+    if (session.state.recordEnabled) {
+        reportFailure(session, session.record.appendLine(text));
     }
-    return reportFailure(session, session.record.appendLine(text));
 }
 
-bool appendRecordLineWithBoard(Session& session, std::string_view text) {
-    if (!session.state.recordEnabled || !session.board) {
-        return false;
+void appendRecordLineWithBoard(Session& session, std::string_view text) {
+    if (session.state.recordEnabled && session.board) {
+        reportFailure(session, session.record.appendLineWithBoard(*session.board, text));
     }
-    return reportFailure(session, session.record.appendLineWithBoard(*session.board, text));
 }
 
 void appendRecordEntries(Session& session, const std::vector<RecordEntry>& entries) {

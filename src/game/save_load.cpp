@@ -13,9 +13,12 @@ namespace {
 
 const std::array<platform::FileFilter, 2> kGameDataFilters{{{"Game Data", "*.gd"}, {"ALL FORMAT", "*.*"}}};
 
-void showFileError(const Session& session, const std::string& text) {
-    platform::messageBox(session.window, text, "Can not Open File",
-                         {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Exclamation, true});
+constexpr platform::MessageBoxStyle kFileErrorStyle{platform::MessageBoxButtons::Ok,
+                                                    platform::MessageBoxIcon::Exclamation, true};
+
+// The path as the person chose it, and under it what failed and why.
+std::string failureText(const std::string& chosenPath, const FileError& error) {
+    return chosenPath + "\n" + error.summary();
 }
 
 // The dialog's answer; a confirmed path becomes the next dialog's initial name.
@@ -33,18 +36,21 @@ std::optional<std::string> askForPath(Session& session, platform::FileDialogKind
 }  // namespace
 
 bool saveGame(Session& session) {
+    if (!session.board) {
+        // Before the first game there is nothing to save: no dialog, no file.
+        platform::messageBox(session.window, "保存するゲームがありません", "Can not Save File",
+                             kFileErrorStyle);
+        return false;
+    }
     const GameDataHeader header = headerOf(session.state);
     const auto path = askForPath(session, platform::FileDialogKind::Save, session.saveFileName);
     if (!path) {
         return false;
     }
-    std::span<const std::uint8_t> board;
-    if (session.board) {
-        board = session.board->bytes();
-    }
-    const FileResult result = writeSavedGame(std::filesystem::path(*path), header, board);
-    if (!result.ok) {
-        showFileError(session, *path + "\n" + result.error);
+    const FileResult result = writeSavedGame(std::filesystem::path(*path), header, session.board->bytes());
+    if (!result.ok()) {
+        platform::messageBox(session.window, failureText(*path, result.error()), "Can not Save File",
+                             kFileErrorStyle);
         return false;
     }
     return true;
@@ -55,16 +61,13 @@ bool loadGame(Session& session) {
     if (!path) {
         return false;
     }
-    const LoadResult result = readSavedGame(std::filesystem::path(*path));
-    if (result.failure == LoadFailure::CannotOpen || (result.failure == LoadFailure::None && !result.game)) {
-        showFileError(session, *path);
+    const FileValue<SavedGame> loaded = readSavedGame(std::filesystem::path(*path));
+    if (!loaded.ok()) {
+        platform::messageBox(session.window, failureText(*path, loaded.error()), "Can not Open File",
+                             kFileErrorStyle);
         return false;
     }
-    if (result.failure == LoadFailure::Invalid) {
-        showFileError(session, *path + "\n" + result.reason);
-        return false;
-    }
-    restoreGame(session, *result.game);
+    restoreGame(session, loaded.value());
     return true;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// The few POSIX file calls the record and the saved games need. Every failure comes back as a
+// FileError naming the step, the file and the system's message.
+
 #include <sys/types.h>
 
 #include <cstdint>
@@ -7,41 +10,42 @@
 #include <span>
 #include <string>
 
-namespace kalvenor {
+#include "records/file_result.h"
 
-// The few POSIX file calls the record and the saved games need, with their errors as errno values
-// so that every failure can be told to the user.
+namespace kalvenor {
 
 // The text of an errno value ("No space left on device").
 std::string systemError(int error);
 
-// A file descriptor closed on every path out; close() reports the error of an explicit close.
-class FileDescriptor {
+// An open file, closed on every path out. Knows its path, so that its failures can name it.
+class OpenFile {
   public:
-    explicit FileDescriptor(int descriptor = -1) : descriptor_(descriptor) {}
-    ~FileDescriptor();
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    FileDescriptor(FileDescriptor&& other) noexcept;
-    FileDescriptor& operator=(FileDescriptor&&) = delete;
+    // open(2) that cannot hang on a pipe without a partner: the open itself does not block, the
+    // descriptor it returns does.
+    static FileValue<OpenFile> open(const std::filesystem::path& path, int flags, mode_t mode = 0);
+    // Takes over a descriptor opened elsewhere.
+    OpenFile(int descriptor, std::filesystem::path path);
+    ~OpenFile();
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    OpenFile(OpenFile&& other) noexcept;
+    OpenFile& operator=(OpenFile&&) = delete;
 
-    int get() const { return descriptor_; }
-    bool valid() const { return descriptor_ >= 0; }
-    // 0 when closed cleanly, else the errno of the close.
-    int close();
+    int descriptor() const { return descriptor_; }
+    const std::filesystem::path& path() const { return path_; }
+
+    // Every byte, or the failing write.
+    FileResult writeAll(std::span<const std::uint8_t> bytes) const;
+    // The number of bytes read into `buffer`: fewer only at the end of the file.
+    FileValue<std::size_t> readFully(std::span<std::uint8_t> buffer) const;
+    // fsync(2): the bytes are on the disk.
+    FileResult flush() const;
+    // Closes now, reporting what a close reports (a write that failed late, on some file systems).
+    FileResult close();
 
   private:
     int descriptor_;
+    std::filesystem::path path_;
 };
-
-// open(2) that cannot hang on a pipe without a partner: the open itself does not block, the
-// descriptor it returns does. Invalid with errno set on failure.
-FileDescriptor openWithoutWaiting(const std::filesystem::path& path, int flags, mode_t mode = 0);
-
-// 0 when every byte was written, else the errno of the failing write.
-int writeAll(int descriptor, std::span<const std::uint8_t> bytes);
-
-// The number of bytes read into `buffer` (fewer only at the end of the file), or -errno.
-ssize_t readFully(int descriptor, std::span<std::uint8_t> buffer);
 
 }  // namespace kalvenor

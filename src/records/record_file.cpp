@@ -31,22 +31,22 @@ std::string withCrLf(std::string_view text) {
 
 // Opens the file for appending, writes the encoded text and closes it again, so that no handle
 // stays open between two writes and another program may move the file in between.
-RecordResult appendText(const std::filesystem::path& path, std::string_view text) {
+FileResult appendText(const std::filesystem::path& path, std::string_view text) {
     // Encoded before the open: a text the code page cannot hold leaves the file untouched.
     const std::optional<std::string> bytes = encodeCp932(withCrLf(text));
     if (!bytes) {
-        return RecordResult::WriteFailed;
+        return FileError{FileStep::Write, path, "the text has a character that code page 932 cannot hold"};
     }
     // Created when missing, never truncated, every write at the end; a pipe without a reader is
     // refused rather than waited for.
-    FileDescriptor file = openWithoutWaiting(path, O_WRONLY | O_APPEND | O_CREAT, 0666);
-    if (!file.valid()) {
-        return RecordResult::OpenFailed;
+    FileValue<OpenFile> file = OpenFile::open(path, O_WRONLY | O_APPEND | O_CREAT, 0666);
+    if (!file.ok()) {
+        return file.error();
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
-    const int writeError = writeAll(file.get(), {data, bytes->size()});
-    const int closeError = file.close();
-    return writeError == 0 && closeError == 0 ? RecordResult::Written : RecordResult::WriteFailed;
+    FileResult written = file.value().writeAll({data, bytes->size()});
+    FileResult closed = file.value().close();
+    return written.ok() ? closed : written;
 }
 
 }  // namespace
@@ -57,23 +57,15 @@ std::filesystem::path defaultRecordPath() {
 
 GameRecordFile::GameRecordFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-RecordResult GameRecordFile::appendLine(std::string_view text) const {
+FileResult GameRecordFile::appendLine(std::string_view text) const {
     return appendText(path_, std::string(text) + '\n');
 }
 
-RecordResult GameRecordFile::writeBoardText(const Board& board) const {
-    if (!hasBoardText(board)) {
-        return RecordResult::Written;  // nothing to write for four or more axes
-    }
-    return appendText(path_, boardText(board));
-}
-
-RecordResult GameRecordFile::appendLineWithBoard(const Board& board, std::string_view text) const {
-    // The board text is a courtesy: its failure is silent and only the line's result counts.
-    writeBoardText(board);
-    std::string line(text);
-    line += hasBoardText(board) ? "\n\n" : "\n";
-    return appendText(path_, line);
+FileResult GameRecordFile::appendLineWithBoard(const Board& board, std::string_view text) const {
+    std::string lines = boardText(board);
+    lines += text;
+    lines += hasBoardText(board) ? "\n\n" : "\n";
+    return appendText(path_, lines);
 }
 
 }  // namespace kalvenor

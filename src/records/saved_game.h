@@ -2,10 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "records/file_result.h"
 
 namespace kalvenor {
 
@@ -29,38 +30,31 @@ struct GameDataHeader {
 
 inline constexpr std::size_t kGameDataHeaderSize = 48;
 
+// The stone count and the turn numbers of a saved game stay within 0..2^30: far beyond any game
+// (8^8 cells, two turns a cell), and far enough below the 32-bit limit that play never overflows.
+inline constexpr std::int32_t kLargestCounter = std::int32_t{1} << 30;
+
 // A saved game as read from a file and validated: the header and N = 8^D board bytes, each 0..2.
 struct SavedGame {
     GameDataHeader header;
     std::vector<std::uint8_t> board;
 };
 
-// Empty when all went well, else a sentence a person understands.
-struct FileResult {
-    bool ok = true;
-    std::string error;
-};
-
 // Writes header then board to a temporary file beside `path`, flushes it to disk and renames it
-// over `path`. On any failure the previous file at `path` is left untouched and the reason is
-// returned. `board` may be empty (a save before any game writes the 48-byte header alone).
+// over `path`; through a symbolic link, the file it names is written (and created when missing).
+// A file the user may not write is not replaced. On any failure the previous file at `path` is
+// left untouched. `board` may be empty (the 48-byte header alone).
 FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeader& header,
                           std::span<const std::uint8_t> board);
 
-enum class LoadFailure { None, CannotOpen, Invalid };
-
-struct LoadResult {
-    std::optional<SavedGame> game;
-    LoadFailure failure = LoadFailure::None;
-    std::string reason;  // for Invalid: why the file is not a saved game
-};
-
 // Reads and validates a saved game: dimension 2..8, cellCount 8^D, viewCellCount and viewOffset
 // that fit the view of that D, guideLevel 0..2, inProgress 0/1, sideToMove and humanSide 1/2,
-// mode 0..2, every board byte 0..2, and the file exactly 48 + N bytes long.
-LoadResult readSavedGame(const std::filesystem::path& path);
+// mode 0..2, stoneCount and both turn numbers 0..kLargestCounter, every board byte 0..2, and the
+// file exactly 48 + N bytes long. A file that is not a saved game fails with FileStep::Check.
+FileValue<SavedGame> readSavedGame(const std::filesystem::path& path);
 
-// The same checks on bytes already in memory (the fuzz target and the tests use it).
-LoadResult parseSavedGame(std::span<const std::uint8_t> bytes);
+// The same checks on bytes already in memory (the fuzz target and the tests use it); the error
+// names no file.
+FileValue<SavedGame> parseSavedGame(std::span<const std::uint8_t> bytes);
 
 }  // namespace kalvenor

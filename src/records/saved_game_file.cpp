@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <random>
@@ -17,65 +18,111 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// 0, or the errno of the first failing write or the flush to disk.
-int writeGame(int descriptor, const GameDataHeader& header, std::span<const std::uint8_t> board) {
-    const auto headerBytes = encodeGameDataHeader(header);
-    if (const int error = writeAll(descriptor, headerBytes)) {
-        return error;
+FileResult writeGame(const OpenFile& file, const GameDataHeader& header,
+                     std::span<const std::uint8_t> board) {
+    if (FileResult written = file.writeAll(encodeGameDataHeader(header)); !written.ok()) {
+        return written;
     }
-    if (const int error = writeAll(descriptor, board)) {
-        return error;
-    }
-    return ::fsync(descriptor) == 0 ? 0 : errno;
+    return file.writeAll(board);
 }
 
-// The file a save replaces: through a symbolic link to the file it names.
-fs::path saveTarget(const fs::path& path) {
-    std::error_code error;
-    if (fs::is_symlink(fs::symlink_status(path, error))) {
-        fs::path resolved = fs::weakly_canonical(path, error);
-        if (!error) {
-            return resolved;
+// The file a save writes: through symbolic links, also dangling ones, to the file they name.
+FileValue<fs::path> saveTarget(const fs::path& path) {
+    constexpr int kMostLinks = 40;  // as the system itself follows them
+    fs::path target = path;
+    for (int links = 0; links < kMostLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error))) {
+            return target;
         }
+        const fs::path named = fs::read_symlink(target, error);
+        if (error) {
+            return FileError{FileStep::Open, path, error.message()};
+        }
+        target = named.is_absolute() ? named : target.parent_path() / named;
     }
-    return path;
+    return FileError{FileStep::Open, path, systemError(ELOOP)};
+}
+
+bool inOurGroups(gid_t group) {
+    if (group == ::getegid()) {
+        return true;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(0, ::getgroups(0, nullptr))));
+    const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(0, count), group) != groups.end();
+}
+
+// Whether the file's own permissions let us write it. Read from the mode bits, so that a file
+// its owner made read-only stays protected also from a user whom the system would let write.
+bool permissionsLetUsWrite(const struct stat& file) {
+    if (file.st_uid == ::geteuid()) {
+        return (file.st_mode & S_IWUSR) != 0;
+    }
+    if (inOurGroups(file.st_gid)) {
+        return (file.st_mode & S_IWGRP) != 0;
+    }
+    return (file.st_mode & S_IWOTH) != 0;
 }
 
 // A fresh file beside the target, created with the permissions a new save would get.
-FileDescriptor createTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
+FileValue<OpenFile> createTemporaryBeside(const fs::path& target, fs::path& temporary) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::random_device entropy;
-    for (int attempt = 0; attempt < 16; ++attempt) {
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
         temporary = folder / (".kalvenor-save-" + std::to_string(entropy()) + ".tmp");
-        FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (file.valid()) {
-            error = 0;
-            return file;
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0) {
+            return OpenFile(descriptor, temporary);
         }
         error = errno;
-        if (error != EEXIST) {
-            break;
-        }
     }
-    return FileDescriptor{};
+    return FileError{FileStep::Create, target, systemError(error)};
 }
 
-// Devices and pipes cannot be replaced by renaming: they are written in place.
+// Devices and pipes cannot be replaced by renaming: they are written in place, with nothing to
+// flush to a disk.
 FileResult writeInPlace(const fs::path& target, const GameDataHeader& header,
                         std::span<const std::uint8_t> board) {
-    FileDescriptor file = openWithoutWaiting(target, O_WRONLY | O_TRUNC);
-    if (!file.valid()) {
-        return {false, "cannot open " + target.string() + ": " + systemError(errno)};
+    FileValue<OpenFile> file = OpenFile::open(target, O_WRONLY | O_TRUNC);
+    if (!file.ok()) {
+        return file.error();
     }
-    int error = writeGame(file.get(), header, board);
-    if (error == EINVAL || error == EROFS) {
-        error = 0;  // a device that has nothing to flush to disk
+    FileResult written = writeGame(file.value(), header, board);
+    FileResult closed = file.value().close();
+    return written.ok() ? closed : written;
+}
+
+// Writes the game to a temporary file beside `target`, flushed to disk, and renames it over
+// `target`; the temporary file is removed again on any failure.
+FileResult replaceByRename(const fs::path& target, const struct stat* existing, const GameDataHeader& header,
+                           std::span<const std::uint8_t> board) {
+    fs::path temporary;
+    FileValue<OpenFile> file = createTemporaryBeside(target, temporary);
+    if (!file.ok()) {
+        return file.error();
     }
-    if (const int closeError = file.close(); error == 0) {
-        error = closeError;
+    if (existing != nullptr) {
+        ::fchmod(file.value().descriptor(),
+                 existing->st_mode & 07777);  // keep the replaced file's permissions
     }
-    if (error != 0) {
-        return {false, "cannot write " + target.string() + ": " + systemError(error)};
+    FileResult result = writeGame(file.value(), header, board);
+    if (result.ok()) {
+        result = file.value().flush();
+    }
+    if (FileResult closed = file.value().close(); result.ok()) {
+        result = std::move(closed);
+    }
+    if (result.ok() && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        result = FileError{FileStep::Replace, target, systemError(errno)};
+    }
+    if (!result.ok()) {
+        ::unlink(temporary.c_str());
+        // The failure is the target's, whatever file the step failed on.
+        FileError error = result.error();
+        error.path = target;
+        return error;
     }
     return {};
 }
@@ -83,9 +130,10 @@ FileResult writeInPlace(const fs::path& target, const GameDataHeader& header,
 // Best effort: makes the rename itself survive a crash.
 void flushFolder(const fs::path& target) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.valid()) {
-        ::fsync(directory.get());
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        OpenFile directory(descriptor, folder);
+        (void)directory.flush();  // the game is saved either way
     }
 }
 
@@ -94,94 +142,85 @@ void flushFolder(const fs::path& target) {
 FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeader& header,
                           std::span<const std::uint8_t> board) {
     if (header.cellCount < 0 || board.size() != static_cast<std::size_t>(header.cellCount)) {
-        return {false, "cannot save: the board has " + std::to_string(board.size()) +
-                           " cells but the game has " + std::to_string(header.cellCount)};
+        return FileError{FileStep::Write, path,
+                         "the board has " + std::to_string(board.size()) + " cells but the game has " +
+                             std::to_string(header.cellCount)};
     }
-    const fs::path target = saveTarget(path);
+    const FileValue<fs::path> followed = saveTarget(path);
+    if (!followed.ok()) {
+        return followed.error();
+    }
+    const fs::path& target = followed.value();
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        return {false, "cannot save: " + target.string() + " is a folder"};
+        return FileError{FileStep::Open, target, "it is a folder"};
     }
     if (exists && !S_ISREG(existing.st_mode)) {
         return writeInPlace(target, header, board);
     }
-
-    fs::path temporary;
-    int error = 0;
-    FileDescriptor file = createTemporaryBeside(target, temporary, error);
-    if (!file.valid()) {
-        return {false, "cannot save in the folder of " + target.string() + ": " + systemError(error)};
+    if (exists && !permissionsLetUsWrite(existing)) {
+        return FileError{FileStep::Replace, target, "the file is write-protected"};
     }
-    if (exists) {
-        ::fchmod(file.get(), existing.st_mode & 07777);  // keep the replaced file's permissions
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        return FileError{FileStep::Replace, target, systemError(errno)};
     }
-    error = writeGame(file.get(), header, board);
-    if (const int closeError = file.close(); error == 0) {
-        error = closeError;
-    }
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
-        return {false, "cannot replace " + target.string() + ": " + systemError(error)};
-    }
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return {false, "cannot write " + target.string() + ": " + systemError(error)};
+    if (FileResult replaced = replaceByRename(target, exists ? &existing : nullptr, header, board);
+        !replaced.ok()) {
+        return replaced;
     }
     flushFolder(target);
     return {};
 }
 
-LoadResult readSavedGame(const std::filesystem::path& path) {
-    const auto cannotOpen = [&](const std::string& why) {
-        return LoadResult{std::nullopt, LoadFailure::CannotOpen, "cannot open " + path.string() + ": " + why};
-    };
-    const auto invalid = [](std::string why) {
-        return LoadResult{std::nullopt, LoadFailure::Invalid, std::move(why)};
+FileValue<SavedGame> readSavedGame(const std::filesystem::path& path) {
+    const auto notASavedGame = [&path](std::string why) {
+        return FileError{FileStep::Check, path, std::move(why)};
     };
 
-    FileDescriptor file = openWithoutWaiting(path, O_RDONLY);
-    if (!file.valid()) {
-        return cannotOpen(systemError(errno));
+    FileValue<OpenFile> opened = OpenFile::open(path, O_RDONLY);
+    if (!opened.ok()) {
+        return opened.error();
     }
+    const OpenFile& file = opened.value();
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
-        return cannotOpen(systemError(errno));
+    if (::fstat(file.descriptor(), &status) != 0) {
+        return FileError{FileStep::Read, path, systemError(errno)};
     }
     if (S_ISDIR(status.st_mode)) {
-        return cannotOpen("it is a folder");
+        return FileError{FileStep::Open, path, "it is a folder"};
     }
     if (!S_ISREG(status.st_mode)) {
-        return invalid("not a saved game: it is a device or a pipe, not a file");
+        return notASavedGame("not a saved game: it is a device or a pipe, not a file");
     }
 
     const auto fileSize = static_cast<std::uint64_t>(status.st_size);
     std::array<std::uint8_t, kGameDataHeaderSize> headerBytes{};
-    const ssize_t headerRead = readFully(file.get(), headerBytes);
-    if (headerRead < 0) {
-        return cannotOpen(systemError(static_cast<int>(-headerRead)));
+    const FileValue<std::size_t> headerRead = file.readFully(headerBytes);
+    if (!headerRead.ok()) {
+        return headerRead.error();
     }
-    const std::span<const std::uint8_t> leading(headerBytes.data(), static_cast<std::size_t>(headerRead));
+    const std::span<const std::uint8_t> leading(headerBytes.data(), headerRead.value());
     if (std::string problem = gameDataHeaderProblem(leading, fileSize); !problem.empty()) {
-        return invalid(std::move(problem));
+        return notASavedGame(std::move(problem));
     }
 
     // The length now matches the dimension, so the board is at most 8^8 bytes.
     std::vector<std::uint8_t> board(fileSize - kGameDataHeaderSize);
-    const ssize_t boardRead = readFully(file.get(), board);
-    if (boardRead < 0) {
-        return cannotOpen(systemError(static_cast<int>(-boardRead)));
+    const FileValue<std::size_t> boardRead = file.readFully(board);
+    if (!boardRead.ok()) {
+        return boardRead.error();
     }
     std::uint8_t beyond = 0;
-    if (static_cast<std::size_t>(boardRead) != board.size() || readFully(file.get(), {&beyond, 1}) != 0) {
-        return invalid("not a saved game: the file changed its length while it was read");
+    const FileValue<std::size_t> beyondRead = file.readFully({&beyond, 1});
+    if (boardRead.value() != board.size() || !beyondRead.ok() || beyondRead.value() != 0) {
+        return notASavedGame("not a saved game: the file changed its length while it was read");
     }
     if (std::string problem = boardBytesProblem(board); !problem.empty()) {
-        return invalid(std::move(problem));
+        return notASavedGame(std::move(problem));
     }
-    return {SavedGame{decodeGameDataHeader(headerBytes), std::move(board)}, LoadFailure::None, {}};
+    return SavedGame{decodeGameDataHeader(headerBytes), std::move(board)};
 }
 
 }  // namespace kalvenor

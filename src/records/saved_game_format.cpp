@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "engine/coordinates.h"
+#include "records/board_sizes.h"
 
 namespace kalvenor {
 
 namespace {
-
-constexpr std::int32_t kSliceCellCount = 512;  // the 8 x 8 x 8 slice a view of four or more axes shows
 
 void putWord(std::uint8_t* out, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -41,12 +40,12 @@ std::string str(std::int64_t value) {
 // has coordinates 0 on axes 0 to 2.
 std::string viewProblem(const GameDataHeader& header) {
     const int dimension = header.dimension;
-    const std::int32_t viewCells = dimension == 2 ? 64 : kSliceCellCount;
+    const std::int32_t viewCells = boardSizes(dimension).viewCellCount;
     if (header.viewCellCount != viewCells) {
         return invalid("the view shows " + str(header.viewCellCount) + " cells, a game of " + str(dimension) +
                        " dimensions shows " + str(viewCells));
     }
-    if (dimension <= 3) {
+    if (dimension <= kViewAxes) {
         if (header.viewOffset != 0) {
             return invalid("the view starts at cell " + str(header.viewOffset) + ", a game of " +
                            str(dimension) + " dimensions shows the whole board from cell 0");
@@ -68,6 +67,11 @@ std::string choiceProblem(std::string_view field, std::int32_t value, std::int32
         return {};
     }
     return invalid(std::string(field) + " is " + str(value) + ", it must be " + std::string(allowed));
+}
+
+std::string counterProblem(std::string_view field, std::int32_t value) {
+    return choiceProblem(field, value, 0, kLargestCounter,
+                         "0 to " + str(kLargestCounter) + " in a game that can be played");
 }
 
 }  // namespace
@@ -139,6 +143,9 @@ std::string gameDataHeaderProblem(std::span<const std::uint8_t> leadingBytes, st
              choiceProblem("the side to move", header.sideToMove, 1, 2, "1 (first) or 2 (second)"),
              choiceProblem("the player's side", header.humanSide, 1, 2, "1 (first) or 2 (second)"),
              choiceProblem("the game mode", header.mode, 0, 2, "0, 1 or 2"),
+             counterProblem("the stone count", header.stoneCount),
+             counterProblem("the turn number of the first side", header.turnNumberFirst),
+             counterProblem("the turn number of the second side", header.turnNumberSecond),
          }) {
         if (!problem.empty()) {
             return problem;
@@ -160,7 +167,7 @@ std::string boardBytesProblem(std::span<const std::uint8_t> board) {
 
 namespace kalvenor {
 
-LoadResult parseSavedGame(std::span<const std::uint8_t> bytes) {
+FileValue<SavedGame> parseSavedGame(std::span<const std::uint8_t> bytes) {
     const std::span<const std::uint8_t> leading = bytes.first(std::min(bytes.size(), kGameDataHeaderSize));
     std::string problem = gameDataHeaderProblem(leading, bytes.size());
     const std::span<const std::uint8_t> board =
@@ -169,10 +176,10 @@ LoadResult parseSavedGame(std::span<const std::uint8_t> bytes) {
         problem = boardBytesProblem(board);
     }
     if (!problem.empty()) {
-        return {std::nullopt, LoadFailure::Invalid, std::move(problem)};
+        return FileError{FileStep::Check, {}, std::move(problem)};
     }
-    SavedGame game{decodeGameDataHeader(leading.first<kGameDataHeaderSize>()), {board.begin(), board.end()}};
-    return {std::move(game), LoadFailure::None, {}};
+    return SavedGame{decodeGameDataHeader(leading.first<kGameDataHeaderSize>()),
+                     {board.begin(), board.end()}};
 }
 
 }  // namespace kalvenor

@@ -115,7 +115,7 @@ std::string GameHarness::recordBytes() const {
 void GameHarness::load(const SavedGame& game, const std::string& name) {
     const auto path = folder_ / name;
     const FileResult written = writeSavedGame(path, game.header, game.board);
-    ASSERT_TRUE(written.ok) << written.error;
+    ASSERT_TRUE(written.ok()) << written.error().message();
     answerFileDialog(path.string());
     command(151);
 }

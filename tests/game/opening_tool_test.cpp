@@ -32,9 +32,9 @@ TEST(OpeningTool, WritesAReadyToLoadOpeningForEveryDimension) {
         SCOPED_TRACE(dimension);
         const auto path = scratchFile("opening.gd");
         ASSERT_EQ(runTool(std::to_string(dimension) + " cpu second " + path.string()), 0);
-        const LoadResult loaded = readSavedGame(path);
-        ASSERT_TRUE(loaded.game.has_value()) << loaded.reason;
-        const GameDataHeader& header = loaded.game->header;
+        const FileValue<SavedGame> loaded = readSavedGame(path);
+        ASSERT_TRUE(loaded.ok()) << loaded.error().message();
+        const GameDataHeader& header = loaded.value().header;
         EXPECT_EQ(header.dimension, dimension);
         EXPECT_EQ(header.mode, 1);
         EXPECT_EQ(header.humanSide, 2);
@@ -47,17 +47,17 @@ TEST(OpeningTool, WritesAReadyToLoadOpeningForEveryDimension) {
         Board expected(dimension);
         placeStandardOpening(expected);
         EXPECT_TRUE(
-            std::equal(loaded.game->board.begin(), loaded.game->board.end(), expected.bytes().begin()));
+            std::equal(loaded.value().board.begin(), loaded.value().board.end(), expected.bytes().begin()));
         std::filesystem::remove(path);
     }
     const auto path = scratchFile("human.gd");
     ASSERT_EQ(runTool("4 human " + path.string()), 0);
-    const LoadResult loaded = readSavedGame(path);
-    ASSERT_TRUE(loaded.game.has_value());
-    EXPECT_EQ(loaded.game->header.viewOffset, 1536);
-    EXPECT_EQ(loaded.game->header.viewCellCount, 512);
-    EXPECT_EQ(loaded.game->header.mode, 0);
-    EXPECT_EQ(loaded.game->header.humanSide, 1);
+    const FileValue<SavedGame> loaded = readSavedGame(path);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().header.viewOffset, 1536);
+    EXPECT_EQ(loaded.value().header.viewCellCount, 512);
+    EXPECT_EQ(loaded.value().header.mode, 0);
+    EXPECT_EQ(loaded.value().header.humanSide, 1);
 }
 
 TEST(OpeningTool, BadArgumentsGiveUsageAndStatusTwo) {

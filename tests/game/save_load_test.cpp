@@ -8,6 +8,7 @@
 
 #include "engine/coordinates.h"
 #include "game_harness.h"
+#include "platform/headless/headless.h"
 #include "records/cp932.h"
 #include "view/board_view.h"
 
@@ -184,15 +185,23 @@ TEST(SaveAndLoad, InvalidFilesAreRefusedWithTheGameUntouched) {
         EXPECT_EQ(game.boxes().back().style.icon, platform::MessageBoxIcon::Exclamation);
     }
 
-    const auto missing = game.folder() / "missing.gd";
-    game.answerFileDialog(missing.string());
-    game.command(151);
-    EXPECT_TRUE(Snapshot(game) == before);
-    ASSERT_EQ(game.boxes().size(), ++boxes);
-    EXPECT_EQ(game.boxes().back().text, missing.string());
-    EXPECT_EQ(game.boxes().back().caption, "Can not Open File");
-    EXPECT_TRUE(game.boxes().back().style.systemModal);
-    EXPECT_EQ(game.session.loadFileName, missing.string());
+    // A path that cannot be opened: the reason stands under the path.
+    std::filesystem::create_symlink("loop.gd", game.folder() / "loop.gd");
+    const std::pair<std::string, std::string> unopenable[] = {
+        {"missing.gd", "cannot open: No such file or directory"},
+        {"loop.gd", "cannot open: Too many levels of symbolic links"},
+    };
+    for (const auto& [name, reason] : unopenable) {
+        const auto path = (game.folder() / name).string();
+        game.answerFileDialog(path);
+        game.command(151);
+        EXPECT_TRUE(Snapshot(game) == before);
+        ASSERT_EQ(game.boxes().size(), ++boxes);
+        EXPECT_EQ(game.boxes().back().text, path + "\n" + reason);
+        EXPECT_EQ(game.boxes().back().caption, "Can not Open File");
+        EXPECT_TRUE(game.boxes().back().style.systemModal);
+        EXPECT_EQ(game.session.loadFileName, path);
+    }
 }
 
 TEST(SaveAndLoad, CancelChangesNothingAndAFailedSaveKeepsWhatWasThere) {
@@ -218,16 +227,37 @@ TEST(SaveAndLoad, CancelChangesNothingAndAFailedSaveKeepsWhatWasThere) {
     game.answerFileDialog(target.string());
     game.command(150);
     ASSERT_EQ(game.boxes().size(), boxes + 1);
-    EXPECT_NE(game.boxes().back().text.find(target.string()), std::string::npos);
+    EXPECT_EQ(game.boxes().back().text, target.string() + "\ncannot open: it is a folder");
+    EXPECT_EQ(game.boxes().back().caption, "Can not Save File");
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(game.session.saveFileName, target.string());
     EXPECT_TRUE(Snapshot(game) == before);
+
+    // A saved game its owner made read-only is not replaced, and the box says why.
+    const auto kept = game.folder() / "kept.gd";
+    const std::string keptBytes = savedBytes(sampleGame(3, GameMode::HumanVsHuman));
+    writeFile(kept, keptBytes);
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+    game.answerFileDialog(kept.string());
+    game.command(150);
+    ASSERT_EQ(game.boxes().size(), boxes + 2);
+    EXPECT_EQ(game.boxes().back().text, kept.string() + "\ncannot replace: the file is write-protected");
+    EXPECT_EQ(game.boxes().back().caption, "Can not Save File");
+    EXPECT_EQ(fileBytes(kept), keptBytes);
 }
 
-TEST(SaveAndLoad, SaveBeforeAnyGameWritesTheHeaderAlone) {
+// With no game there is nothing to save: a box says so, no dialog opens, the file stays.
+TEST(SaveAndLoad, SaveBeforeAnyGameWritesNothing) {
     GameHarness game;
-    const auto path = game.save("empty.gd");
-    EXPECT_EQ(std::filesystem::file_size(path), 48U);
+    const auto path = game.folder() / "good.gd";
+    const std::string good = savedBytes(sampleGame(2, GameMode::HumanVsHuman));
+    writeFile(path, good);
+    game.command(150);
+    ASSERT_EQ(game.boxes().size(), 1U);
+    EXPECT_EQ(game.boxes().back().text, "保存するゲームがありません");
+    EXPECT_EQ(game.boxes().back().caption, "Can not Save File");
+    EXPECT_TRUE(platform::headless::fileDialogLog(game.session.window).empty());
+    EXPECT_EQ(fileBytes(path), good);
 }
 
 TEST(RecordSwitch, AsksAndWritesNothing) {

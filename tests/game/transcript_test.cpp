@@ -44,7 +44,7 @@ class Transcript : public ::testing::TestWithParam<std::string> {
 
     void writeOpening(const char* name, int dimension, GameMode mode, CellState humanSide) {
         const SavedGame game = standardOpeningGame(dimension, mode, humanSide);
-        ASSERT_TRUE(writeSavedGame(dir_ / name, game.header, game.board).ok);
+        ASSERT_TRUE(writeSavedGame(dir_ / name, game.header, game.board).ok());
     }
 
     std::filesystem::path dir_;

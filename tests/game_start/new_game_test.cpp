@@ -275,18 +275,21 @@ TEST_F(NewGame, RecordOfFourAxesHasNoStartLine) {
     EXPECT_EQ(lines.size(), 6u);  // blank, rule, heading, mode, time, rule
 }
 
-// A record that cannot be written shows its box for every line and the game starts all the same.
-TEST_F(NewGame, RecordFailureDoesNotStopTheStart) {
+// A record that cannot be written says so once, with its path and the reason, and switches
+// itself off; the game starts and goes on all the same.
+TEST_F(NewGame, RecordFailureShowsOneBoxAndSwitchesTheRecordOff) {
     session.state.recordEnabled = true;
     session.record = GameRecordFile(std::filesystem::path("/nonexistent-directory/棋譜.txt"));
     command(104);
-    EXPECT_EQ(session.state.dimension, 3);
+    command(102);
+    EXPECT_EQ(session.state.dimension, 2);
     EXPECT_TRUE(session.state.inProgress);
+    EXPECT_FALSE(session.state.recordEnabled);
     const auto& boxes = headless::messageBoxLog(window);
-    EXPECT_GE(boxes.size(), 6u);
-    for (const auto& box : boxes) {
-        EXPECT_EQ(box.caption, "Can not Open File");
-    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Can not Open File");
+    EXPECT_EQ(boxes[0].text, "/nonexistent-directory/棋譜.txt\ncannot open: No such file or directory");
+    EXPECT_EQ(boxes[0].style.icon, platform::MessageBoxIcon::Exclamation);
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ std::string timeOfTheGoldenRecord() {
 
 void write(const GameRecordFile& record, const Board& board, const std::vector<RecordEntry>& entries) {
     for (const RecordEntry& entry : entries) {
-        const RecordResult result =
+        const FileResult result =
             entry.withBoard ? record.appendLineWithBoard(board, entry.text) : record.appendLine(entry.text);
-        ASSERT_EQ(result, RecordResult::Written) << entry.text;
+        ASSERT_TRUE(result.ok()) << entry.text << ": " << result.error().message();
     }
 }
 
@@ -81,8 +81,7 @@ TEST(GameRecordFile, AMoveAddsElevenLinesOnTwoAxesTwentyTwoOnThreeAndOneOnFive) 
     for (const auto& [dimension, lines] : expectations) {
         Board board(dimension);
         const long before = lineCount(fileBytes(record.path()));
-        ASSERT_EQ(record.appendLineWithBoard(board, playerMoveText(dimension, 0, CellState::First)),
-                  RecordResult::Written);
+        ASSERT_TRUE(record.appendLineWithBoard(board, playerMoveText(dimension, 0, CellState::First)).ok());
         const std::string bytes = fileBytes(record.path());
         EXPECT_EQ(lineCount(bytes) - before, lines) << dimension << " axes";
         EXPECT_EQ(lineCount(bytes), std::count(bytes.begin(), bytes.end(), '\r'));
@@ -93,7 +92,7 @@ TEST(GameRecordFile, AppendsToWhatIsThere) {
     const TempFolder folder;
     testing::writeFileBytes(folder / "棋譜.txt", "old\r\n");
     const GameRecordFile record(folder / "棋譜.txt");
-    ASSERT_EQ(record.appendLine(" ■：3"), RecordResult::Written);
+    ASSERT_TRUE(record.appendLine(" ■：3").ok());
     EXPECT_EQ(fileBytes(record.path()),
               "old\r\n \x81\xA1\x81\x46"
               "3\r\n");
@@ -109,32 +108,44 @@ TEST(GameRecordFile, ReportsAFileThatCannotBeOpened) {
     testing::writeFileBytes(folder / "plain", "x");
     Board board(2);
     // Neither a path below a regular file nor one in a missing folder can be created, even by root.
-    for (const auto& path : {folder / "plain" / "棋譜.txt", folder / "missing" / "棋譜.txt"}) {
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {folder / "plain" / "棋譜.txt", "cannot open: Not a directory"},
+        {folder / "missing" / "棋譜.txt", "cannot open: No such file or directory"},
+    };
+    for (const auto& [path, summary] : cases) {
         const GameRecordFile record(path);
-        EXPECT_EQ(record.appendLine("line"), RecordResult::OpenFailed);
-        EXPECT_EQ(record.writeBoardText(board), RecordResult::OpenFailed);
-        EXPECT_EQ(record.appendLineWithBoard(board, "line"), RecordResult::OpenFailed);
+        for (const FileResult& result :
+             {record.appendLine("line"), record.appendLineWithBoard(board, "line")}) {
+            ASSERT_FALSE(result.ok());
+            EXPECT_EQ(result.error().path, path);
+            EXPECT_EQ(result.error().summary(), summary);
+        }
     }
-    // Four axes have no board text, so nothing is even tried.
-    EXPECT_EQ(GameRecordFile(folder / "missing" / "x").writeBoardText(Board(4)), RecordResult::Written);
 }
 
 TEST(GameRecordFile, APipeWithoutAReaderIsRefusedNotWaitedFor) {
     const TempFolder folder;
     ASSERT_EQ(mkfifo((folder / "棋譜.txt").c_str(), 0600), 0);
-    EXPECT_EQ(GameRecordFile(folder / "棋譜.txt").appendLine("line"), RecordResult::OpenFailed);
+    const FileResult result = GameRecordFile(folder / "棋譜.txt").appendLine("line");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().summary(), "cannot open: No such device or address");
 }
 
 TEST(GameRecordFile, ReportsAWriteThatFailsAfterTheOpen) {
     const GameRecordFile full("/dev/full");
-    EXPECT_EQ(full.appendLine(" game start"), RecordResult::WriteFailed);
-    EXPECT_EQ(full.appendLineWithBoard(Board(3), " game start"), RecordResult::WriteFailed);
+    for (const FileResult& result :
+         {full.appendLine(" game start"), full.appendLineWithBoard(Board(3), " game start")}) {
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().message(), "/dev/full: cannot write: No space left on device");
+    }
 }
 
 TEST(GameRecordFile, WritesNothingForATextTheCodePageCannotHold) {
     const TempFolder folder;
     const GameRecordFile record(folder / "棋譜.txt");
-    EXPECT_EQ(record.appendLine("\U0001F600"), RecordResult::WriteFailed);
+    const FileResult result = record.appendLine("\U0001F600");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().step, FileStep::Write);
     EXPECT_FALSE(std::filesystem::exists(record.path()));
 }
 

@@ -56,14 +56,13 @@ TEST(SavedGame, RoundTripsEveryDimension) {
         const fs::path path = folder / ("game" + std::to_string(dimension) + ".gd");
 
         const FileResult saved = writeSavedGame(path, header, board);
-        ASSERT_TRUE(saved.ok) << saved.error;
+        ASSERT_TRUE(saved.ok()) << saved.error().message();
         EXPECT_EQ(fs::file_size(path), 48U + board.size());
 
-        const LoadResult loaded = readSavedGame(path);
-        ASSERT_EQ(loaded.failure, LoadFailure::None) << loaded.reason;
-        ASSERT_TRUE(loaded.game);
-        EXPECT_EQ(loaded.game->header, header);
-        EXPECT_TRUE(loaded.game->board == board) << dimension << " axes";
+        const FileValue<SavedGame> loaded = readSavedGame(path);
+        ASSERT_TRUE(loaded.ok()) << loaded.error().message();
+        EXPECT_EQ(loaded.value().header, header);
+        EXPECT_TRUE(loaded.value().board == board) << dimension << " axes";
     }
     EXPECT_EQ(fs::file_size(folder / "game8.gd"), 16777264U);
     EXPECT_EQ(fs::file_size(folder / "game2.gd"), 112U);
@@ -76,7 +75,7 @@ TEST(SavedGame, WordsAreLittleEndianInFileOrder) {
     header.turnNumberSecond = -2;
     std::vector<std::uint8_t> board(64, 0);
     board[63] = 2;
-    ASSERT_TRUE(writeSavedGame(folder / "a.gd", header, board).ok);
+    ASSERT_TRUE(writeSavedGame(folder / "a.gd", header, board).ok());
 
     const std::string bytes = fileBytes(folder / "a.gd");
     ASSERT_EQ(bytes.size(), 112U);
@@ -104,13 +103,13 @@ TEST(SavedGame, BeforeAnyGameTheHeaderAloneIsWrittenAndRefusedOnLoad) {
     empty.sideToMove = 1;
     empty.humanSide = 1;
     empty.viewCellCount = 12;
-    ASSERT_TRUE(writeSavedGame(folder / "none.gd", empty, {}).ok);
+    ASSERT_TRUE(writeSavedGame(folder / "none.gd", empty, {}).ok());
     EXPECT_EQ(fs::file_size(folder / "none.gd"), 48U);
 
-    const LoadResult loaded = readSavedGame(folder / "none.gd");
-    EXPECT_EQ(loaded.failure, LoadFailure::Invalid);
-    EXPECT_FALSE(loaded.game);
-    EXPECT_EQ(loaded.reason, "not a saved game: it was saved before any game had started and holds no board");
+    const FileValue<SavedGame> loaded = readSavedGame(folder / "none.gd");
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().reason,
+              "not a saved game: it was saved before any game had started and holds no board");
 }
 
 TEST(SavedGame, ReplacesAnExistingFileKeepingItsPermissions) {
@@ -121,20 +120,48 @@ TEST(SavedGame, ReplacesAnExistingFileKeepingItsPermissions) {
                             "..........................................................................");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const auto board = randomBoard(64, 1);
-    ASSERT_TRUE(writeSavedGame(path, headerFor(2), board).ok);
+    ASSERT_TRUE(writeSavedGame(path, headerFor(2), board).ok());
     EXPECT_EQ(fileBytes(path).substr(48), asBytes(board));
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
-TEST(SavedGame, WritesThroughASymbolicLink) {
+TEST(SavedGame, WritesThroughASymbolicLinkAlsoWhenItsFileIsMissing) {
     const TempFolder folder;
     testing::writeFileBytes(folder / "real.gd", "old");
     fs::create_symlink("real.gd", folder / "link.gd");
-    ASSERT_TRUE(writeSavedGame(folder / "link.gd", headerFor(2), randomBoard(64, 2)).ok);
+    ASSERT_TRUE(writeSavedGame(folder / "link.gd", headerFor(2), randomBoard(64, 2)).ok());
     EXPECT_TRUE(fs::is_symlink(folder / "link.gd"));
     EXPECT_EQ(fs::file_size(folder / "real.gd"), 112U);
+
+    // A dangling link, through a second one: the file it names is created, both links stay.
+    fs::create_directory(folder / "saves");
+    fs::create_symlink("saves/new.gd", folder / "dangling.gd");
+    fs::create_symlink(folder / "dangling.gd", folder / "saves" / "outer.gd");
+    ASSERT_TRUE(writeSavedGame(folder / "saves" / "outer.gd", headerFor(2), randomBoard(64, 2)).ok());
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.gd"));
+    EXPECT_TRUE(fs::is_symlink(folder / "saves" / "outer.gd"));
+    EXPECT_EQ(fs::file_size(folder / "saves" / "new.gd"), 112U);
+
+    fs::create_symlink("loop.gd", folder / "loop.gd");
+    const FileResult looping = writeSavedGame(folder / "loop.gd", headerFor(2), randomBoard(64, 2));
+    ASSERT_FALSE(looping.ok());
+    EXPECT_EQ(looping.error().summary(), "cannot open: Too many levels of symbolic links");
+    EXPECT_TRUE(fs::is_symlink(folder / "loop.gd"));
+}
+
+// Even for a user the system lets write anything: the file's own permissions protect it.
+TEST(SavedGame, AWriteProtectedFileIsNotReplaced) {
+    const TempFolder folder;
+    const fs::path path = folder / "kept.gd";
+    testing::writeFileBytes(path, "a game kept safe");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const FileResult result = writeSavedGame(path, headerFor(2), randomBoard(64, 2));
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().summary(), "cannot replace: the file is write-protected");
+    EXPECT_EQ(fileBytes(path), "a game kept safe");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST(SavedGame, ReportsAFolderWhereNothingCanBeCreated) {
@@ -142,19 +169,19 @@ TEST(SavedGame, ReportsAFolderWhereNothingCanBeCreated) {
     testing::writeFileBytes(folder / "plain", "x");
     for (const fs::path& path : {folder / "plain" / "game.gd", folder / "missing" / "game.gd"}) {
         const FileResult result = writeSavedGame(path, headerFor(2), randomBoard(64, 3));
-        EXPECT_FALSE(result.ok);
-        EXPECT_NE(result.error.find("cannot save in the folder of " + path.string()), std::string::npos)
-            << result.error;
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().step, FileStep::Create);
+        EXPECT_EQ(result.error().path, path);
     }
     const FileResult onFolder = writeSavedGame(folder.path(), headerFor(2), randomBoard(64, 3));
-    EXPECT_FALSE(onFolder.ok);
-    EXPECT_NE(onFolder.error.find("is a folder"), std::string::npos);
+    ASSERT_FALSE(onFolder.ok());
+    EXPECT_EQ(onFolder.error().summary(), "cannot open: it is a folder");
 }
 
 TEST(SavedGame, ReportsAFullDevice) {
     const FileResult result = writeSavedGame("/dev/full", headerFor(3), randomBoard(512, 4));
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "cannot write /dev/full: No space left on device");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().message(), "/dev/full: cannot write: No space left on device");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
@@ -163,10 +190,12 @@ TEST(SavedGame, APipeIsNeitherWaitedForNorReplaced) {
     const fs::path pipe = folder / "pipe.gd";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const FileResult saved = writeSavedGame(pipe, headerFor(2), randomBoard(64, 8));
-    EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.error, "cannot open " + pipe.string() + ": No such device or address");
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().message(), pipe.string() + ": cannot open: No such device or address");
     EXPECT_TRUE(fs::is_fifo(pipe));
-    EXPECT_EQ(readSavedGame(pipe).failure, LoadFailure::Invalid);
+    const FileValue<SavedGame> loaded = readSavedGame(pipe);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().step, FileStep::Check);
 }
 
 // Lowers the largest file this process may write, so that a save fails part-way as on a full disk.
@@ -195,16 +224,15 @@ TEST(SavedGame, AFailedSaveLeavesThePreviousFileByteForByte) {
     const TempFolder folder;
     const fs::path path = folder / "game.gd";
     const auto oldBoard = randomBoard(512, 5);
-    ASSERT_TRUE(writeSavedGame(path, headerFor(3), oldBoard).ok);
+    ASSERT_TRUE(writeSavedGame(path, headerFor(3), oldBoard).ok());
     const std::string before = fileBytes(path);
 
-    FileResult result;
-    {
+    const FileResult result = [&path] {
         const FileSizeLimit limit(1000);
-        result = writeSavedGame(path, headerFor(4), randomBoard(4096, 6));
-    }
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "cannot write " + path.string() + ": File too large");
+        return writeSavedGame(path, headerFor(4), randomBoard(4096, 6));
+    }();
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().message(), path.string() + ": cannot write: File too large");
     EXPECT_EQ(fileBytes(path), before);
     // The temporary file is gone again.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
@@ -213,7 +241,7 @@ TEST(SavedGame, AFailedSaveLeavesThePreviousFileByteForByte) {
 TEST(SavedGame, RefusesABoardThatDoesNotMatchTheHeader) {
     const TempFolder folder;
     const FileResult result = writeSavedGame(folder / "game.gd", headerFor(3), randomBoard(64, 7));
-    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.ok());
     EXPECT_FALSE(fs::exists(folder / "game.gd"));
 }
 

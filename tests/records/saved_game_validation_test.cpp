@@ -44,18 +44,21 @@ std::vector<std::uint8_t> savedGameBytes(int dimension,
 }
 
 std::string reasonFor(const std::vector<std::uint8_t>& bytes) {
-    const LoadResult result = parseSavedGame(bytes);
-    EXPECT_EQ(result.failure, LoadFailure::Invalid);
-    EXPECT_FALSE(result.game);
-    return result.reason;
+    const FileValue<SavedGame> result = parseSavedGame(bytes);
+    if (result.ok()) {
+        ADD_FAILURE() << "accepted";
+        return {};
+    }
+    EXPECT_EQ(result.error().step, FileStep::Check);
+    return result.error().reason;
 }
 
 TEST(SavedGameValidation, AcceptsSoundFiles) {
     for (int dimension = 2; dimension <= 5; ++dimension) {
-        const LoadResult result = parseSavedGame(savedGameBytes(dimension));
-        ASSERT_EQ(result.failure, LoadFailure::None) << result.reason;
-        EXPECT_EQ(result.game->header.dimension, dimension);
-        EXPECT_EQ(result.game->board.size(), std::size_t{1} << (3 * dimension));
+        const FileValue<SavedGame> result = parseSavedGame(savedGameBytes(dimension));
+        ASSERT_TRUE(result.ok()) << result.error().reason;
+        EXPECT_EQ(result.value().header.dimension, dimension);
+        EXPECT_EQ(result.value().board.size(), std::size_t{1} << (3 * dimension));
     }
 }
 
@@ -104,9 +107,28 @@ TEST(SavedGameValidation, RefusesEveryHeaderFieldOutOfRange) {
     for (const auto& [edit, why] : cases) {
         EXPECT_EQ(reasonFor(savedGameBytes(3, edit)), "not a saved game: " + why);
     }
-    // The counters no decision reads are taken as they are.
-    EXPECT_EQ(parseSavedGame(savedGameBytes(3, [](GameDataHeader& h) { h.stoneCount = -5; })).failure,
-              LoadFailure::None);
+}
+
+// Counters a game cannot reach would overflow in play: 0 .. 2^30 is far beyond any game.
+TEST(SavedGameValidation, RefusesCountersNoGameCanReach) {
+    const std::string range = ", it must be 0 to 1073741824 in a game that can be played";
+    using Edit = std::function<void(GameDataHeader&, std::int32_t)>;
+    const std::vector<std::pair<Edit, std::string>> counters = {
+        {[](GameDataHeader& h, std::int32_t v) { h.stoneCount = v; }, "the stone count"},
+        {[](GameDataHeader& h, std::int32_t v) { h.turnNumberFirst = v; },
+         "the turn number of the first side"},
+        {[](GameDataHeader& h, std::int32_t v) { h.turnNumberSecond = v; },
+         "the turn number of the second side"},
+    };
+    for (const auto& [edit, name] : counters) {
+        for (const std::int32_t value : {2147483647, (1 << 30) + 1, -1}) {
+            EXPECT_EQ(reasonFor(savedGameBytes(3, [&](GameDataHeader& h) { edit(h, value); })),
+                      "not a saved game: " + name + " is " + std::to_string(value) + range);
+        }
+        for (const std::int32_t value : {0, 1 << 30}) {
+            EXPECT_TRUE(parseSavedGame(savedGameBytes(3, [&](GameDataHeader& h) { edit(h, value); })).ok());
+        }
+    }
 }
 
 TEST(SavedGameValidation, RefusesADimensionOutsideTwoToEight) {
@@ -125,7 +147,7 @@ TEST(SavedGameValidation, TheViewOfFourOrMoreAxesStartsAtASliceBelowTheBoardsEnd
         return savedGameBytes(4, [=](GameDataHeader& h) { h.viewOffset = offset; });
     };
     for (const std::int32_t offset : {0, 512, 1536, 4096 - 512}) {
-        EXPECT_EQ(parseSavedGame(withOffset(offset)).failure, LoadFailure::None) << offset;
+        EXPECT_TRUE(parseSavedGame(withOffset(offset)).ok()) << offset;
     }
     for (const std::int32_t offset : {1, 8, 64, 1537, 4096, -512}) {
         EXPECT_EQ(reasonFor(withOffset(offset)),
@@ -150,39 +172,49 @@ TEST(SavedGameValidation, TheFileReaderGivesTheSameReasons) {
     auto bytes = savedGameBytes(3);
     bytes.resize(30);
     testing::writeFileBytes(folder / "short.gd", std::string(bytes.begin(), bytes.end()));
-    LoadResult result = readSavedGame(folder / "short.gd");
-    EXPECT_EQ(result.failure, LoadFailure::Invalid);
-    EXPECT_EQ(result.reason, "not a saved game: the file is 30 bytes long, a game of 3 dimensions needs 560");
+    FileValue<SavedGame> result = readSavedGame(folder / "short.gd");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().step, FileStep::Check);
+    EXPECT_EQ(result.error().path, folder / "short.gd");
+    EXPECT_EQ(result.error().reason,
+              "not a saved game: the file is 30 bytes long, a game of 3 dimensions needs 560");
 
     bytes = savedGameBytes(5);
     bytes[48 + 32767] = 7;
     testing::writeFileBytes(folder / "cell.gd", std::string(bytes.begin(), bytes.end()));
     result = readSavedGame(folder / "cell.gd");
-    EXPECT_EQ(result.failure, LoadFailure::Invalid);
-    EXPECT_EQ(result.reason, "not a saved game: cell 32767 holds the value 7, a cell holds 0, 1 or 2");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().reason,
+              "not a saved game: cell 32767 holds the value 7, a cell holds 0, 1 or 2");
 
     // A header claiming eight axes on a small file is refused before the board is read.
     bytes = savedGameBytes(2, [](GameDataHeader& h) { h.dimension = 8; });
     testing::writeFileBytes(folder / "claims.gd", std::string(bytes.begin(), bytes.end()));
     result = readSavedGame(folder / "claims.gd");
-    EXPECT_EQ(result.reason,
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().reason,
               "not a saved game: the file is 112 bytes long, a game of 8 dimensions needs 16777264");
 }
 
 TEST(SavedGameValidation, AFileThatCannotBeOpenedIsNotCalledInvalid) {
     const TempFolder folder;
-    LoadResult result = readSavedGame(folder / "missing.gd");
-    EXPECT_EQ(result.failure, LoadFailure::CannotOpen);
-    EXPECT_FALSE(result.game);
-    EXPECT_EQ(result.reason,
-              "cannot open " + (folder / "missing.gd").string() + ": No such file or directory");
+    FileValue<SavedGame> result = readSavedGame(folder / "missing.gd");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().message(),
+              (folder / "missing.gd").string() + ": cannot open: No such file or directory");
+
+    fs::create_symlink("loop.gd", folder / "loop.gd");
+    result = readSavedGame(folder / "loop.gd");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().summary(), "cannot open: Too many levels of symbolic links");
 
     result = readSavedGame(folder.path());
-    EXPECT_EQ(result.failure, LoadFailure::CannotOpen);
-    EXPECT_EQ(result.reason, "cannot open " + folder.path().string() + ": it is a folder");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().summary(), "cannot open: it is a folder");
 
     result = readSavedGame("/dev/zero");
-    EXPECT_EQ(result.failure, LoadFailure::Invalid);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().step, FileStep::Check);
 }
 
 }  // namespace
@@ -198,10 +230,10 @@ TEST(SavedGameValidation, TheFuzzSeedsAreWhatTheirNamesSay) {
     int seeds = 0;
     for (const auto& entry : fs::directory_iterator(fs::path(sourceDir) / "fuzz/corpus/saved_game")) {
         const std::string bytes = testing::fileBytes(entry.path());
-        const LoadResult result =
+        const FileValue<SavedGame> result =
             parseSavedGame({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
         const bool sound = entry.path().filename().string().starts_with("valid_");
-        EXPECT_EQ(result.failure, sound ? LoadFailure::None : LoadFailure::Invalid) << entry.path();
+        EXPECT_EQ(result.ok(), sound) << entry.path();
         ++seeds;
     }
     EXPECT_GE(seeds, 8);

@@ -163,7 +163,7 @@ class LoadedGameTest : public WindowTest {
   protected:
     void load(const SavedGame& game) {
         const auto path = std::filesystem::temp_directory_path() / "kalvenor-ui-loaded-game.gd";
-        ASSERT_TRUE(writeSavedGame(path, game.header, game.board).ok);
+        ASSERT_TRUE(writeSavedGame(path, game.header, game.board).ok());
         headless::queueFileDialogAnswer(window, path.string());
         command(151);
         std::filesystem::remove(path);
