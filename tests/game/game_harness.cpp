@@ -98,7 +98,8 @@ std::vector<std::string> GameHarness::labelHistory(int slot) const {
         ADD_FAILURE() << "no label in slot " << slot;
         return {};
     }
-    return headless::record(labels[static_cast<std::size_t>(slot)]).textHistory;
+    const auto& history = headless::record(labels[static_cast<std::size_t>(slot)]).textHistory;
+    return {history.begin(), history.end()};
 }
 
 void GameHarness::switchRecordOn() {

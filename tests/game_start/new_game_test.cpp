@@ -180,18 +180,19 @@ TEST_F(NewGame, KeepsTheRecordSwitch) {
 // Starting over discards every control of the previous view (and the start screen's labels
 // before that); the sanitizers watch the release of the arrays and the board.
 TEST_F(NewGame, NewGameReplacesTheRunningOne) {
+    const std::vector<platform::ControlHandle> startScreen = headless::liveControls(window);
+    ASSERT_EQ(startScreen.size(), 5u);
     command(102);
-    const auto& records = headless::controlRecords(window);
-    for (int serial = 0; serial < 5; ++serial) {
-        EXPECT_TRUE(records[serial].destroyed) << serial;
+    for (const platform::ControlHandle control : startScreen) {
+        EXPECT_FALSE(headless::isLive(window, control));
     }
-    const std::size_t afterFirst = records.size();
+    const std::vector<platform::ControlHandle> firstGame = headless::liveControls(window);
     headless::click(session.view.cellButtons[0]);
     ASSERT_EQ((*session.board)[0], CellState::First);
 
     command(126);
-    for (std::size_t serial = 0; serial < afterFirst; ++serial) {
-        EXPECT_TRUE(records[serial].destroyed) << serial;
+    for (const platform::ControlHandle control : firstGame) {
+        EXPECT_FALSE(headless::isLive(window, control));
     }
     EXPECT_EQ(headless::liveControls(window).size(), 512u + 16 + 15 + 4 + 5);
     EXPECT_EQ(session.board->count(CellState::First), 0);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/headless/control_table.h"
 #include "platform/headless/window_state.h"
 
 namespace kalvenor::platform::headless {
@@ -11,7 +12,7 @@ namespace {
 // A guard that leaves no button pressed once a click's dispatch ends, also by an exception.
 class PressedDuringDispatch {
   public:
-    PressedDuringDispatch(Window& window, const Control* button)
+    PressedDuringDispatch(Window& window, ControlHandle button)
         : window_(window), previous_(window.pressedButton) {
         window_.pressedButton = button;
     }
@@ -21,16 +22,8 @@ class PressedDuringDispatch {
 
   private:
     Window& window_;
-    const Control* previous_;
+    ControlHandle previous_;
 };
-
-// A destroyed control's object must not be read (the sanitizer watches it), so only a null handle
-// can be caught here; callers that may hold stale handles ask isLive(window, control) first.
-void requireControl(ControlHandle control, const char* action) {
-    if (control == nullptr) {
-        throw UsageError(std::string(action) + ": no control");
-    }
-}
 
 }  // namespace
 
@@ -38,46 +31,40 @@ const MainWindowDesc& windowDesc(WindowHandle window) {
     return window->desc;
 }
 
-const std::deque<ControlRecord>& controlRecords(WindowHandle window) {
-    return window->records;
-}
-
 std::vector<ControlHandle> liveControls(WindowHandle window) {
     std::vector<ControlHandle> controls;
-    controls.reserve(window->liveSerials.size());
-    for (std::size_t serial = 0; serial < window->handles.size(); ++serial) {
-        if (!window->records[serial].destroyed) {
-            controls.push_back(window->handles[serial].get());
-        }
+    controls.reserve(window->controls.size());
+    for (const auto& [serial, control] : window->controls) {
+        controls.push_back(control);
     }
     return controls;
 }
 
 bool isLive(WindowHandle window, ControlHandle control) {
-    return window != nullptr && window->liveSerials.contains(control);
+    const ControlSlot* slot = ControlTable::instance().find(control);
+    return window != nullptr && slot != nullptr && slot->window == window;
 }
 
 const ControlRecord& record(ControlHandle control) {
-    requireControl(control, "record");
-    return control->window->records[static_cast<std::size_t>(control->serial)];
+    return ControlTable::instance().at(control, "record").record;
 }
 
 void clearTextHistories(WindowHandle window) {
-    for (ControlRecord& control : window->records) {
-        control.textHistory.clear();
+    for (const auto& [serial, control] : window->controls) {
+        ControlTable::instance().at(control, "clearTextHistories").record.textHistory.clear();
     }
 }
 
 std::intptr_t click(ControlHandle control) {
-    requireControl(control, "click");
-    const ControlRecord& target = record(control);
+    const ControlSlot& slot = ControlTable::instance().at(control, "click");
+    const ControlRecord& target = slot.record;
     if (target.kind == ControlKind::TrackBar) {
         throw UsageError("click: a track bar is moved, not clicked");
     }
     if (!target.visible()) {
         throw UsageError("click: the control takes no room on the screen");
     }
-    Window& window = *control->window;
+    Window& window = *slot.window;
     const PressedDuringDispatch pressed(window, target.kind == ControlKind::PushButton ? control : nullptr);
     return window.proc(&window, message::Command, makeWParam(0, 0), toLParam(control));
 }
@@ -90,13 +77,13 @@ std::intptr_t sendMenuCommand(WindowHandle window, int commandId) {
 }
 
 void dragTrackBar(ControlHandle trackBar, int position) {
-    requireControl(trackBar, "dragTrackBar");
-    if (record(trackBar).kind != ControlKind::TrackBar) {
+    const ControlSlot& slot = ControlTable::instance().at(trackBar, "dragTrackBar");
+    if (slot.record.kind != ControlKind::TrackBar) {
         throw UsageError("dragTrackBar: the control is not a track bar");
     }
     setTrackBarPosition(trackBar, position);
     // The window procedure may tear the view down while handling a code: stop once it has.
-    Window* window = trackBar->window;
+    Window* window = slot.window;
     for (const int code : {trackbar::ThumbTrack, trackbar::ThumbPosition, trackbar::EndTrack}) {
         if (!isLive(window, trackBar)) {
             return;
@@ -106,13 +93,13 @@ void dragTrackBar(ControlHandle trackBar, int position) {
 }
 
 std::intptr_t sendTrackBarCode(ControlHandle trackBar, int code) {
-    requireControl(trackBar, "sendTrackBarCode");
+    const ControlSlot& slot = ControlTable::instance().at(trackBar, "sendTrackBarCode");
     if (code < trackbar::LineUp || code > trackbar::EndTrack) {
         throw UsageError("sendTrackBarCode: no notification code " + std::to_string(code));
     }
     const bool carriesPosition = code == trackbar::ThumbTrack || code == trackbar::ThumbPosition;
-    const auto position = static_cast<std::uint16_t>(carriesPosition ? trackBarPosition(trackBar) : 0);
-    Window& window = *trackBar->window;
+    const auto position = static_cast<std::uint16_t>(carriesPosition ? slot.record.trackPosition : 0);
+    Window& window = *slot.window;
     return window.proc(&window, message::HScroll, makeWParam(static_cast<std::uint16_t>(code), position),
                        toLParam(trackBar));
 }
@@ -137,11 +124,11 @@ std::size_t pendingFileDialogAnswers(WindowHandle window) {
     return window->dialogAnswers.size();
 }
 
-const std::vector<MessageBoxRecord>& messageBoxLog(WindowHandle window) {
+const std::deque<MessageBoxRecord>& messageBoxLog(WindowHandle window) {
     return window->boxLog;
 }
 
-const std::vector<FileDialogRecord>& fileDialogLog(WindowHandle window) {
+const std::deque<FileDialogRecord>& fileDialogLog(WindowHandle window) {
     return window->dialogLog;
 }
 

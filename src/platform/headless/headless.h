@@ -16,20 +16,25 @@
 
 namespace kalvenor::platform::headless {
 
-// What the backend remembers of one control, also after it has been destroyed.
+// How many texts a control's history keeps, and how many prompts the logs keep: enough for any
+// sequence a test looks at, and a bound on the memory of a run of any length.
+inline constexpr std::size_t textHistoryLimit = 256;
+inline constexpr std::size_t promptLogLimit = 256;
+
+// What the backend knows of one live control. It is forgotten when the control is destroyed.
 struct ControlRecord {
     int serial = 0;  // creation order within the window, from 0
     ControlKind kind = ControlKind::LeftLabel;
     Rect rect;
     std::string text;
-    std::vector<std::string> textHistory;  // the creation text, then every text set, in order
-    bool destroyed = false;
+    // The creation text, then every text set, in order; the oldest go beyond textHistoryLimit.
+    std::deque<std::string> textHistory;
     int trackMinimum = 0;  // track bars only
     int trackMaximum = 100;
     int trackPosition = 0;
 
     // A zero-sized control exists but can be neither seen nor clicked.
-    bool visible() const { return !destroyed && rect.width > 0 && rect.height > 0; }
+    bool visible() const { return rect.width > 0 && rect.height > 0; }
 };
 
 struct MessageBoxRecord {
@@ -56,8 +61,9 @@ class UnansweredPrompt : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Thrown when the driving API is misused: a null handle, a click on a track bar or on a control
-// that takes no room on the screen, a track-bar code out of range.
+// Thrown when the layer or its driving API is misused: a null or stale handle (a control that has
+// been destroyed), a click on a track bar or on a control that takes no room on the screen, a
+// track-bar code out of range.
 class UsageError : public std::logic_error {
   public:
     using std::logic_error::logic_error;
@@ -72,18 +78,15 @@ struct PromptObserver {
 // The window as created.
 const MainWindowDesc& windowDesc(WindowHandle window);
 
-// Every control ever created on `window`, destroyed ones included, in creation order.
-const std::deque<ControlRecord>& controlRecords(WindowHandle window);
 // The controls that exist now, in creation order.
 std::vector<ControlHandle> liveControls(WindowHandle window);
-// True when `control` is a control of `window` that has not been destroyed. Never dereferences
-// `control`, so a stale handle is safe to ask about; a destroyed control's address is not reused
-// while its window lives, so the answer is exact.
+// True when `control` is a control of `window` that has not been destroyed. Any handle may be
+// asked about: a destroyed control's handle never names a later control.
 bool isLive(WindowHandle window, ControlHandle control);
-// The record of a live control. The functions below that take a control alone need a live one
-// (the sanitizer reports any use of a destroyed control): ask isLive first when in doubt.
+// The record of a live control. This function, the functions below that take a control and those
+// of window_system.h throw UsageError for a null or destroyed control.
 const ControlRecord& record(ControlHandle control);
-// Forgets the text histories of every control (a long game writes many texts).
+// Forgets the text histories of every control.
 void clearTextHistories(WindowHandle window);
 
 // A click on a button or label: a Command with makeWParam(0, 0) and the control as second
@@ -109,8 +112,9 @@ void queueFileDialogAnswer(WindowHandle window, std::optional<std::string> answe
 std::size_t pendingMessageBoxAnswers(WindowHandle window);
 std::size_t pendingFileDialogAnswers(WindowHandle window);
 
-const std::vector<MessageBoxRecord>& messageBoxLog(WindowHandle window);
-const std::vector<FileDialogRecord>& fileDialogLog(WindowHandle window);
+// The prompts shown, oldest first; the oldest go beyond promptLogLimit.
+const std::deque<MessageBoxRecord>& messageBoxLog(WindowHandle window);
+const std::deque<FileDialogRecord>& fileDialogLog(WindowHandle window);
 void setPromptObserver(WindowHandle window, PromptObserver observer);
 
 // The exit code posted with postQuit, if any.

@@ -3,26 +3,31 @@
 
 #include "platform/window_system.h"
 
-#include <sanitizer/asan_interface.h>
-
 #include <algorithm>
 #include <memory>
 
+#include "platform/headless/control_table.h"
 #include "platform/headless/window_state.h"
 
 namespace kalvenor::platform {
 
 namespace {
 
-headless::ControlRecord& recordOf(ControlHandle control) {
-    return control->window->records[static_cast<std::size_t>(control->serial)];
+using headless::ControlTable;
+
+template <typename Log, typename Record>
+void appendBounded(Log& log, Record record) {
+    log.push_back(std::move(record));
+    if (log.size() > headless::promptLogLimit) {
+        log.pop_front();
+    }
 }
 
 }  // namespace
 
 Window::~Window() {
-    for (const auto& handle : handles) {
-        ASAN_UNPOISON_MEMORY_REGION(handle.get(), sizeof(Control));
+    for (const auto& [serial, control] : controls) {
+        ControlTable::instance().remove(control);
     }
 }
 
@@ -54,63 +59,64 @@ void* windowUserData(WindowHandle window) {
 }
 
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
-    const int serial = static_cast<int>(parent->records.size());
-    headless::ControlRecord& record = parent->records.emplace_back();
-    record.serial = serial;
+    headless::ControlRecord record;
+    record.serial = parent->nextSerial;
     record.kind = kind;
     record.rect = rect;
     record.text = std::string(text);
     record.textHistory.emplace_back(text);
-    auto& handle = parent->handles.emplace_back(std::make_unique<Control>(Control{parent, serial}));
-    parent->liveSerials.emplace(handle.get(), serial);
-    return handle.get();
+    const ControlHandle control = ControlTable::instance().add(parent, std::move(record));
+    parent->controls.emplace(parent->nextSerial++, control);
+    return control;
 }
 
 void destroyControl(ControlHandle control) {
-    Window* window = control->window;
-    const auto serial = static_cast<std::size_t>(control->serial);
-    window->records[serial].destroyed = true;
-    window->liveSerials.erase(control);
+    ControlTable& table = ControlTable::instance();
+    const headless::ControlSlot& slot = table.at(control, "destroyControl");
+    Window* window = slot.window;
+    window->controls.erase(slot.record.serial);
     if (window->pressedButton == control) {
         window->pressedButton = nullptr;
     }
-    ASAN_POISON_MEMORY_REGION(control, sizeof(Control));
+    table.remove(control);
 }
 
 void setControlText(ControlHandle control, std::string_view text) {
-    headless::ControlRecord& record = recordOf(control);
+    headless::ControlRecord& record = ControlTable::instance().at(control, "setControlText").record;
     record.text = std::string(text);
     record.textHistory.emplace_back(text);
+    if (record.textHistory.size() > headless::textHistoryLimit) {
+        record.textHistory.pop_front();
+    }
 }
 
 std::string controlText(ControlHandle control) {
-    return recordOf(control).text;
+    return ControlTable::instance().at(control, "controlText").record.text;
 }
 
 int buttonState(ControlHandle button) {
-    return button->window->pressedButton == button ? 1 : 0;
+    return ControlTable::instance().at(button, "buttonState").window->pressedButton == button ? 1 : 0;
 }
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
-    headless::ControlRecord& record = recordOf(trackBar);
+    headless::ControlRecord& record = ControlTable::instance().at(trackBar, "setTrackBarRange").record;
     record.trackMinimum = minimum;
     record.trackMaximum = std::max(minimum, maximum);
     record.trackPosition = std::clamp(record.trackPosition, record.trackMinimum, record.trackMaximum);
 }
 
 void setTrackBarPosition(ControlHandle trackBar, int position) {
-    headless::ControlRecord& record = recordOf(trackBar);
+    headless::ControlRecord& record = ControlTable::instance().at(trackBar, "setTrackBarPosition").record;
     record.trackPosition = std::clamp(position, record.trackMinimum, record.trackMaximum);
 }
 
 int trackBarPosition(ControlHandle trackBar) {
-    return recordOf(trackBar).trackPosition;
+    return ControlTable::instance().at(trackBar, "trackBarPosition").record.trackPosition;
 }
 
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
                             MessageBoxStyle style) {
-    headless::MessageBoxRecord& shown = owner->boxLog.emplace_back(
-        headless::MessageBoxRecord{std::string(text), std::string(caption), style, {}});
+    headless::MessageBoxRecord shown{std::string(text), std::string(caption), style, {}};
     auto& answers = owner->boxAnswers;
     const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
     if (!answers.empty() && (answers.front() == MessageBoxResult::Ok) != yesNo) {
@@ -119,16 +125,15 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
     } else if (!yesNo) {
         shown.answer = MessageBoxResult::Ok;
     }
-    // Copied: the observer may show further boxes, which would move the log.
-    const headless::MessageBoxRecord report = shown;
+    appendBounded(owner->boxLog, shown);
     if (owner->observer.onMessageBox) {
-        owner->observer.onMessageBox(report);
+        owner->observer.onMessageBox(shown);
     }
-    if (!report.answer) {
+    if (!shown.answer) {
         const char* reason = answers.empty() ? "with no answer queued" : "while the next answer queued is ok";
-        throw headless::UnansweredPrompt("a Yes/No box \"" + report.caption + "\" was shown " + reason);
+        throw headless::UnansweredPrompt("a Yes/No box \"" + shown.caption + "\" was shown " + reason);
     }
-    return *report.answer;
+    return *shown.answer;
 }
 
 std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
@@ -140,7 +145,7 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
         shown.answer = std::move(owner->dialogAnswers.front());
         owner->dialogAnswers.pop_front();
     }
-    owner->dialogLog.push_back(shown);
+    appendBounded(owner->dialogLog, shown);
     if (owner->observer.onFileDialog) {
         owner->observer.onFileDialog(shown);
     }
