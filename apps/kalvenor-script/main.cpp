@@ -3,26 +3,56 @@
 // is repeated as "> LINE" above its output.
 
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "script_files.h"
+#include "script_input.h"
 #include "script_line.h"
 #include "script_runner.h"
 
+namespace {
+
+constexpr std::string_view usageLine = "usage: kalvenor-script [--echo] [FILE...]\n";
+constexpr std::string_view helpText =
+    "Plays Kalvenor without a screen: one event a line, from the files in order or else from\n"
+    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see the README).\n"
+    "  --echo  repeat every line as \"> LINE\" above its output\n"
+    "  --help  show this text\n"
+    "Exit status: 0 at the end of the input or after command 255; 2 for a bad line, an unreadable\n"
+    "file or wrong usage.\n";
+
+int misuse(const std::string& problem) {
+    std::cerr << "error: " << problem << '\n' << usageLine;
+    return kalvenor::script::kScriptFailed;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::vector<std::string> paths(argv + 1, argv + argc);
-    const bool echo = !paths.empty() && paths.front() == "--echo";
-    if (echo) {
-        paths.erase(paths.begin());
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    bool echo = false;
+    std::vector<std::string> paths;
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            std::cout << usageLine << helpText;
+            return 0;
+        }
+        if (argument == "--echo") {
+            echo = true;
+        } else if (argument.starts_with('-')) {
+            // A mistyped option must not be read as a script, nor "-" as standard input.
+            return misuse("unknown option \"" + argument + "\" (a script of that name is given as ./" +
+                          argument + ")");
+        } else {
+            paths.push_back(argument);
+        }
     }
     if (paths.empty()) {
         return kalvenor::script::runScript(std::cin, std::cout, std::cerr, echo);
     }
     try {
-        std::istringstream input(kalvenor::script::readScriptFiles(paths));
+        kalvenor::script::ScriptInput input(paths);
         return kalvenor::script::runScript(input, std::cout, std::cerr, echo);
     } catch (const kalvenor::script::ScriptError& error) {
         std::cerr << "error: " << error.what() << '\n';

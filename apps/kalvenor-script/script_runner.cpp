@@ -106,6 +106,7 @@ class ScriptRun {
                 printBoard(out_, *session_.board);
                 break;
         }
+        forgetTakenAnswers();
     }
 
     // The line of an answer that no prompt took, if any.
@@ -139,6 +140,16 @@ class ScriptRun {
     }
 
   private:
+    // Only the lines of answers still waiting are kept, however long the script.
+    void forgetTakenAnswers() {
+        while (boxAnswerLines_.size() > hl::pendingMessageBoxAnswers(window_)) {
+            boxAnswerLines_.pop_front();
+        }
+        while (dialogAnswerLines_.size() > hl::pendingFileDialogAnswers(window_)) {
+            dialogAnswerLines_.pop_front();
+        }
+    }
+
     void clickCell(int cell) {
         const auto& buttons = session_.view.cellButtons;
         const std::int64_t slot = static_cast<std::int64_t>(cell) - session_.state.viewOffset;
@@ -193,7 +204,11 @@ class ScriptRun {
 }  // namespace
 
 int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo) {
-    int lineNumber = 0;
+    ScriptInput lines(input);
+    return runScript(lines, out, err, echo);
+}
+
+int runScript(ScriptInput& input, std::ostream& out, std::ostream& err, bool echo) {
     const auto fail = [&](int line, const std::string& reason) {
         out.flush();
         err << "error: line " << line << ": " << reason << '\n';
@@ -201,14 +216,12 @@ int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool ec
     };
     try {
         ScriptRun run(out);
-        std::string line;
-        while (std::getline(input, line)) {
-            ++lineNumber;
+        while (const std::optional<std::string> line = input.nextLine()) {
             if (echo) {
-                out << "> " << line << '\n';
+                out << "> " << *line << '\n';
             }
-            if (const std::optional<Action> action = parseLine(line)) {
-                run.run(*action, lineNumber);
+            if (const std::optional<Action> action = parseLine(*line)) {
+                run.run(*action, input.lineNumber());
             }
         }
         if (const auto unused = run.unusedAnswer()) {
@@ -216,13 +229,13 @@ int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool ec
         }
         return run.close();
     } catch (const ScriptError& error) {
-        return fail(lineNumber, error.what());
+        return fail(input.lineNumber(), error.what());
     } catch (const hl::UnansweredPrompt& error) {
-        return fail(lineNumber, error.what());
+        return fail(input.lineNumber(), error.what());
     } catch (const hl::UsageError& error) {
-        return fail(lineNumber, error.what());
+        return fail(input.lineNumber(), error.what());
     } catch (const std::exception& error) {
-        return fail(lineNumber, std::string("the program failed: ") + error.what());
+        return fail(input.lineNumber(), std::string("the program failed: ") + error.what());
     }
 }
 

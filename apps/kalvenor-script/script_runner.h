@@ -5,6 +5,8 @@
 #include <istream>
 #include <ostream>
 
+#include "script_input.h"
+
 namespace kalvenor::script {
 
 // Exit statuses of the driver.
@@ -16,6 +18,7 @@ inline constexpr int kScriptFailed = 2;
 // the result is the exit code the program posted (0).
 // With `echo`, every line read is first written to `out` as "> LINE", so that the output reads as a
 // transcript with each line's output below it.
+int runScript(ScriptInput& input, std::ostream& out, std::ostream& err, bool echo = false);
 int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo = false);
 
 }  // namespace kalvenor::script

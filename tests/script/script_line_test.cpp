@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
-
-#include "script_files.h"
 
 namespace kalvenor::script {
 namespace {
@@ -99,27 +94,6 @@ TEST(ScriptLine, BadLinesSayWhatIsWrong) {
     EXPECT_EQ(reasonOf("answer maybe"), "the answer to a message box is yes, no or ok, not 'maybe'");
     EXPECT_EQ(reasonOf("show all"), "unexpected 'all' after 'show'");
     EXPECT_EQ(reasonOf("board 2"), "unexpected '2' after 'board'");
-}
-
-TEST(ScriptFiles, FilesAreJoinedInOrderAndAnUnreadableOneStopsEverything) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kalvenor-script-files";
-    std::filesystem::create_directories(dir);
-    const std::string first = (dir / "first.txt").string();
-    const std::string second = (dir / "second.txt").string();
-    std::ofstream(first) << "command 104\nshow";  // no line feed at the end
-    std::ofstream(second) << "state\n";
-    const std::string missing = (dir / "missing.txt").string();
-
-    EXPECT_EQ(readScriptFiles(std::vector<std::string>{first, second}), "command 104\nshow\nstate\n");
-    for (const std::string& bad : {missing, dir.string()}) {
-        try {
-            readScriptFiles(std::vector<std::string>{first, bad});
-            ADD_FAILURE() << bad << " was read";
-        } catch (const ScriptError& error) {
-            EXPECT_EQ(error.what(), "cannot read " + bad);
-        }
-    }
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
