@@ -6,6 +6,7 @@
 #include <QLocalSocket>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "command_message.h"
 
@@ -18,14 +19,29 @@ constexpr int connectMilliseconds = 5000;
 // The program answers between two of its own actions, and a long computer move keeps it busy.
 constexpr int answerSeconds = 60;
 
+constexpr const char* usageLine = "usage: kalvenor-command ID\n";
+constexpr const char* helpText =
+    "Sends the running Kalvenor the command ID (for example 121: a three-dimensional game\n"
+    "of the computer against itself; 150 save, 151 load, 152 game record on or off).\n"
+    "Prints the program's answer: \"ok\" (exit status 0) or \"error: \" and the reason (1);\n"
+    "1 also when no program runs, 2 for wrong usage.\n"
+    "  --help  show this text\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(usageLine, stdout);
+        std::fputs(helpText, stdout);
+        return accepted;
+    }
     if (argc != 2) {
-        std::fprintf(stderr,
-                     "usage: kalvenor-command ID\n"
-                     "Sends the running Kalvenor the command ID (for example 121: a three-dimensional game\n"
-                     "of the computer against itself; 150 save, 151 load, 152 game record on or off).\n");
+        std::fputs(usageLine, stderr);
+        std::fputs(helpText, stderr);
+        return misused;
+    }
+    if (argv[1][0] == '-') {
+        std::fprintf(stderr, "kalvenor-command: unknown option \"%s\"\n%s", argv[1], usageLine);
         return misused;
     }
     const auto location = kalvenor::commandSocketLocation();

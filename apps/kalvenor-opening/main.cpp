@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "game/opening_game.h"
@@ -25,15 +26,17 @@ struct Options {
     std::string_view file;
 };
 
-int usage(std::string_view problem) {
-    std::fprintf(stderr,
-                 "kalvenor-opening: %.*s\n"
-                 "usage: kalvenor-opening D MODE [HUMAN_SIDE] FILE\n"
-                 "  D           number of axes, 2 to 8\n"
-                 "  MODE        human | cpu | cpu-vs-cpu\n"
-                 "  HUMAN_SIDE  first | second (only with cpu; default first)\n"
-                 "  FILE        the saved game to write (load it with command 151)\n",
-                 static_cast<int>(problem.size()), problem.data());
+constexpr const char* usageText =
+    "usage: kalvenor-opening D MODE [HUMAN_SIDE] FILE\n"
+    "Writes a saved game holding the standard opening, ready to be loaded with command 151.\n"
+    "  D           number of axes, 2 to 8\n"
+    "  MODE        human | cpu | cpu-vs-cpu\n"
+    "  HUMAN_SIDE  first | second (only with cpu; default first)\n"
+    "  FILE        the saved game to write (a name starting with '-' is given as ./-NAME)\n"
+    "  --help      show this text\n";
+
+int usage(const std::string& problem) {
+    std::fprintf(stderr, "kalvenor-opening: %s\n%s", problem.c_str(), usageText);
     return kUsageError;
 }
 
@@ -68,6 +71,16 @@ std::optional<CellState> parseSide(std::string_view text) {
 
 int main(int argc, char** argv) {
     const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+    for (const std::string_view argument : args) {
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(usageText, stdout);
+            return 0;
+        }
+        // No argument is an option; "-" or a mistyped option must not become a file of that name.
+        if (argument.starts_with('-')) {
+            return usage("unknown option \"" + std::string(argument) + "\"");
+        }
+    }
     if (args.size() < 3 || args.size() > 4) {
         return usage("expected 3 or 4 arguments");
     }

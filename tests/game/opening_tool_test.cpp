@@ -14,10 +14,13 @@
 namespace kalvenor::flows_test {
 namespace {
 
-int runTool(const std::string& arguments) {
-    const std::string command = std::string(KALVENOR_OPENING_TOOL) + " " + arguments + " 2>/dev/null";
+int runShell(const std::string& command) {
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int runTool(const std::string& arguments) {
+    return runShell(std::string(KALVENOR_OPENING_TOOL) + " " + arguments + " 2>/dev/null");
 }
 
 std::filesystem::path scratchFile(const char* name) {
@@ -70,6 +73,24 @@ TEST(OpeningTool, BadArgumentsGiveUsageAndStatusTwo) {
     }
     EXPECT_FALSE(std::filesystem::exists("x.gd"));
     EXPECT_NE(runTool("3 cpu " + (path.parent_path() / "no/such/folder.gd").string()), 0);
+}
+
+TEST(OpeningTool, OptionLikeNamesAreRefusedAndHelpWritesNothing) {
+    const auto folder = scratchFile("options");
+    std::filesystem::create_directories(folder);
+    const auto runInFolder = [&](const std::string& arguments) {
+        return runShell("cd " + folder.string() + " && " + KALVENOR_OPENING_TOOL + " " + arguments +
+                        " >/dev/null 2>&1");
+    };
+    EXPECT_EQ(runInFolder("2 human --help"), 0);
+    for (const char* arguments : {"2 human -", "2 human --", "2 -x human a.gd", "-2 human a.gd"}) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(runInFolder(arguments), 2);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));  // no "-", "--help" or "a.gd" written
+    ASSERT_EQ(runInFolder("2 human ./-name.gd"), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "-name.gd"));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
