@@ -8,15 +8,15 @@
 #include <QLocalSocket>
 #include <QTimer>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "command_message.h"
 
 namespace kalvenor {
 namespace {
-
-constexpr mode_t ownerReadWrite = S_IRUSR | S_IWUSR;
 
 QString nativePath(const std::filesystem::path& path) {
     return QFile::decodeName(path.c_str());
@@ -30,13 +30,18 @@ void answer(QLocalSocket* socket, const std::string& reply) {
 
 }  // namespace
 
-CommandDoor::CommandDoor(std::function<void(int)> deliver) : deliver_(std::move(deliver)) {
-    QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            serve(socket);
-        }
-    });
+CommandDoor::CommandDoor(std::function<void(int)> deliver)
+    : deliver_(std::move(deliver)),
+      taker_(errorReply("the program has run out of file descriptors; try again later")) {
     open();
+}
+
+CommandDoor::~CommandDoor() {
+    if (listener_ >= 0) {
+        listenerReady_.reset();
+        ::close(listener_);
+        ::unlink(socketPath_.c_str());
+    }
 }
 
 void CommandDoor::open() {
@@ -55,21 +60,50 @@ void CommandDoor::open() {
         if (!S_ISSOCK(existing.st_mode)) {
             return fail(socketPath_.string() + " exists and is not a socket; it was left alone");
         }
-        // Left behind by a program that ended without closing it.
-        QLocalServer::removeServer(nativePath(socketPath_));
+        // Left behind by a program that ended without closing it: listening replaces it.
     }
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(nativePath(socketPath_))) {
-        return fail("cannot listen on " + socketPath_.string() + ": " + server_.errorString().toStdString());
+    ListeningSocket listening = listenPrivately(socketPath_);
+    if (listening.descriptor < 0) {
+        return fail(std::move(listening.problem));
     }
-    // Only the owner may connect: make sure of it rather than trust the option.
-    struct stat made {};
-    if (::chmod(socketPath_.c_str(), ownerReadWrite) != 0 || ::lstat(socketPath_.c_str(), &made) != 0 ||
-        (made.st_mode & 0777) != ownerReadWrite || made.st_uid != ::getuid()) {
-        server_.close();
-        return fail("cannot make " + socketPath_.string() + " private to this user");
-    }
+    listener_ = listening.descriptor;
+    listenerReady_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+    QObject::connect(listenerReady_.get(), &QSocketNotifier::activated, &context_,
+                     [this] { takeConnections(); });
     state_ = State::Open;
+}
+
+void CommandDoor::takeConnections() {
+    for (;;) {
+        const ConnectionTaker::Result taken = taker_.takeOne(listener_);
+        switch (taken.outcome) {
+            case ConnectionTaker::Outcome::Taken: {
+                toldOutOfDescriptors_ = false;
+                auto* socket = new QLocalSocket(&context_);
+                if (!socket->setSocketDescriptor(taken.descriptor)) {
+                    ::close(taken.descriptor);
+                    delete socket;
+                    continue;
+                }
+                serve(socket);
+                continue;
+            }
+            case ConnectionTaker::Outcome::RefusedForLackOfDescriptors:
+                if (!std::exchange(toldOutOfDescriptors_, true)) {
+                    std::fprintf(stderr,
+                                 "kalvenor: out of file descriptors: commands are refused until some are "
+                                 "free; the command door stays open\n");
+                }
+                continue;
+            case ConnectionTaker::Outcome::NoneWaiting:
+                return;
+            case ConnectionTaker::Outcome::Failed:
+                // Keep listening, but do not spin on a socket that stays readable: look again soon.
+                listenerReady_->setEnabled(false);
+                QTimer::singleShot(acceptRetry, &context_, [this] { listenerReady_->setEnabled(true); });
+                return;
+        }
+    }
 }
 
 bool CommandDoor::prepareFolder(const std::filesystem::path& folder) {
@@ -131,7 +165,7 @@ void CommandDoor::serve(QLocalSocket* socket) {
         }
         answer(socket, okReply());
         pending_.push_back(std::get<CommandRequest>(parsed).commandId);
-        QTimer::singleShot(0, &server_, [this] { deliverPending(); });
+        QTimer::singleShot(0, &context_, [this] { deliverPending(); });
     });
 }
 

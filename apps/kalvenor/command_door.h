@@ -3,12 +3,18 @@
 // The door through which another program of the same user sends the main window a command id,
 // as a menu item would: a local socket that only this user can open.
 
-#include <QLocalServer>
+#include <QObject>
+#include <QSocketNotifier>
 #include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "private_socket.h"
+
+class QLocalSocket;
 
 namespace kalvenor {
 
@@ -19,6 +25,7 @@ class CommandDoor {
     // `deliver` runs an accepted command id, from the event loop and never inside another command:
     // commands are refused while a modal dialog is open, and accepted ones run one after another.
     explicit CommandDoor(std::function<void(int)> deliver);
+    ~CommandDoor();
     CommandDoor(const CommandDoor&) = delete;
     CommandDoor& operator=(const CommandDoor&) = delete;
 
@@ -29,17 +36,24 @@ class CommandDoor {
 
     // How long a connection may take to send its line.
     static constexpr std::chrono::milliseconds messageTimeout{2000};
+    // How long the door waits before it tries again when connections cannot be taken at all.
+    static constexpr std::chrono::milliseconds acceptRetry{200};
 
   private:
     void open();
     bool prepareFolder(const std::filesystem::path& folder);
     bool anotherProgramAnswers() const;
-    void serve(class QLocalSocket* socket);
+    void takeConnections();
+    void serve(QLocalSocket* socket);
     void fail(std::string problem);
     void deliverPending();
 
     std::function<void(int)> deliver_;
-    QLocalServer server_;
+    QObject context_;  // parent of the connections and the timers
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> listenerReady_;
+    ConnectionTaker taker_;
+    bool toldOutOfDescriptors_ = false;
     State state_ = State::Unavailable;
     std::filesystem::path socketPath_;
     std::string problem_;

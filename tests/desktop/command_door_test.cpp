@@ -3,15 +3,23 @@
 
 #include "command_door.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "command_message.h"
 #include "desktop/socket_client.h"
@@ -29,6 +37,82 @@ void leaveStaleSocket(const std::filesystem::path& path) {
     std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
     QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
     ::close(fd);
+}
+
+// Holds every free file descriptor of the process but `spare`, under a lowered limit, until it goes.
+class DescriptorsExhausted {
+  public:
+    explicit DescriptorsExhausted(int spare) {
+        ::getrlimit(RLIMIT_NOFILE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = std::min<rlim_t>(saved_.rlim_cur, 256);
+        ::setrlimit(RLIMIT_NOFILE, &lowered);
+        for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) {
+            held_.push_back(fd);
+        }
+        for (; spare > 0 && !held_.empty(); --spare) {
+            ::close(held_.back());
+            held_.pop_back();
+        }
+    }
+    ~DescriptorsExhausted() {
+        for (const int fd : held_) {
+            ::close(fd);
+        }
+        ::setrlimit(RLIMIT_NOFILE, &saved_);
+    }
+    DescriptorsExhausted(const DescriptorsExhausted&) = delete;
+    DescriptorsExhausted& operator=(const DescriptorsExhausted&) = delete;
+
+  private:
+    rlimit saved_{};
+    std::vector<int> held_;
+};
+
+// Connects to `path` with a plain socket and reads what the door answers while the event loop
+// turns (the door runs in this thread).
+QByteArray answerToBareConnection(const std::filesystem::path& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return "no socket";
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+    QByteArray answer;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
+        QDeadlineTimer deadline(5000);
+        while (!answer.endsWith('\n') && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            char buffer[128];
+            const ssize_t got = ::recv(fd, buffer, sizeof(buffer), MSG_DONTWAIT);
+            if (got > 0) {
+                answer.append(buffer, static_cast<qsizetype>(got));
+            } else if (got == 0) {
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return answer;
+}
+
+// Runs `body` with standard error going to a file; what it wrote there.
+template <typename Body>
+QByteArray standardErrorOf(Body body) {
+    QTemporaryFile file;
+    if (!file.open()) {
+        return "no file";
+    }
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(file.handle(), STDERR_FILENO);
+    body();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    file.seek(0);
+    return file.readAll();
 }
 
 }  // namespace
@@ -112,6 +196,26 @@ class CommandDoorTest : public QObject {
         QCOMPARE(exchangeWithDoor(pathOf(*first), "102\n"), QByteArray("ok\n"));
         QTRY_COMPARE(delivered_, std::vector<int>{102});
         QVERIFY(secondDelivered.empty());
+    }
+
+    // At the descriptor limit a connection cannot be taken in: it is refused with a reason (said
+    // once on standard error), and the door goes on listening for the time descriptors are free.
+    void runningOutOfDescriptorsRefusesButKeepsListening() {
+        auto door = openDoor();
+        const std::filesystem::path path = door->socketPath();
+        std::vector<QByteArray> answers;
+        const QByteArray told = standardErrorOf([&] {
+            const DescriptorsExhausted exhausted(1);  // the one the client's socket takes
+            answers.push_back(answerToBareConnection(path));
+            answers.push_back(answerToBareConnection(path));
+        });
+        for (const QByteArray& answer : answers) {
+            QVERIFY2(answer.startsWith("error: ") && answer.contains("file descriptors"), answer.constData());
+        }
+        QCOMPARE(told.count("out of file descriptors"), 1);
+        QVERIFY(std::filesystem::exists(path));
+        QCOMPARE(exchangeWithDoor(pathOf(*door), "121\n"), QByteArray("ok\n"));
+        QTRY_COMPARE(delivered_, std::vector<int>{121});
     }
 
     void aStaleSocketIsReplacedButOtherFilesAreLeftAlone() {
