@@ -26,28 +26,25 @@ bool isPressed(const Session& session, int slot) {
            platform::buttonState(controls[slot]) != 0;
 }
 
-// One move or pass of the side to move, with the status texts around it. Returns the cell, -1
-// for a pass.
-std::int32_t makeStep(Session& session) {
+// One move or pass of the side to move, with the status texts around it.
+void makeStep(Session& session) {
     GameState& state = session.state;
     setStatus(session,
               state.sideToMove == CellState::First ? status_text::CpuProgramA : status_text::CpuProgramB);
     std::vector<std::int32_t> changedCells;
-    const std::int32_t cell = playCpuStep(session, &changedCells);
+    playCpuStep(session, &changedCells);
     state.switchSides();
     setStatus(session, status_text::GameContinue);
     checkGameEnd(session, changedCells);
     setStatus(session, status_text::Ready);
     clearProgress(session);
-    return cell;
 }
 
-// Steps until the game ends or until neither side can move any more: two passes in a row leave
-// the board as it was, so every further step would pass again.
+// Steps until the game ends. It does: every step but a pass takes an empty cell, and a pass
+// after which neither side can move ends the game as a draw.
 void playToTheEnd(Session& session) {
-    int passesInARow = 0;
-    while (session.state.inProgress && passesInARow < 2) {
-        passesInARow = makeStep(session) < 0 ? passesInARow + 1 : 0;
+    while (session.state.inProgress) {
+        makeStep(session);
     }
 }
 

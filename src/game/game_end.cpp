@@ -1,5 +1,6 @@
 #include <string_view>
 
+#include "cpu/pass_check.h"
 #include "engine/five.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
@@ -35,6 +36,14 @@ ResultBox resultBox(CellState winner, GameMode mode, CellState humanSide) {
     return {resultText(winner, mode, humanSide), " 対戦終了 "};
 }
 
+// Under the enclosure rule a board can come to a stand with empty cells left: neither side has a
+// cell that encloses anything. Nothing can change any more, so the game is drawn. (Between two
+// people every empty cell is a move, and a full board is a draw already.)
+bool neitherSideCanMove(const Session& session) {
+    return session.state.mode != GameMode::HumanVsHuman && checkAutoPass(*session.board, CellState::First) &&
+           checkAutoPass(*session.board, CellState::Second);
+}
+
 }  // namespace
 
 bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) {
@@ -56,7 +65,28 @@ bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) 
         announceResult(session, justMoved);
         return true;
     }
-    if (isBoardFull(board)) {
+    if (isBoardFull(board) || neitherSideCanMove(session)) {
+        announceResult(session, CellState::Empty);
+        return true;
+    }
+    return false;
+}
+
+bool endLoadedGameIfOver(Session& session) {
+    GameState& state = session.state;
+    if (!state.inProgress || !session.board) {
+        return false;
+    }
+    const Board& board = *session.board;
+    // The side that moved last first: the check after its move would have found its five.
+    for (const CellState side : {otherSide(state.sideToMove), state.sideToMove}) {
+        session.needsFullFiveSearch[sideIndex(side)] = false;
+        if (hasFiveAnywhere(board, side)) {
+            announceResult(session, side);
+            return true;
+        }
+    }
+    if (isBoardFull(board) || neitherSideCanMove(session)) {
         announceResult(session, CellState::Empty);
         return true;
     }

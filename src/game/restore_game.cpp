@@ -4,6 +4,7 @@
 #include "game/flow_support.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
+#include "game/turn_flows.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"
 #include "view/board_view.h"
@@ -92,6 +93,9 @@ void restoreGame(Session& session, const SavedGame& game) {
     setCountLabels(session);
     appendRecordEntries(
         session, startBlock(StartKind::Load, state.dimension, state.mode, state.humanSide, timestampText()));
+    if (endLoadedGameIfOver(session)) {
+        return;
+    }
     if (computerIsToMove(state)) {
         playComputerTurns(session, {});
     }

@@ -26,9 +26,10 @@ bool contains(const Strings& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-// A position in the lowest 8 x 8 block where the person (First) plays 2 and turns 1; the
-// computer's only answer is 58, which turns 57; then the person has no move and passes, and so
-// does the computer. With `computerFive`, the computer's answer at 61 completes six in a row.
+// A position where the person (First) plays 2 and turns 1; the computer's best answer is 58,
+// which turns 57; then the person has no move and passes silently, the computer plays 226 (far
+// away, on the fourth layer) turning 225, and neither side can move any more: a draw. With
+// `computerFive`, the computer's answer at 61 completes six in a row.
 SavedGame passingPosition(int dimension, bool computerFive = false) {
     std::vector<std::uint8_t> cells(static_cast<std::size_t>(integerPower(8, dimension)));
     cells[0] = 1;
@@ -41,6 +42,8 @@ SavedGame passingPosition(int dimension, bool computerFive = false) {
     } else {
         cells[56] = 2;
         cells[57] = 1;
+        cells[224] = 2;
+        cells[225] = 1;
     }
     SavedGame saved = savedGame(dimension, GameMode::HumanVsCpu, CellState::First, cells);
     saved.header.viewOffset = 0;
@@ -77,7 +80,7 @@ TEST(HumanVsCpu, RefusedClicksAndALegalMoveWithTheComputersReply) {
     EXPECT_NE(record.find(*encodeCp932(" □ cpu    choice: 縦:")), std::string::npos);
 }
 
-TEST(HumanVsCpu, BothAutomaticPassesOnThreeAxesWithTheirStatusTexts) {
+TEST(HumanVsCpu, ThePersonsSilentPassThenADrawWhenNeitherSideCanMove) {
     GameHarness game;
     game.switchRecordOn();
     game.load(passingPosition(3));
@@ -86,14 +89,16 @@ TEST(HumanVsCpu, BothAutomaticPassesOnThreeAxesWithTheirStatusTexts) {
     game.clickCell(2);
     EXPECT_EQ(game.board()[1], CellState::First);
     EXPECT_EQ(game.board()[57], CellState::Second);
-    EXPECT_EQ(game.board()[58], CellState::Second);
-    // Person 1 -> 2, computer 1 -> 2, person's silent pass 2 -> 3, computer's pass 2 -> 3.
+    EXPECT_EQ(game.board()[225], CellState::Second);
+    // Person 1 -> 2, computer 1 -> 2, person's silent pass 2 -> 3, computer 2 -> 3.
     EXPECT_EQ(game.state().turnNumberOf(CellState::First), 3);
     EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 3);
-    EXPECT_EQ(game.state().sideToMove, CellState::First);
-    EXPECT_TRUE(game.state().inProgress);
-    EXPECT_EQ(game.label(info_slot::LastMove), " □ cpu choice : auto pass ");
-    EXPECT_EQ(game.label(info_slot::Turn), " 3 turn : ■ ( 先手:貴方 )");
+    EXPECT_FALSE(game.state().inProgress);
+    EXPECT_EQ(game.label(info_slot::LastMove), "");
+    EXPECT_EQ(game.label(info_slot::Turn), " 引き分け");
+    ASSERT_FALSE(game.boxes().empty());
+    EXPECT_EQ(game.boxes().back().text, "引き分けです");
+    EXPECT_EQ(game.boxes().back().caption, "ゲーム終了");
     EXPECT_EQ(
         textsAfter(game.labelHistory(info_slot::Status), statusBefore),
         (Strings{
@@ -101,15 +106,38 @@ TEST(HumanVsCpu, BothAutomaticPassesOnThreeAxesWithTheirStatusTexts) {
             " PLEASE WAIT : CPU TURN PROGRAM RUN ･････ ", " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ",
             " PLEASE WAIT : PLAYER AUTO PASS CHECKING ･････ ", " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ",
             " PLEASE WAIT : CPU AUTO PASS CHECKING ･････ ", " PLEASE WAIT : CPU TURN PROGRAM RUN ･････ ",
-            " READY "}));
+            " PLEASE WAIT : GAME CONTINUE CHECKING ･････ ", " READY "}));
     const std::string record = game.recordBytes();
-    EXPECT_NE(record.find(*encodeCp932(" □ cpu choice : auto pass \r\n\r\n")), std::string::npos);
+    const std::string end = *encodeCp932(" 引き分け\r\n ■：3\r\n □：6\r\n");
+    ASSERT_GE(record.size(), end.size());
+    EXPECT_EQ(record.substr(record.size() - end.size()), end);
+}
 
-    // Neither side can move: the game stays in progress and refuses every click.
-    game.clickCell(3);
-    EXPECT_EQ(game.board()[3], CellState::Empty);
-    EXPECT_EQ(game.state().turnNumberOf(CellState::First), 3);
+// The computer cannot answer, the person can: the computer's pass is shown and recorded and the
+// game goes on. The person's next move leaves the computer without a stone: a draw.
+TEST(HumanVsCpu, TheComputersPassThenTheLastStoneTurned) {
+    std::vector<std::uint8_t> cells(64);
+    cells[0] = 1;
+    cells[1] = 2;
+    cells[32] = 1;
+    cells[33] = 2;
+    GameHarness game;
+    game.switchRecordOn();
+    game.load(savedGame(2, GameMode::HumanVsCpu, CellState::First, cells));
+
+    game.clickCell(2);
     EXPECT_TRUE(game.state().inProgress);
+    EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 2);
+    EXPECT_EQ(game.label(info_slot::LastMove), " □ cpu choice : auto pass ");
+    EXPECT_EQ(game.label(info_slot::Turn), " 2 turn : ■ ( 先手:貴方 )");
+    EXPECT_NE(game.recordBytes().find(*encodeCp932(" □ cpu choice : auto pass \r\n\r\n")), std::string::npos);
+
+    const std::size_t boxesBefore = game.boxes().size();
+    game.clickCell(34);
+    EXPECT_FALSE(game.state().inProgress);
+    EXPECT_EQ(game.label(info_slot::Turn), " 引き分け");
+    ASSERT_EQ(game.boxes().size(), boxesBefore + 1);
+    EXPECT_EQ(game.boxes().back().text, "引き分けです");
 }
 
 TEST(HumanVsCpu, PassCheckProgressOnFourAxes) {

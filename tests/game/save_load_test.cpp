@@ -17,14 +17,21 @@ namespace {
 
 using platform::MessageBoxResult;
 
-// Stones on a few cells of every slice-sized block, First to move in HumanVsCpu (the person's
-// turn), Second in the other modes; the last slice on screen, the detailed guide.
+// Stones on a few cells of every slice-sized block, none touching another, First to move in HumanVsCpu (the
+// person's turn), Second in the other modes; the last slice on screen, the detailed guide.
 SavedGame sampleGame(int dimension, GameMode mode) {
     const std::int32_t cellCount = integerPower(8, dimension);
     std::vector<std::uint8_t> cells(static_cast<std::size_t>(cellCount));
+    // Only cells with every coordinate even: no two of them touch, so no side has a five.
+    constexpr std::int32_t kOddCoordinateBits = 0x249249;
     for (std::int32_t cell = 0; cell < cellCount; cell += 37) {
-        cells[static_cast<std::size_t>(cell)] = cell % 2 == 0 ? 1 : 2;
+        if ((cell & kOddCoordinateBits) == 0) {
+            cells[static_cast<std::size_t>(cell)] = (cell / 37) % 2 == 0 ? 1 : 2;
+        }
     }
+    // A pair each side can enclose (at 11 and at 8), so that the game goes on in every mode.
+    cells[9] = 1;
+    cells[10] = 2;
     SavedGame game = savedGame(dimension, mode, CellState::First, cells);
     game.header.sideToMove = mode == GameMode::HumanVsCpu ? 1 : 2;
     game.header.turnNumberFirst = 7;

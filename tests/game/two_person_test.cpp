@@ -139,9 +139,9 @@ TEST(TwoPersonGame, FiveOnALineOfExactlyFiveCellsWins) {
     EXPECT_EQ(game.label(info_slot::Turn), " 先手 勝利 : ■ ");
 }
 
-TEST(TwoPersonGame, FiveInALoadedGameIsFoundByTheFirstCheck) {
-    // First already has five on the file's board; Second moves elsewhere, then First's next
-    // move anywhere is checked against the whole board.
+// A loaded game in progress whose board already holds a five ends as soon as it is loaded, as
+// the check after that move would have ended it.
+TEST(TwoPersonGame, FiveInALoadedGameEndsItAtOnce) {
     std::vector<std::uint8_t> cells(64);
     for (const int cell : {0, 9, 18, 27, 36}) {
         cells[cell] = 1;
@@ -149,15 +149,18 @@ TEST(TwoPersonGame, FiveInALoadedGameIsFoundByTheFirstCheck) {
     for (const int cell : {7, 15, 23}) {
         cells[cell] = 2;
     }
-    SavedGame saved = savedGame(2, GameMode::HumanVsHuman, CellState::First, cells);
-    saved.header.sideToMove = static_cast<std::int32_t>(CellState::Second);
-    GameHarness game;
-    game.load(saved);
-    game.clickCell(63);
-    EXPECT_TRUE(game.state().inProgress);
-    game.clickCell(62);
-    EXPECT_FALSE(game.state().inProgress);
-    EXPECT_EQ(game.label(info_slot::Turn), " 先手 勝利 : ■ ");
+    for (const CellState toMove : {CellState::Second, CellState::First}) {
+        SavedGame saved = savedGame(2, GameMode::HumanVsHuman, CellState::First, cells);
+        saved.header.sideToMove = static_cast<std::int32_t>(toMove);
+        GameHarness game;
+        game.load(saved);
+        EXPECT_FALSE(game.state().inProgress);
+        EXPECT_EQ(game.label(info_slot::Turn), " 先手 勝利 : ■ ");
+        ASSERT_EQ(game.boxes().size(), 1U);
+        EXPECT_EQ(game.boxes().back().text, "先手のプレイヤーの勝利です");
+        game.clickCell(63);
+        EXPECT_EQ(game.board()[63], CellState::Empty);
+    }
 }
 
 TEST(TwoPersonGame, StatusTextsOnThreeAxesAndNoneOnTwo) {

@@ -43,7 +43,7 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
 
 INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
                          ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes",
-                                           "vs_cpu_guide"));
+                                           "vs_cpu_guide", "nobody_can_move", "save_before_any_game"));
 
 }  // namespace
 }  // namespace kalvenor::script
