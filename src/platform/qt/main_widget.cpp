@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include "platform/qt/japanese_font.h"
@@ -20,6 +22,19 @@ namespace {
 // placed in the client area below them and reach x = 1010 and y = 685.
 constexpr int captionAndMenuHeight = 50;
 const QColor lightGreyBackground(192, 192, 192);
+
+// The client area paints its light grey itself rather than through a palette of its own: every
+// child would otherwise get a palette of its own resolved from it, so that the style caches each
+// button's face anew (a new game of four axes added hundreds of cached faces).
+class ClientArea : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter(this).fillRect(event->rect(), lightGreyBackground);
+    }
+};
 
 void addMenuItems(Window& window, QWidget* menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
@@ -95,12 +110,8 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     }
     addMenuItems(*window, widget.menuBar(), desc.menuBar);
 
-    auto* client = new QWidget(&widget);
+    auto* client = new ClientArea(&widget);
     client->setFixedSize(desc.width, std::max(0, desc.height - captionAndMenuHeight));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, lightGreyBackground);
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
     widget.setCentralWidget(client);
     window->clientArea = client;
 
