@@ -91,8 +91,12 @@ struct Rect {
 
 enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar };
 
+// Both backends take a null handle anywhere: the call does nothing and answers null, the empty
+// text, 0, OK (No for a Yes/No box) or cancel.
+
 // Creates the main window and sends it Create before returning; `userData` is available through
-// windowUserData() from that first message on. Returns null if the window system refuses.
+// windowUserData() from that first message on. Returns null if the window system refuses, or if
+// the procedure answers Create with -1 (the window is then gone again).
 WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData);
 // Sends Destroy, then destroys the window and every control still on it.
 void destroyMainWindow(WindowHandle window);

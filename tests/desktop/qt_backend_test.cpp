@@ -107,6 +107,32 @@ class QtBackendTest : public QObject {
         window_ = nullptr;
     }
 
+    // As in the headless backend: a Create answered with -1 refuses the window.
+    void aRefusedCreateGivesNoWindow() {
+        auto refuse = [](WindowHandle window, unsigned message, WParam, LParam) -> std::intptr_t {
+            createControl(window, ControlKind::LeftLabel, "made before the refusal", {0, 0, 100, 30});
+            return message == message::Create ? -1 : 0;
+        };
+        QCOMPARE(createMainWindow(gameWindowDesc(), refuse, nullptr), nullptr);
+        QCOMPARE(createMainWindow(gameWindowDesc(), nullptr, nullptr), nullptr);
+    }
+
+    // As in the headless backend: a null handle does nothing and answers a neutral value.
+    void nullHandlesDoNothing() {
+        QCOMPARE(windowUserData(nullptr), nullptr);
+        QCOMPARE(createControl(nullptr, ControlKind::PushButton, "x", {0, 0, 10, 10}), nullptr);
+        destroyControl(nullptr);
+        setControlText(nullptr, "x");
+        QCOMPARE(controlText(nullptr), std::string());
+        QCOMPARE(buttonState(nullptr), 0);
+        setTrackBarRange(nullptr, 1, 8);
+        setTrackBarPosition(nullptr, 3);
+        QCOMPARE(trackBarPosition(nullptr), 0);
+        postQuit(nullptr, 3);
+        QCOMPARE(runEventLoop(nullptr), 0);
+        destroyMainWindow(nullptr);
+    }
+
     void createSendsCreateFirstAndTheWindowHoldsTheLayout() {
         QCOMPARE(recorder_.events.front().message, message::Create);
         QVERIFY(recorder_.createdOnCreate.front() != nullptr);

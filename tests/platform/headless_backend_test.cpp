@@ -123,6 +123,27 @@ TEST_F(HeadlessBackend, UsingADestroyedControlIsRefused) {
     EXPECT_THROW(controlText(foreign), hl::UsageError) << "its window took it along";
 }
 
+// As in the Qt backend: a null handle does nothing and answers a neutral value. (A stale one is
+// a mistake of the caller and is refused above.)
+TEST_F(HeadlessBackend, NullHandlesDoNothing) {
+    EXPECT_EQ(windowUserData(nullptr), nullptr);
+    EXPECT_EQ(createControl(nullptr, ControlKind::PushButton, "x", {0, 0, 10, 10}), nullptr);
+    destroyControl(nullptr);
+    setControlText(nullptr, "x");
+    EXPECT_EQ(controlText(nullptr), "");
+    EXPECT_EQ(buttonState(nullptr), 0);
+    setTrackBarRange(nullptr, 1, 8);
+    setTrackBarPosition(nullptr, 3);
+    EXPECT_EQ(trackBarPosition(nullptr), 0);
+    EXPECT_EQ(messageBox(nullptr, "t", "c", {MessageBoxButtons::YesNo}), MessageBoxResult::No);
+    EXPECT_EQ(messageBox(nullptr, "t", "c", {}), MessageBoxResult::Ok);
+    EXPECT_EQ(fileDialog(nullptr, FileDialogKind::Open, "t", {}, ""), std::nullopt);
+    postQuit(nullptr, 3);
+    EXPECT_EQ(runEventLoop(nullptr), 0);
+    destroyMainWindow(nullptr);
+    EXPECT_TRUE(hl::messageBoxLog(window).empty());
+}
+
 // Texts, controls and prompts of a long run take the memory of what is live and recent only.
 TEST_F(HeadlessBackend, LongRunsKeepOnlyRecentHistory) {
     ControlHandle label = createControl(window, ControlKind::LeftLabel, "0", {0, 0, 10, 10});

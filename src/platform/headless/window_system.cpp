@@ -55,10 +55,13 @@ void destroyMainWindow(WindowHandle window) {
 }
 
 void* windowUserData(WindowHandle window) {
-    return window->userData;
+    return window != nullptr ? window->userData : nullptr;
 }
 
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
+    if (parent == nullptr) {
+        return nullptr;
+    }
     headless::ControlRecord record;
     record.serial = parent->nextSerial;
     record.kind = kind;
@@ -71,6 +74,9 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
 }
 
 void destroyControl(ControlHandle control) {
+    if (control == nullptr) {
+        return;
+    }
     ControlTable& table = ControlTable::instance();
     const headless::ControlSlot& slot = table.at(control, "destroyControl");
     Window* window = slot.window;
@@ -82,6 +88,9 @@ void destroyControl(ControlHandle control) {
 }
 
 void setControlText(ControlHandle control, std::string_view text) {
+    if (control == nullptr) {
+        return;
+    }
     headless::ControlRecord& record = ControlTable::instance().at(control, "setControlText").record;
     record.text = std::string(text);
     record.textHistory.emplace_back(text);
@@ -91,14 +100,23 @@ void setControlText(ControlHandle control, std::string_view text) {
 }
 
 std::string controlText(ControlHandle control) {
+    if (control == nullptr) {
+        return {};
+    }
     return ControlTable::instance().at(control, "controlText").record.text;
 }
 
 int buttonState(ControlHandle button) {
+    if (button == nullptr) {
+        return 0;
+    }
     return ControlTable::instance().at(button, "buttonState").window->pressedButton == button ? 1 : 0;
 }
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
+    if (trackBar == nullptr) {
+        return;
+    }
     headless::ControlRecord& record = ControlTable::instance().at(trackBar, "setTrackBarRange").record;
     record.trackMinimum = minimum;
     record.trackMaximum = std::max(minimum, maximum);
@@ -106,16 +124,26 @@ void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
 }
 
 void setTrackBarPosition(ControlHandle trackBar, int position) {
+    if (trackBar == nullptr) {
+        return;
+    }
     headless::ControlRecord& record = ControlTable::instance().at(trackBar, "setTrackBarPosition").record;
     record.trackPosition = std::clamp(position, record.trackMinimum, record.trackMaximum);
 }
 
 int trackBarPosition(ControlHandle trackBar) {
+    if (trackBar == nullptr) {
+        return 0;
+    }
     return ControlTable::instance().at(trackBar, "trackBarPosition").record.trackPosition;
 }
 
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
                             MessageBoxStyle style) {
+    if (owner == nullptr) {
+        // No window, so no queued answers: taken as closed without a button.
+        return style.buttons == MessageBoxButtons::YesNo ? MessageBoxResult::No : MessageBoxResult::Ok;
+    }
     headless::MessageBoxRecord shown{std::string(text), std::string(caption), style, {}};
     auto& answers = owner->boxAnswers;
     const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
@@ -138,6 +166,9 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
 
 std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
                                       std::span<const FileFilter> filters, std::string_view initialPath) {
+    if (owner == nullptr) {
+        return std::nullopt;  // no window, so no queued answers: cancelled
+    }
     headless::FileDialogRecord shown{
         kind, std::string(title), {filters.begin(), filters.end()}, std::string(initialPath), false, {}};
     if (!owner->dialogAnswers.empty()) {
@@ -157,11 +188,13 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
 }
 
 void postQuit(WindowHandle window, int exitCode) {
-    window->exitCode = exitCode;
+    if (window != nullptr) {
+        window->exitCode = exitCode;
+    }
 }
 
 int runEventLoop(WindowHandle window) {
-    return window->exitCode.value_or(0);
+    return window != nullptr ? window->exitCode.value_or(0) : 0;
 }
 
 }  // namespace kalvenor::platform

@@ -115,9 +115,12 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     widget.setCentralWidget(client);
     window->clientArea = client;
 
-    Window* handle = window.release();
-    handle->send(message::Create, 0, 0);
-    return handle;
+    // As in the headless backend: a Create answered with -1 refuses the window.
+    if (window->send(message::Create, 0, 0) == -1) {
+        window->widget.reset();
+        return nullptr;
+    }
+    return window.release();
 }
 
 void destroyMainWindow(WindowHandle window) {
@@ -135,6 +138,9 @@ void* windowUserData(WindowHandle window) {
 }
 
 void postQuit(WindowHandle window, int exitCode) {
+    if (window == nullptr) {
+        return;
+    }
     window->quitCode = exitCode;
     if (window->eventLoop != nullptr) {
         window->eventLoop->exit(exitCode);
@@ -142,6 +148,9 @@ void postQuit(WindowHandle window, int exitCode) {
 }
 
 int runEventLoop(WindowHandle window) {
+    if (window == nullptr) {
+        return 0;
+    }
     window->widget->show();
     if (window->quitCode) {
         return *window->quitCode;
