@@ -44,6 +44,20 @@ bool neitherSideCanMove(const Session& session) {
            checkAutoPass(*session.board, CellState::Second);
 }
 
+// The win of `withFive` (First or Second), else a draw on a full board or when neither side can
+// move; nothing when the game goes on. True when a result was announced.
+bool announceIfOver(Session& session, CellState withFive) {
+    if (withFive != CellState::Empty) {
+        announceResult(session, withFive);
+        return true;
+    }
+    if (isBoardFull(*session.board) || neitherSideCanMove(session)) {
+        announceResult(session, CellState::Empty);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) {
@@ -61,15 +75,7 @@ bool checkGameEnd(Session& session, std::span<const std::int32_t> changedCells) 
     } else if (!changedCells.empty()) {
         hasFive = hasFiveThrough(board, changedCells, justMoved);
     }
-    if (hasFive) {
-        announceResult(session, justMoved);
-        return true;
-    }
-    if (isBoardFull(board) || neitherSideCanMove(session)) {
-        announceResult(session, CellState::Empty);
-        return true;
-    }
-    return false;
+    return announceIfOver(session, hasFive ? justMoved : CellState::Empty);
 }
 
 bool endLoadedGameIfOver(Session& session) {
@@ -77,20 +83,16 @@ bool endLoadedGameIfOver(Session& session) {
     if (!state.inProgress || !session.board) {
         return false;
     }
-    const Board& board = *session.board;
-    // The side that moved last first: the check after its move would have found its five.
-    for (const CellState side : {otherSide(state.sideToMove), state.sideToMove}) {
+    // Should both sides hold a five, the side that moved last wins: the check after its move
+    // would have found it.
+    CellState withFive = CellState::Empty;
+    for (const CellState side : {state.sideToMove, otherSide(state.sideToMove)}) {
         session.needsFullFiveSearch[sideIndex(side)] = false;
-        if (hasFiveAnywhere(board, side)) {
-            announceResult(session, side);
-            return true;
+        if (hasFiveAnywhere(*session.board, side)) {
+            withFive = side;
         }
     }
-    if (isBoardFull(board) || neitherSideCanMove(session)) {
-        announceResult(session, CellState::Empty);
-        return true;
-    }
-    return false;
+    return announceIfOver(session, withFive);
 }
 
 void announceResult(Session& session, CellState winner) {
