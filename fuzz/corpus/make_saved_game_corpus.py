@@ -36,6 +36,7 @@ def main():
         "view_not_a_slice.gd": game(4, view_offset=1537),
         "dimension_9.gd": struct.pack("<i", 9) + game(2)[4:],
         "mode_3.gd": game(3, mode=3),
+        "stone_count_int_max.gd": game(2)[:28] + struct.pack("<i", 2**31 - 1) + game(2)[32:],
         "empty.gd": b"",
     }
     for name, data in files.items():
