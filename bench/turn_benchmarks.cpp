@@ -66,8 +66,10 @@ void addTurn(const std::string& name, int dimension, GameMode mode, PositionCach
             for (auto _ : state) {
                 state.PauseTiming();
                 restoreGame(session, game);
-                // As in the middle of a game: the board has been searched for fives already.
+                // As in the middle of a game: the board has been searched for fives already, and
+                // the fives P(D) holds (its moves ignore them) have not ended it, as the load does.
                 session.needsFullFiveSearch = {false, false};
+                session.state.inProgress = true;
                 platform::headless::clearTextHistories(session.window);
                 const std::size_t slot = static_cast<std::size_t>(*cell - session.state.viewOffset);
                 platform::ControlHandle button = mode == GameMode::CpuVsCpu
