@@ -5,10 +5,12 @@
 // links platform_qt, tests and the script driver link platform_headless.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kalvenor::platform {
@@ -65,12 +67,39 @@ inline ControlHandle toControl(LParam value) {
 // first = makeWParam(notification code, position), second = the track bar.
 using WindowProc = std::intptr_t (*)(WindowHandle window, unsigned message, WParam first, LParam second);
 
-// A menu entry: a command item when `items` is empty, else a pop-up.
+// A menu entry, the same data for every backend: a pop-up when it has `items`, a command item
+// when it has a command id, else a separator line. Choosing a command item sends the main window
+// a Command with that id and notification code 0, exactly as the classic menus do.
 struct MenuItem {
-    std::string text;
+    std::string text;  // UTF-8
     int commandId = 0;
     std::vector<MenuItem> items;
+    std::string shortcut;  // a key in portable form ("Ctrl+S"), empty for none; the backend binds it
+    // A checkable item shows a check mark while this answers true. Backends ask it whenever the
+    // menu opens and after every event the window procedure has handled, so the mark follows the
+    // state however it changed. Empty for an item without a mark.
+    std::function<bool()> isChecked;
+    bool exclusive = false;  // one choice among its neighbours: drawn as a radio mark
+
+    bool isSeparator() const { return items.empty() && commandId == 0; }
 };
+
+inline MenuItem menuCommand(std::string text, int commandId, std::string shortcut = {}) {
+    MenuItem item;
+    item.text = std::move(text);
+    item.commandId = commandId;
+    item.shortcut = std::move(shortcut);
+    return item;
+}
+inline MenuItem menuPopup(std::string text, std::vector<MenuItem> items) {
+    MenuItem item;
+    item.text = std::move(text);
+    item.items = std::move(items);
+    return item;
+}
+inline MenuItem menuSeparator() {
+    return MenuItem();
+}
 
 struct MainWindowDesc {
     std::string title;
@@ -137,8 +166,11 @@ struct FileFilter {
 };
 enum class FileDialogKind { Save, Open };
 
-// A modal Save or Open dialog; the first filter is selected; no overwrite question, no check that
-// the file exists, no extension added. Returns the chosen path, or nullopt when cancelled.
+// A modal Save or Open dialog; the first filter is selected; no check that the file exists. The
+// Save dialog gives a name without extension the first filter's one (".gd") and, when the file
+// exists, asks whether to replace it: Yes returns the path, No shows the dialog again
+// (save_dialog_rules.h has the words, the same on every backend). Returns the chosen path, or
+// nullopt when cancelled.
 std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
                                       std::span<const FileFilter> filters, std::string_view initialPath);
 

@@ -56,8 +56,9 @@ MainWindowDesc gameWindowDesc() {
     desc.width = 1024;
     desc.height = 750;
     desc.menuBar = {
-        {"メニュー", 0, {{"対人戦", 0, {{"２次元", 102, {}}, {"３次元", 104, {}}}}, {"終了", 255, {}}}},
-        {"バージョン情報", 254, {}}};
+        menuPopup("メニュー", {menuPopup("対人戦", {menuCommand("２次元", 102), menuCommand("３次元", 104)}),
+                               menuCommand("終了", 255)}),
+        menuCommand("バージョン情報", 254)};
     return desc;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/headless/control_table.h"
 #include "platform/headless/window_state.h"
+#include "platform/save_dialog_rules.h"
 
 namespace kalvenor::platform {
 
@@ -164,17 +165,22 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
     return *shown.answer;
 }
 
-std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
-                                      std::span<const FileFilter> filters, std::string_view initialPath) {
-    if (owner == nullptr) {
-        return std::nullopt;  // no window, so no queued answers: cancelled
-    }
+namespace {
+
+// One showing of a dialog, answered from the queue. The Save dialog returns a name typed without
+// extension with the default one, as the dialogs of the desktop do.
+std::optional<std::string> showFileDialogOnce(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                              std::span<const FileFilter> filters,
+                                              std::string_view initialPath) {
     headless::FileDialogRecord shown{
         kind, std::string(title), {filters.begin(), filters.end()}, std::string(initialPath), false, {}};
     if (!owner->dialogAnswers.empty()) {
         shown.answered = true;
         shown.answer = std::move(owner->dialogAnswers.front());
         owner->dialogAnswers.pop_front();
+        if (shown.answer && kind == FileDialogKind::Save) {
+            shown.answer = withDefaultExtension(std::move(*shown.answer), filters);
+        }
     }
     appendBounded(owner->dialogLog, shown);
     if (owner->observer.onFileDialog) {
@@ -185,6 +191,21 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
                                          "\" was shown with no answer queued");
     }
     return shown.answer;
+}
+
+}  // namespace
+
+std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                      std::span<const FileFilter> filters, std::string_view initialPath) {
+    if (owner == nullptr) {
+        return std::nullopt;  // no window, so no queued answers: cancelled
+    }
+    if (kind == FileDialogKind::Open) {
+        return showFileDialogOnce(owner, kind, title, filters, initialPath);
+    }
+    return runSaveDialog(owner, filters, std::string(initialPath), [&](std::string_view initial) {
+        return showFileDialogOnce(owner, kind, title, filters, initial);
+    });
 }
 
 void postQuit(WindowHandle window, int exitCode) {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "platform/qt/qt_backend.h"
+#include "platform/save_dialog_rules.h"
 
 namespace kalvenor::platform {
 namespace {
@@ -49,8 +50,13 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
     return chosen == QMessageBox::Yes ? MessageBoxResult::Yes : MessageBoxResult::No;
 }
 
-std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
-                                      std::span<const FileFilter> filters, std::string_view initialPath) {
+namespace {
+
+// One showing of the dialog; the overwrite question is ours (save_dialog_rules.h), in the same
+// words as on every backend.
+std::optional<std::string> showFileDialogOnce(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                              std::span<const FileFilter> filters,
+                                              std::string_view initialPath) {
     QFileDialog dialog(owner != nullptr ? owner->widget.get() : nullptr, toQString(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -76,6 +82,18 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
         return std::nullopt;
     }
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                      std::span<const FileFilter> filters, std::string_view initialPath) {
+    if (kind == FileDialogKind::Open) {
+        return showFileDialogOnce(owner, kind, title, filters, initialPath);
+    }
+    return runSaveDialog(owner, filters, std::string(initialPath), [&](std::string_view initial) {
+        return showFileDialogOnce(owner, kind, title, filters, initial);
+    });
 }
 
 }  // namespace kalvenor::platform

@@ -1,11 +1,13 @@
 // The main window: creation, the menu bar, closing, the event loop.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -36,19 +38,48 @@ class ClientArea : public QWidget {
     }
 };
 
+QAction* commandAction(Window& window, QWidget* parent, const MenuItem& item) {
+    auto* action = new QAction(toQString(item.text), parent);
+    const int id = item.commandId;
+    QObject::connect(action, &QAction::triggered, parent, [&window, id] {
+        window.send(message::Command, makeWParam(static_cast<std::uint16_t>(id), 0), 0);
+    });
+    if (!item.shortcut.empty()) {
+        action->setShortcut(QKeySequence(toQString(item.shortcut), QKeySequence::PortableText));
+        // Bound to the main window, so the key works also while no menu is open.
+        window.widget->addAction(action);
+    }
+    if (item.isChecked) {
+        action->setCheckable(true);
+        window.checkedActions.emplace_back(action, item.isChecked);
+    }
+    return action;
+}
+
 void addMenuItems(Window& window, QWidget* menu, const std::vector<MenuItem>& items) {
+    QActionGroup* radioGroup = nullptr;  // the run of exclusive items being added
     for (const MenuItem& item : items) {
-        if (item.items.empty()) {
+        if (!item.exclusive) {
+            radioGroup = nullptr;
+        }
+        if (item.isSeparator()) {
+            if (auto* popup = qobject_cast<QMenu*>(menu)) {
+                popup->addSeparator();
+            }
+        } else if (item.items.empty()) {
             // A command item, also directly on the bar ("バージョン情報" is one).
-            auto* action = new QAction(toQString(item.text), menu);
-            const int id = item.commandId;
-            QObject::connect(action, &QAction::triggered, menu, [&window, id] {
-                window.send(message::Command, makeWParam(static_cast<std::uint16_t>(id), 0), 0);
-            });
+            QAction* action = commandAction(window, menu, item);
+            if (item.exclusive) {
+                if (radioGroup == nullptr) {
+                    radioGroup = new QActionGroup(menu);
+                }
+                radioGroup->addAction(action);
+            }
             menu->addAction(action);
         } else {
             auto* popup = new QMenu(toQString(item.text), menu);
             addMenuItems(window, popup, item.items);
+            QObject::connect(popup, &QMenu::aboutToShow, popup, [&window] { window.refreshMenuChecks(); });
             if (auto* bar = qobject_cast<QMenuBar*>(menu)) {
                 bar->addMenu(popup);
             } else {
@@ -76,7 +107,15 @@ void MainWidget::resizeEvent(QResizeEvent* event) {
 }
 
 std::intptr_t Window::send(unsigned message, WParam first, LParam second) {
-    return proc(this, message, first, second);
+    const std::intptr_t result = proc(this, message, first, second);
+    refreshMenuChecks();
+    return result;
+}
+
+void Window::refreshMenuChecks() {
+    for (const auto& [action, isChecked] : checkedActions) {
+        action->setChecked(isChecked());
+    }
 }
 
 void Window::sendClick(Control* control, std::uint16_t notification) {

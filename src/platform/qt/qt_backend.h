@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "platform/window_system.h"
 
+class QAction;
 class QEventLoop;
 
 namespace kalvenor::platform {
@@ -45,12 +47,17 @@ struct Window {
     QEventLoop* eventLoop = nullptr;
     std::optional<int> quitCode;
 
+    // The checkable menu items and the state their marks show.
+    std::vector<std::pair<QAction*, std::function<bool()>>> checkedActions;
+
+    // Hands a message to the window procedure; afterwards the menu's marks show the new state.
     std::intptr_t send(unsigned message, WParam first, LParam second);
     // A click on a button or label: a Command with id 0 and notification code 0 (1 for the
     // double click of a label).
     void sendClick(Control* control, std::uint16_t notification = 0);
     // Sends Destroy once, whichever of closing and destroyMainWindow comes first.
     void sendDestroyOnce();
+    void refreshMenuChecks();
 };
 
 // The top-level window: a menu bar over a client area of fixed size. Resizing the window moves

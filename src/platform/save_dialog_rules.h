@@ -1,0 +1,73 @@
+#pragma once
+
+// What every backend's Save dialog does around its own window: a name typed without extension
+// gets the first filter's extension, and an existing file is replaced only after a Yes. The words
+// of the question are the same on every backend.
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "platform/window_system.h"
+
+namespace kalvenor::platform {
+
+inline constexpr std::string_view kReplaceCaption = "上書き確認";
+
+// "PATH\nは既に存在します。上書きしますか？"
+inline std::string replaceQuestion(std::string_view path) {
+    return std::string(path) + "\nは既に存在します。上書きしますか？";
+}
+
+// ".gd" for the pattern "*.gd"; empty for "*.*", "*" or no filter.
+inline std::string defaultExtension(std::span<const FileFilter> filters) {
+    if (filters.empty()) {
+        return {};
+    }
+    const std::string_view pattern = filters.front().pattern;
+    const auto dot = pattern.rfind('.');
+    if (dot == std::string_view::npos || pattern.find_first_of("*?", dot) != std::string_view::npos) {
+        return {};
+    }
+    return std::string(pattern.substr(dot));
+}
+
+// `path` as the Save dialog returns it: with the default extension when its file name has none.
+inline std::string withDefaultExtension(std::string path, std::span<const FileFilter> filters) {
+    const std::filesystem::path name = std::filesystem::path(path).filename();
+    if (!name.empty() && !name.has_extension()) {
+        path += defaultExtension(filters);
+    }
+    return path;
+}
+
+// The Save flow: `showDialog(initialPath)` shows the backend's dialog once and returns the name
+// chosen (nullopt for Cancel). Nothing is written here; the caller writes after this returns.
+template <typename ShowDialog>
+std::optional<std::string> runSaveDialog(WindowHandle owner, std::span<const FileFilter> filters,
+                                         std::string initialPath, ShowDialog showDialog) {
+    for (;;) {
+        std::optional<std::string> chosen = showDialog(std::string_view(initialPath));
+        if (!chosen) {
+            return std::nullopt;
+        }
+        std::string path = withDefaultExtension(std::move(*chosen), filters);
+        // Only a file is replaced; anything else at the path is the writer's to report.
+        std::error_code error;
+        if (!std::filesystem::exists(path, error) || std::filesystem::is_directory(path, error)) {
+            return path;
+        }
+        const MessageBoxResult answer =
+            messageBox(owner, replaceQuestion(path), kReplaceCaption,
+                       {MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation, false});
+        if (answer == MessageBoxResult::Yes) {
+            return path;
+        }
+        initialPath = std::move(path);  // No: back to the dialog, on the same name
+    }
+}
+
+}  // namespace kalvenor::platform
