@@ -22,6 +22,10 @@ bool saveGame(Session& session);
 bool loadGame(Session& session);
 void toggleRecord(Session& session);
 
+// A click on a guide level button: sets the guide level, brackets that button's text alone and
+// redraws the board for the side to move. False when no guide button was clicked.
+bool onGuideButtonClick(Session& session);
+
 // A track-bar notification (code 0..8) from `control`.
 void onAxisScroll(Session& session, int code, platform::ControlHandle control);
 

@@ -6,6 +6,7 @@
 #include "game/commands.h"
 #include "game/flow_support.h"
 #include "game/labels.h"
+#include "game/new_game.h"
 #include "game/record_writer.h"
 #include "game/turn_flows.h"
 #include "platform/window_system.h"
@@ -57,6 +58,7 @@ void restart(Session& session) {
     state.turnNumber = {1, 1};
     session.board->clear();
     session.needsFullFiveSearch = {false, false};
+    setInitialPosition(session);
     appendRecordEntries(session, startBlock(StartKind::Restart, state.dimension, GameMode::CpuVsCpu,
                                             state.humanSide, timestampText()));
     showBoardFor(session, CellState::First);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/standard_opening.h"
 #include "game/commands.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
@@ -103,7 +104,23 @@ std::optional<GameStart> decodeGameStart(int commandId) {
     return std::nullopt;
 }
 
-void setInitialPosition(Session&) {}
+int gameStartCommand(GameStart start) {
+    switch (start.mode) {
+        case GameMode::HumanVsCpu:
+            return kFirstPairId + 2 * (start.dimension - 2);
+        case GameMode::HumanVsHuman:
+            return kFirstPairId + 2 * (start.dimension - 2) + 1;
+        case GameMode::CpuVsCpu:
+            break;
+    }
+    return kFirstCpuVsCpuId + start.dimension - 2;
+}
+
+void setInitialPosition(Session& session) {
+    if (session.board && session.state.mode != GameMode::HumanVsHuman) {
+        placeStandardOpening(*session.board);
+    }
+}
 
 bool isGameStartCommand(int commandId) {
     return decodeGameStart(commandId).has_value();

@@ -19,9 +19,13 @@ struct GameStart {
 // 101..114: two ids per dimension from 2 up, odd for HumanVsCpu, even for HumanVsHuman;
 // 120..126: CpuVsCpu on 2..8 axes. Nothing for any other id.
 std::optional<GameStart> decodeGameStart(int commandId);
+// The command id that starts `start` (the inverse of decodeGameStart).
+int gameStartCommand(GameStart start);
 
-// The starting position of a new game, laid on the cleared board after the view is built and
-// before the first redraw. Every game starts on the empty board: it lays no stone.
+// The starting position of a new game or a restart, laid on the cleared board after the view is
+// built and before the first redraw. Games between two people start on the empty board; games
+// under the enclosure rule on the standard opening (the 2^D stones that stoneCount counts from the
+// start), since no stone could enclose anything on an empty board.
 void setInitialPosition(Session& session);
 
 }  // namespace kalvenor

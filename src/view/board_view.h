@@ -39,7 +39,7 @@ struct ViewParameters {
     int dimension = 2;
     GameMode mode = GameMode::HumanVsHuman;
     ViewOrigin origin = ViewOrigin::NewGame;
-    int guideLevel = 0;           // bracketed on the level buttons of 5..8 axes
+    int guideLevel = 0;           // bracketed on its level button
     std::int32_t viewOffset = 0;  // the slice shown; a loaded view's track bars show it
 };
 

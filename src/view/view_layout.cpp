@@ -61,29 +61,25 @@ struct GuideGeometry {
     Rect pass;
 };
 
+// The guide controls stand where they can be used from the first move, in new games as in loaded
+// ones; only a loaded game shows the pass button, clear of the dimension and mode caption.
 GuideGeometry guideGeometry(const ViewParameters& parameters) {
-    const int d = parameters.dimension;
-    if (parameters.origin == ViewOrigin::LoadedGame) {
-        if (d == 2) {
-            return {
-                {205, 0, 120, 28}, {{{205, 30, 120, 30}, {205, 60, 120, 30}, {205, 90, 120, 30}}}, kHidden};
-        }
-        const Rect pass = d <= 4 ? Rect{230, 500, 75, 30} : Rect{0, 500, 75, 30};
-        return {{440, 500, 148, 30}, {{{590, 500, 100, 30}, {690, 500, 100, 30}, {790, 500, 100, 30}}}, pass};
+    const bool loaded = parameters.origin == ViewOrigin::LoadedGame;
+    if (parameters.dimension == 2) {
+        return {{205, 0, 120, 28}, {{{205, 30, 120, 30}, {205, 60, 120, 30}, {205, 90, 120, 30}}}, kHidden};
     }
-    if (d <= 4) {
-        return {kHidden, {kHidden, kHidden, kHidden}, kHidden};
-    }
-    const Rect level{0, 500, 100, 0};
-    return {{0, 500, 148, 0}, {level, level, level}, kHidden};
+    const Rect pass = loaded ? Rect{230, 500, 75, 30} : kHidden;
+    return {{440, 500, 148, 30}, {{{590, 500, 100, 30}, {690, 500, 100, 30}, {790, 500, 100, 30}}}, pass};
 }
 
-std::string guideLevelText(const ViewParameters& parameters, int level) {
-    // Views of two to four axes always bracket the detailed level; larger ones the current level.
-    const int bracketed = parameters.dimension <= 4 ? 2 : parameters.guideLevel;
-    const std::string name(kGuideLevelNames[level]);
-    return level == bracketed ? "[" + name + "]" : name;
+}  // namespace
+
+std::string guideLevelText(int level, int currentLevel) {
+    const std::string name(kGuideLevelNames[static_cast<std::size_t>(level)]);
+    return level == currentLevel ? "[" + name + "]" : name;
 }
+
+namespace {
 
 struct AxisGeometry {
     Rect caption;
@@ -193,7 +189,7 @@ class LayoutBuilder {
         add(ViewArray::GuideControls, 0, ControlKind::CentredLabel, "ガイド機能", guide.caption);
         for (int level = 0; level < 3; ++level) {
             add(ViewArray::GuideControls, 1 + level, ControlKind::PushButton,
-                guideLevelText(parameters_, level), guide.levels[level]);
+                guideLevelText(level, parameters_.guideLevel), guide.levels[level]);
         }
     }
 

@@ -37,6 +37,9 @@ ViewSlotCounts viewSlotCounts(const ViewParameters& parameters);
 // Every control of the view, in the order the view creates them.
 std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters);
 
+// The text of the button of guide `level` (0..2): bracketed when it is `currentLevel`.
+std::string guideLevelText(int level, int currentLevel);
+
 // The track-bar position (1..8) that shows coordinate `axis` of the slice starting at viewOffset.
 int trackBarPositionOf(std::int32_t viewOffset, int axis);
 

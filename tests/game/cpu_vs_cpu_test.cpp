@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/coordinates.h"
 #include "game/opening_game.h"
 #include "game_harness.h"
@@ -89,12 +91,12 @@ TEST(CpuVsCpu, ToTheEndFromTheOpeningThenRestartKeepsTheView) {
     EXPECT_EQ(state.turnNumberOf(CellState::First), 1);
     EXPECT_EQ(state.turnNumberOf(CellState::Second), 1);
     EXPECT_EQ(state.stoneCount, 16);
-    EXPECT_EQ(game.board().count(CellState::Empty), 4096);
+    EXPECT_EQ(game.board().count(CellState::Empty), 4096 - 16);  // the standard opening again
     EXPECT_EQ(state.viewOffset, 3 * 512);
     EXPECT_EQ(state.guideLevel, 1);
     EXPECT_EQ(game.label(info_slot::Turn), " 1 turn : ■ 先手:CPU A");
     EXPECT_EQ(game.label(info_slot::LastMove), "");
-    EXPECT_EQ(game.label(info_slot::FirstCount), " ■：0");
+    EXPECT_EQ(game.label(info_slot::FirstCount), " ■：8");
 
     const std::string added = game.recordBytes().substr(recordBefore);
     const std::string head =
@@ -105,11 +107,13 @@ TEST(CpuVsCpu, ToTheEndFromTheOpeningThenRestartKeepsTheView) {
     EXPECT_EQ(added.substr(added.size() - tail.size()), tail);
 }
 
-// Neither side can move on the empty board: the first pass ends the game as a draw, and the
+// Neither side can move on a board without a stone: the first pass ends the game as a draw, and the
 // advancing buttons then change nothing.
-TEST(CpuVsCpu, ToTheEndOnTheEmptyBoardEndsInADraw) {
+TEST(CpuVsCpu, ToTheEndWhereNobodyCanMoveEndsInADraw) {
     GameHarness game;
-    game.command(120);
+    SavedGame empty = standardOpeningGame(2, GameMode::CpuVsCpu);
+    std::fill(empty.board.begin(), empty.board.end(), std::uint8_t{0});  // nothing to enclose
+    game.load(empty);
     game.clickStep(ToTheEnd);
     EXPECT_FALSE(game.state().inProgress);
     EXPECT_EQ(game.state().turnNumberOf(CellState::First), 2);

@@ -74,15 +74,18 @@ TEST_F(NewGame, EveryDimensionAndMode) {
             EXPECT_EQ(state.turnNumberOf(CellState::Second), 1);
             EXPECT_EQ(state.guideLevel, 0);
             ASSERT_TRUE(session.board.has_value());
-            EXPECT_EQ(session.board->count(CellState::Empty), sizes.cellCount);  // no stone is laid
+            // Games under the enclosure rule start from the standard opening, half of it each side's.
+            const std::int32_t opening = mode == GameMode::HumanVsHuman ? 0 : sizes.stoneCount;
+            EXPECT_EQ(session.board->count(CellState::Empty), sizes.cellCount - opening);
+            EXPECT_EQ(session.board->count(CellState::First), opening / 2);
 
             const char* turn = mode == GameMode::CpuVsCpu     ? " 1 turn : ■ 先手:CPU A"
                                : mode == GameMode::HumanVsCpu ? " 1 turn : ■ ( 先手:貴方 )"
                                                               : " 1 turn : ■ ( 先手 )";
             EXPECT_EQ(info(0), turn);
             EXPECT_EQ(info(1), "");
-            EXPECT_EQ(info(2), " ■：0");
-            EXPECT_EQ(info(3), " □：0");
+            EXPECT_EQ(info(2), " ■：" + std::to_string(opening / 2));
+            EXPECT_EQ(info(3), " □：" + std::to_string(opening / 2));
 
             ASSERT_EQ(session.view.cellButtons.size(), static_cast<std::size_t>(sizes.viewCellCount));
             EXPECT_EQ(headless::liveControls(window).size(),
@@ -141,18 +144,19 @@ TEST_F(NewGame, QuestionForTheFirstMove) {
     EXPECT_EQ(session.state.humanSide, CellState::First);
 }
 
-// The computer opens on the empty board, where nothing can be enclosed: it passes.
-TEST_F(NewGame, ComputerOpensFourAxesAndPasses) {
+// The computer opens from the standard opening with a real move.
+TEST_F(NewGame, ComputerOpensFourAxesWithAMove) {
     startAgainstCpu(105, false);
     const GameState& state = session.state;
     EXPECT_EQ(state.humanSide, CellState::Second);
-    EXPECT_EQ(info(1), " ■ cpu choice : auto pass ");
+    EXPECT_EQ(info(1).rfind(" ■ cpu choice: 縦:", 0), 0u) << info(1);
     EXPECT_EQ(state.turnNumberOf(CellState::First), 2);
     EXPECT_EQ(state.turnNumberOf(CellState::Second), 1);
     EXPECT_EQ(state.sideToMove, CellState::Second);
-    EXPECT_EQ(state.stoneCount, 17);
+    EXPECT_EQ(state.stoneCount, 18);  // 2^4, the stone placed, and the opening's own raise
     EXPECT_EQ(info(0), " 1 turn : □ ( 後手:貴方 )");
-    EXPECT_EQ(info(2), " ■：0");
+    EXPECT_GT(session.board->count(CellState::First), 9);  // the stone and at least one turned
+    EXPECT_EQ(info(2), " ■：" + std::to_string(session.board->count(CellState::First)));
     EXPECT_TRUE(state.inProgress);
     // The turn label showed the computer's turn before its reply.
     const auto& history = headless::record(session.view.infoLabels[0]).textHistory;
@@ -169,6 +173,7 @@ TEST_F(NewGame, BetweenComputersAfterThePersonPlayedSecond) {
     EXPECT_EQ(info(0), " 1 turn : ■ 先手:CPU A");
     EXPECT_EQ(info(1), "");
     EXPECT_EQ(session.state.stoneCount, 4);
+    EXPECT_EQ(session.board->count(CellState::Empty), 60);  // the standard opening again
 }
 
 TEST_F(NewGame, KeepsTheRecordSwitch) {
@@ -181,7 +186,7 @@ TEST_F(NewGame, KeepsTheRecordSwitch) {
 // before that); the sanitizers watch the release of the arrays and the board.
 TEST_F(NewGame, NewGameReplacesTheRunningOne) {
     const std::vector<platform::ControlHandle> startScreen = headless::liveControls(window);
-    ASSERT_EQ(startScreen.size(), 5u);
+    ASSERT_EQ(startScreen.size(), 6u);
     command(102);
     for (const platform::ControlHandle control : startScreen) {
         EXPECT_FALSE(headless::isLive(window, control));
@@ -195,7 +200,7 @@ TEST_F(NewGame, NewGameReplacesTheRunningOne) {
         EXPECT_FALSE(headless::isLive(window, control));
     }
     EXPECT_EQ(headless::liveControls(window).size(), 512u + 16 + 15 + 4 + 5);
-    EXPECT_EQ(session.board->count(CellState::First), 0);
+    EXPECT_EQ(session.board->count(CellState::First), 128);  // half of the 256 opening stones
     EXPECT_EQ(session.state.turnNumberOf(CellState::First), 1);
 
     command(104);
@@ -225,6 +230,13 @@ std::ptrdiff_t lineIndex(const std::vector<std::string>& lines, std::string_view
     return it == lines.end() ? -1 : it - lines.begin();
 }
 
+std::ptrdiff_t lineStarting(const std::vector<std::string>& lines, std::string_view utf8) {
+    const auto it = std::find_if(lines.begin(), lines.end(), [prefix = cp932(utf8)](const std::string& line) {
+        return line.starts_with(prefix);
+    });
+    return it == lines.end() ? -1 : it - lines.begin();
+}
+
 // The header block: blank line, rule, heading, mode line, player line, time, rule.
 void expectHeaderAt(const std::vector<std::string>& lines, std::ptrdiff_t heading,
                     std::string_view modeLine) {
@@ -242,12 +254,12 @@ TEST_F(NewGame, RecordOfTwoAxesWithTheComputerOpening) {
     session.state.recordEnabled = true;
     startAgainstCpu(101, false);
     const auto lines = recordLines(recordPath());
-    const auto pass = lineIndex(lines, " ■ cpu choice : auto pass ");
+    const auto move = lineStarting(lines, " ■ cpu    choice: 縦:");
     const auto heading = lineIndex(lines, " -- game start --");
     const auto start = lineIndex(lines, " game start");
-    ASSERT_GE(pass, 0);
+    ASSERT_GE(move, 0);
     // The computer's opening comes before the header on two axes.
-    EXPECT_LT(pass, heading);
+    EXPECT_LT(move, heading);
     expectHeaderAt(lines, heading, " ２次元：対CPU戦");
     EXPECT_GT(start, heading + 4);
     EXPECT_EQ(lines.back(), "");  // " game start" is followed by the board's blank line
@@ -257,14 +269,14 @@ TEST_F(NewGame, RecordOfThreeAxesWithTheComputerOpening) {
     session.state.recordEnabled = true;
     startAgainstCpu(103, false);
     const auto lines = recordLines(recordPath());
-    const auto pass = lineIndex(lines, " ■ cpu choice : auto pass ");
+    const auto move = lineStarting(lines, " ■ cpu    choice: 縦:");
     const auto heading = lineIndex(lines, " -- game start --");
     const auto start = lineIndex(lines, " game start");
     ASSERT_GE(heading, 0);
     expectHeaderAt(lines, heading, " ３次元：対CPU戦");
     EXPECT_EQ(heading, 2);  // the header opens the game's entries
-    EXPECT_GT(pass, heading + 4);
-    EXPECT_GT(start, pass);
+    EXPECT_GT(move, heading + 4);
+    EXPECT_GT(start, move);
 }
 
 TEST_F(NewGame, RecordOfFourAxesHasNoStartLine) {

@@ -213,46 +213,31 @@ TEST(ViewLayout, LoadedViewTrackBarsShowTheRestoredSlice) {
     EXPECT_EQ(fresh.at(ViewArray::AxisControls, 1).trackBarPosition, 4);
 }
 
-TEST(ViewLayout, GuideControlsOfNewGamesTakeNoRoom) {
-    for (int d = 2; d <= 4; ++d) {
-        const Placements view(newGame(d, GameMode::HumanVsCpu));
-        for (int slot = 0; slot < (d == 2 ? 4 : 5); ++slot) {
-            EXPECT_EQ(view.rect(ViewArray::GuideControls, slot), (Rect{0, 0, 0, 0})) << d << " " << slot;
+// The guide stands where a loaded game has it from the first move, and every view brackets the
+// level in force; only a loaded game shows the pass button, clear of the caption at 0, 500.
+TEST(ViewLayout, GuideControlsStandWhereTheyCanBeUsed) {
+    for (const ViewOrigin origin : {ViewOrigin::NewGame, ViewOrigin::LoadedGame}) {
+        const bool loaded = origin == ViewOrigin::LoadedGame;
+        const Placements two({2, GameMode::HumanVsHuman, origin, 1, 0});
+        EXPECT_EQ(two.rect(ViewArray::GuideControls, 0), (Rect{205, 0, 120, 28}));
+        EXPECT_EQ(two.rect(ViewArray::GuideControls, 3), (Rect{205, 90, 120, 30}));
+        EXPECT_EQ(two.text(ViewArray::GuideControls, 1), "無し");
+        EXPECT_EQ(two.text(ViewArray::GuideControls, 2), "[簡易]");
+        EXPECT_EQ(two.text(ViewArray::GuideControls, 3), "詳細");
+
+        for (const int d : {3, 4, 6, 8}) {
+            const Placements view({d, GameMode::HumanVsCpu, origin, 0, 0});
+            EXPECT_EQ(view.rect(ViewArray::GuideControls, 0), (Rect{440, 500, 148, 30})) << d;
+            EXPECT_EQ(view.rect(ViewArray::GuideControls, 1), (Rect{590, 500, 100, 30})) << d;
+            EXPECT_EQ(view.rect(ViewArray::GuideControls, 3), (Rect{790, 500, 100, 30})) << d;
+            EXPECT_EQ(view.rect(ViewArray::GuideControls, 4), (loaded ? Rect{230, 500, 75, 30} : Rect{}))
+                << d;
+            EXPECT_EQ(view.text(ViewArray::GuideControls, 1), "[無し]");
+            EXPECT_EQ(view.text(ViewArray::GuideControls, 3), "詳細");
+            EXPECT_EQ(view.text(ViewArray::GuideControls, 4), "パス");
         }
-        EXPECT_EQ(view.text(ViewArray::GuideControls, 1), "無し");
-        EXPECT_EQ(view.text(ViewArray::GuideControls, 3), "[詳細]");
+        EXPECT_FALSE(Placements({6, GameMode::CpuVsCpu, origin, 0, 0}).has(ViewArray::GuideControls, 4));
     }
-    const Placements five(newGame(5));
-    EXPECT_EQ(five.rect(ViewArray::GuideControls, 0), (Rect{0, 500, 148, 0}));
-    EXPECT_EQ(five.rect(ViewArray::GuideControls, 2), (Rect{0, 500, 100, 0}));
-    EXPECT_EQ(five.rect(ViewArray::GuideControls, 4), (Rect{0, 0, 0, 0}));
-    EXPECT_EQ(five.text(ViewArray::GuideControls, 0), "ガイド機能");
-    EXPECT_EQ(five.text(ViewArray::GuideControls, 1), "[無し]");
-    EXPECT_EQ(five.text(ViewArray::GuideControls, 2), "簡易");
-    EXPECT_EQ(five.text(ViewArray::GuideControls, 3), "詳細");
-    EXPECT_EQ(five.text(ViewArray::GuideControls, 4), "パス");
-}
-
-TEST(ViewLayout, GuideControlsOfLoadedGames) {
-    const Placements two(loadedGame(2, GameMode::HumanVsHuman, 1));
-    EXPECT_EQ(two.rect(ViewArray::GuideControls, 0), (Rect{205, 0, 120, 28}));
-    EXPECT_EQ(two.rect(ViewArray::GuideControls, 3), (Rect{205, 90, 120, 30}));
-    EXPECT_EQ(two.text(ViewArray::GuideControls, 2), "簡易");  // two to four axes never bracket the level
-    EXPECT_EQ(two.text(ViewArray::GuideControls, 3), "[詳細]");
-
-    const Placements four(loadedGame(4, GameMode::HumanVsCpu, 2));
-    EXPECT_EQ(four.rect(ViewArray::GuideControls, 4), (Rect{230, 500, 75, 30}));
-    EXPECT_EQ(four.rect(ViewArray::GuideControls, 0), (Rect{440, 500, 148, 30}));
-    EXPECT_EQ(four.rect(ViewArray::GuideControls, 1), (Rect{590, 500, 100, 30}));
-    EXPECT_EQ(four.rect(ViewArray::GuideControls, 3), (Rect{790, 500, 100, 30}));
-
-    const Placements six(loadedGame(6, GameMode::HumanVsHuman, 1));
-    EXPECT_EQ(six.rect(ViewArray::GuideControls, 4), (Rect{0, 500, 75, 30}));
-    EXPECT_EQ(six.rect(ViewArray::GuideControls, 2), (Rect{690, 500, 100, 30}));
-    EXPECT_EQ(six.text(ViewArray::GuideControls, 1), "無し");
-    EXPECT_EQ(six.text(ViewArray::GuideControls, 2), "[簡易]");
-    EXPECT_EQ(six.text(ViewArray::GuideControls, 3), "詳細");
-    EXPECT_FALSE(Placements(loadedGame(6, GameMode::CpuVsCpu)).has(ViewArray::GuideControls, 4));
 }
 
 TEST(ViewLayout, StepControls) {
