@@ -29,9 +29,12 @@ void runTurnHandlers(Session& session) {
 
 }  // namespace
 
-void routeCommand(Session& session, platform::WParam first) {
+void routeCommand(Session& session, platform::WParam first, platform::ControlHandle sender) {
     if (platform::highWord(first) == 0) {
         runTurnHandlers(session);
+        if (sender != nullptr) {
+            onGuideButtonClick(session);
+        }
     }
     runCommand(session, platform::lowWord(first));
 }

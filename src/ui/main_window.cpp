@@ -2,9 +2,9 @@
 
 #include "game/commands.h"
 #include "resources/my_icon.h"
-#include "resources/my_menu.h"
 #include "ui/about_box.h"
 #include "ui/command_routing.h"
+#include "ui/game_menu.h"
 #include "ui/quit_program.h"
 #include "ui/start_screen.h"
 
@@ -17,8 +17,8 @@ constexpr int kWindowHeight = 750;
 
 }  // namespace
 
-platform::MainWindowDesc mainWindowDesc() {
-    return {std::string(kWindowTitle), kWindowWidth, kWindowHeight, myMenu(), myIconPath()};
+platform::MainWindowDesc mainWindowDesc(const Session& session) {
+    return {std::string(kWindowTitle), kWindowWidth, kWindowHeight, menuBar(session), myIconPath()};
 }
 
 std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, platform::WParam first,
@@ -38,7 +38,7 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
             session->window = nullptr;  // the window and its controls are going
             break;
         case platform::message::Command:
-            routeCommand(*session, first);
+            routeCommand(*session, first, platform::toControl(second));
             break;
         case platform::message::HScroll:
             onAxisScroll(*session, platform::lowWord(first), platform::toControl(second));
@@ -51,7 +51,7 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
 }
 
 platform::WindowHandle openMainWindow(Session& session) {
-    session.window = platform::createMainWindow(mainWindowDesc(), &mainWindowProc, &session);
+    session.window = platform::createMainWindow(mainWindowDesc(session), &mainWindowProc, &session);
     return session.window;
 }
 

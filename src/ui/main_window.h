@@ -7,8 +7,9 @@
 
 namespace kalvenor {
 
-// Title, outer size 1024 x 750, the menu MyMenu and the icon MyIcon.
-platform::MainWindowDesc mainWindowDesc();
+// Title, outer size 1024 x 750, the menu MyMenu with the game menu beside it, and the icon MyIcon.
+// The menu's check marks read `session`.
+platform::MainWindowDesc mainWindowDesc(const Session& session);
 
 // The one procedure every event of the main window goes through. The window's user data is the
 // Session it belongs to.

@@ -15,7 +15,7 @@ struct StartLabel {
     platform::ControlKind kind;
 };
 
-constexpr std::array<StartLabel, 5> kStartLabels = {{
+constexpr std::array<StartLabel, 6> kStartLabels = {{
     {" 現在、２－４次元の対人戦しか実装致しておりません。",
      {0, 0, 600, 30},
      platform::ControlKind::LeftLabel},
@@ -27,6 +27,10 @@ constexpr std::array<StartLabel, 5> kStartLabels = {{
      {105, 105, 600, 30},
      platform::ControlKind::LeftLabel},
     {"Tarnwell", {440, 140, 300, 30}, platform::ControlKind::CentredLabel},
+    // Ours, one step further down the stair: where the games the notice promises are now.
+    {" ２－８次元の全ての対戦と保存・読込は「ゲーム」メニューにございます。",
+     {140, 175, 600, 30},
+     platform::ControlKind::LeftLabel},
 }};
 
 }  // namespace

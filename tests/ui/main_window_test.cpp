@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "ui/about_box.h"
 #include "ui/window_fixture.h"
@@ -24,7 +25,9 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_TRUE(std::filesystem::is_regular_file(desc.iconPath)) << desc.iconPath;
     EXPECT_EQ(std::filesystem::path(desc.iconPath).filename(), "my_icon.svg");
 
-    ASSERT_EQ(desc.menuBar.size(), 2u);
+    // The described menu, with the game menu between its two entries.
+    ASSERT_EQ(desc.menuBar.size(), 3u);
+    EXPECT_EQ(desc.menuBar[1].text, "ゲーム");
     const platform::MenuItem& menu = desc.menuBar[0];
     EXPECT_EQ(menu.text, "メニュー");
     ASSERT_EQ(menu.items.size(), 2u);
@@ -41,9 +44,39 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_EQ(menu.items[1].commandId, 255);
     EXPECT_TRUE(menu.items[1].items.empty());
     // The About box is a command on the bar itself, not a pop-up.
-    EXPECT_EQ(desc.menuBar[1].text, "バージョン情報");
-    EXPECT_EQ(desc.menuBar[1].commandId, 254);
-    EXPECT_TRUE(desc.menuBar[1].items.empty());
+    EXPECT_EQ(desc.menuBar[2].text, "バージョン情報");
+    EXPECT_EQ(desc.menuBar[2].commandId, 254);
+    EXPECT_TRUE(desc.menuBar[2].items.empty());
+}
+
+void collectCommands(const std::vector<platform::MenuItem>& items, std::multiset<int>& ids) {
+    for (const platform::MenuItem& item : items) {
+        if (item.items.empty() && item.commandId != 0) {
+            ids.insert(item.commandId);
+        }
+        collectCommands(item.items, ids);
+    }
+}
+
+TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
+    const platform::MenuItem& game = headless::windowDesc(window).menuBar[1];
+    std::multiset<int> ids;
+    collectCommands(game.items, ids);
+    std::multiset<int> expected{150, 151, 152, 255};
+    for (int id = 101; id <= 114; ++id) {
+        expected.insert(id);
+    }
+    for (int id = 120; id <= 126; ++id) {
+        expected.insert(id);
+    }
+    EXPECT_EQ(ids, expected);
+
+    const platform::MenuItem& record = game.items[6];
+    ASSERT_EQ(record.commandId, 152);
+    ASSERT_TRUE(record.isChecked);
+    EXPECT_FALSE(record.isChecked());
+    session.state.recordEnabled = true;
+    EXPECT_TRUE(record.isChecked());
 }
 
 TEST_F(MainWindow, StartScreen) {
@@ -52,7 +85,7 @@ TEST_F(MainWindow, StartScreen) {
     EXPECT_FALSE(session.state.inProgress);
     EXPECT_FALSE(session.board.has_value());
     ASSERT_EQ(session.view.infoLabels.size(), 12u);
-    for (std::size_t slot = 5; slot < 12; ++slot) {
+    for (std::size_t slot = 6; slot < 12; ++slot) {
         EXPECT_EQ(session.view.infoLabels[slot], nullptr) << slot;
     }
     EXPECT_TRUE(session.view.cellButtons.empty());
@@ -71,9 +104,12 @@ TEST_F(MainWindow, StartScreen) {
          {105, 105, 600, 30},
          ControlKind::LeftLabel},
         {"Tarnwell", {440, 140, 300, 30}, ControlKind::CentredLabel},
+        {" ２－８次元の全ての対戦と保存・読込は「ゲーム」メニューにございます。",
+         {140, 175, 600, 30},
+         ControlKind::LeftLabel},
     };
-    ASSERT_EQ(headless::liveControls(window).size(), 5u);
-    for (int slot = 0; slot < 5; ++slot) {
+    ASSERT_EQ(headless::liveControls(window).size(), 6u);
+    for (int slot = 0; slot < 6; ++slot) {
         const headless::ControlRecord& label = headless::record(session.view.infoLabels[slot]);
         EXPECT_EQ(label.text, expected[slot].text);
         EXPECT_EQ(label.rect, expected[slot].rect);
@@ -168,7 +204,7 @@ TEST_F(MainWindow, AboutBox) {
     EXPECT_EQ(boxes[0].text,
               "作者 : ターンウェル (Tarnwell)\nmail : (none)\nweb site 1 : (none)\nweb site 2 : (none)\n"
               "作者紹介ページ : (none)");
-    EXPECT_EQ(headless::liveControls(window).size(), 5u);
+    EXPECT_EQ(headless::liveControls(window).size(), 6u);
     EXPECT_EQ(session.state.viewCellCount, 12);
 }
 
@@ -223,7 +259,7 @@ TEST_F(MainWindow, QuitBeforeAnyGame) {
     // destroyed a second time (its labels stay until the window goes).
     command(102);
     EXPECT_EQ(session.state.dimension, 2);
-    EXPECT_EQ(headless::liveControls(window).size(), 5u + 64 + 6 + 4);
+    EXPECT_EQ(headless::liveControls(window).size(), 6u + 64 + 6 + 4);
 }
 
 }  // namespace

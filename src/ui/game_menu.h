@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "game/session.h"
+#include "platform/window_system.h"
+
+namespace kalvenor {
+
+// The menu "ゲーム" beside the described one: every game on 2 to 8 axes of the three kinds, save,
+// load, the record switch (checked while the record is on) and quit. Each item sends the window
+// procedure's own command id. The check mark reads `session`, which must outlive the menu.
+platform::MenuItem gameMenu(const Session& session);
+
+// The menu bar: メニュー, then ゲーム, then the command バージョン情報, which stays last as the
+// help entry of a desktop program does.
+std::vector<platform::MenuItem> menuBar(const Session& session);
+
+}  // namespace kalvenor
