@@ -147,6 +147,24 @@ Action parseFile(std::string_view rest) {
     return action;
 }
 
+// "A › B › C": the texts of a menu path, each trimmed; blanks inside a text belong to it.
+Action parseChoose(std::string_view rest) {
+    constexpr std::string_view kSeparator = "›";
+    Action action = actionOf(ActionKind::Choose);
+    for (;;) {
+        const auto end = rest.find(kSeparator);
+        const std::string_view text = trimmed(rest.substr(0, end));
+        if (text.empty()) {
+            throw ScriptError("'choose' needs menu texts separated by '›', none of them empty");
+        }
+        action.menuPath.emplace_back(text);
+        if (end == std::string_view::npos) {
+            return action;
+        }
+        rest.remove_prefix(end + kSeparator.size());
+    }
+}
+
 }  // namespace
 
 std::optional<Action> parseLine(std::string_view line) {
@@ -164,6 +182,10 @@ std::optional<Action> parseLine(std::string_view line) {
     Action action;
     if (keyword == "file") {
         return parseFile(text.substr(keyword.size()));
+    } else if (keyword == "choose") {
+        return parseChoose(text.substr(keyword.size()));
+    } else if (keyword == "menu") {
+        action.kind = ActionKind::Menu;
     } else if (keyword == "command") {
         action = actionOf(ActionKind::Command, words.number("a command id", 0, 0xFFFF));
     } else if (keyword == "click") {

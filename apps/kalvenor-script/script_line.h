@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/window_system.h"
 
@@ -31,6 +32,8 @@ enum class ActionKind {
     Show,
     State,
     Board,
+    Menu,    // menu
+    Choose,  // choose A › B › C
 };
 
 struct Action {
@@ -38,7 +41,8 @@ struct Action {
     int number = 0;    // the id, cell, step, level, axis or slot; the axis of a slide
     int position = 0;  // slide only
     platform::MessageBoxResult answer = platform::MessageBoxResult::Ok;
-    std::optional<std::string> path;  // file only; empty for cancel
+    std::optional<std::string> path;    // file only; empty for cancel
+    std::vector<std::string> menuPath;  // choose only: the texts from the menu bar down
 };
 
 // Nothing for a blank line or a comment (first non-blank character '#'); a byte-order mark at the

@@ -122,7 +122,41 @@ void printCells(std::ostream& out, const Session& session) {
     }
 }
 
+std::string_view checkMark(const platform::MenuItem& item) {
+    const bool checked = item.isChecked();
+    if (item.exclusive) {
+        return checked ? " (x)" : " ( )";
+    }
+    return checked ? " [x]" : " [ ]";
+}
+
+void printMenuItems(std::ostream& out, const std::vector<platform::MenuItem>& items, int level) {
+    const std::string indent(static_cast<std::size_t>(2 * level), ' ');
+    for (const platform::MenuItem& item : items) {
+        if (item.isSeparator()) {
+            out << indent << "---\n";
+            continue;
+        }
+        out << indent << item.text;
+        if (item.items.empty()) {
+            out << " (" << item.commandId << ')';
+        }
+        if (!item.shortcut.empty()) {
+            out << ' ' << item.shortcut;
+        }
+        if (item.isChecked) {
+            out << checkMark(item);
+        }
+        out << '\n';
+        printMenuItems(out, item.items, level + 1);
+    }
+}
+
 }  // namespace
+
+void printMenu(std::ostream& out, const std::vector<platform::MenuItem>& menuBar) {
+    printMenuItems(out, menuBar, 0);
+}
 
 std::string quotedText(std::string_view text) {
     std::string result = "\"";

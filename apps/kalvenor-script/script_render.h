@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/session.h"
 #include "platform/headless/headless.h"
@@ -23,6 +24,11 @@ void printFileDialog(std::ostream& out, const platform::headless::FileDialogReco
 // The title, every control of the view but the cells with its array, slot and text, then the
 // cell buttons laid out as on the screen.
 void printWindow(std::ostream& out, const Session& session);
+// The menu bar as a person sees it, one item a line, indented two blanks per level: the text, the
+// command id in parentheses, the shortcut, and "[x]" or "[ ]" for a check mark ("(x)" or "( )"
+// for one of several choices); "---" for a separator line.
+void printMenu(std::ostream& out, const std::vector<platform::MenuItem>& menuBar);
+
 // Every GameState field as name=value.
 void printState(std::ostream& out, const GameState& state);
 // Every cell as a digit 0, 1 or 2, eight to a row, a blank line between 64-cell layers.

@@ -1,5 +1,6 @@
 #include "script_runner.h"
 
+#include <algorithm>
 #include <deque>
 #include <exception>
 #include <optional>
@@ -99,6 +100,12 @@ class ScriptRun {
             case ActionKind::State:
                 printState(out_, session_.state);
                 break;
+            case ActionKind::Menu:
+                printMenu(out_, hl::windowDesc(window_).menuBar);
+                break;
+            case ActionKind::Choose:
+                hl::sendMenuCommand(window_, menuCommandAt(action.menuPath));
+                break;
             case ActionKind::Board:
                 if (!session_.board) {
                     throw ScriptError("there is no board yet: no game has been started or loaded");
@@ -148,6 +155,34 @@ class ScriptRun {
         while (dialogAnswerLines_.size() > hl::pendingFileDialogAnswers(window_)) {
             dialogAnswerLines_.pop_front();
         }
+    }
+
+    // The command id of the menu item a person reaches through `path`, from the menu bar down.
+    int menuCommandAt(const std::vector<std::string>& path) const {
+        const std::vector<platform::MenuItem>* items = &hl::windowDesc(window_).menuBar;
+        std::string reached;
+        for (std::size_t depth = 0; depth < path.size(); ++depth) {
+            const auto found =
+                std::find_if(items->begin(), items->end(), [&](const platform::MenuItem& item) {
+                    return !item.isSeparator() && item.text == path[depth];
+                });
+            if (found == items->end()) {
+                throw ScriptError("no menu item '" + path[depth] + "'" +
+                                  (reached.empty() ? " on the menu bar" : " under '" + reached + "'"));
+            }
+            reached += (reached.empty() ? "" : " › ") + found->text;
+            if (depth + 1 == path.size()) {
+                if (!found->items.empty()) {
+                    throw ScriptError("'" + reached + "' opens a menu; choose one of its items");
+                }
+                return found->commandId;
+            }
+            if (found->items.empty()) {
+                throw ScriptError("'" + reached + "' is a command and has no items");
+            }
+            items = &found->items;
+        }
+        throw ScriptError("'choose' needs a menu path");
     }
 
     void clickCell(int cell) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,10 +15,24 @@ namespace {
 
 // A transcript is what the driver writes with echo on: each script line as "> LINE", the output
 // of that line below it, and an error, if any, at the end. Replaying its "> " lines must give the
-// file back exactly. A script runs in the golden folder, where its saved games are.
+// file back exactly. A script runs in a fresh scratch folder holding copies of the saved games of
+// the golden folder, so that what it saves and records starts from nothing every time.
 // KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
 std::filesystem::path goldenDir() {
     return testing::sourceFolder("tests/script/golden");
+}
+
+std::filesystem::path freshScratchFolder(const std::string& name) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("kalvenor-golden-" + std::to_string(::getpid()) + "-" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(goldenDir())) {
+        if (entry.path().extension() == ".gd") {
+            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+        }
+    }
+    return folder;
 }
 
 class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
@@ -28,11 +43,12 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     ASSERT_TRUE(file) << "missing " << path;
     std::ostringstream expected;
     expected << file.rdbuf();
-    // Scripts name their saved games relative to the golden folder.
+    const std::filesystem::path scratch = freshScratchFolder(GetParam());
     const std::filesystem::path previousDir = std::filesystem::current_path();
-    std::filesystem::current_path(goldenDir());
+    std::filesystem::current_path(scratch);
     const ScriptResult result = runText(testing::scriptOf(expected.str()), true);
     std::filesystem::current_path(previousDir);
+    std::filesystem::remove_all(scratch);
     const std::string actual = result.out + result.err;
     if (std::getenv("KALVENOR_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(path, std::ios::binary) << actual;
@@ -43,7 +59,10 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
 
 INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
                          ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes",
-                                           "vs_cpu_guide", "nobody_can_move", "save_before_any_game"));
+                                           "vs_cpu_guide", "nobody_can_move", "save_before_any_game", "menu",
+                                           "save_adds_extension", "guide_clicks_three_axes",
+                                           "computers_four_axes", "computer_opens_two_axes",
+                                           "computer_opens_three_axes"));
 
 }  // namespace
 }  // namespace kalvenor::script

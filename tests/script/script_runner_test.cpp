@@ -29,8 +29,14 @@ TEST(ScriptRunner, FailingLinesStopTheRunWithStatusTwo) {
          "error: line 2: there is no pass button (views of three or more axes have one, except in games of "
          "the "
          "computer against itself)\n"},
-        {"command 104\nclick guide 1\n",
-         "error: line 2: the guide button 1 takes no room on the screen and cannot be clicked\n"},
+        {"command 104\nclick pass\n",
+         "error: line 2: the pass button takes no room on the screen and cannot be clicked\n"},
+        {"choose ゲーム › 対人戦 › ９次元\nshow\n",
+         "error: line 1: no menu item '９次元' under 'ゲーム › 対人戦'\n"},
+        {"choose ゲーム\n", "error: line 1: 'ゲーム' opens a menu; choose one of its items\n"},
+        {"choose バージョン情報 › x\n", "error: line 1: 'バージョン情報' is a command and has no items\n"},
+        {"choose ゲーム ›  › 終了\n",
+         "error: line 1: 'choose' needs menu texts separated by '›', none of them empty\n"},
         {"command 104\nclick axis 0\n",
          "error: line 2: there is no axis 0 (the view has one axis group per axis beyond the third)\n"},
         {"command 104\nclick label 14\n",
