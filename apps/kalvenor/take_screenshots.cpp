@@ -1,4 +1,4 @@
-// Regenerates the pictures of the README: the start screen, a two-person game on two axes, a
+// Regenerates the pictures of the README: the start screen, a two-person game on two axes, a new
 // game against the computer on three axes with the detailed guide, and the computer against
 // itself on four axes, each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
 // with the offscreen platform; the build target `screenshots` does).
@@ -6,21 +6,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "desktop_program.h"
-#include "game/opening_game.h"
 #include "platform/qt/qt_access.h"
-#include "records/saved_game.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -61,34 +57,25 @@ void playFirstGuidedCell(kalvenor::DesktopProgram& program) {
     }
 }
 
-// Writes a saved game holding the standard opening and loads it through the Open dialog.
-bool loadOpening(kalvenor::DesktopProgram& program, const QDir& scratch, int dimension,
-                 kalvenor::GameMode mode, int guideLevel) {
-    kalvenor::SavedGame game = kalvenor::standardOpeningGame(dimension, mode);
-    game.header.guideLevel = guideLevel;
-    const QString path = scratch.filePath(QString("opening-%1.gd").arg(dimension));
-    if (!kalvenor::writeSavedGame(path.toStdString(), game.header, game.board).ok()) {
-        return false;
-    }
-    // Answers the dialog, and any box, once they are open.
-    QTimer answerer;
-    QObject::connect(&answerer, &QTimer::timeout, [&path] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            if (box->defaultButton() != nullptr) {
-                box->defaultButton()->click();
-            } else {
-                box->close();
+// Answers every message box with its default button (Yes to "先攻ですか？") while it lives.
+class BoxAnswerer {
+  public:
+    BoxAnswerer() {
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (box->defaultButton() != nullptr) {
+                    box->defaultButton()->click();
+                } else {
+                    box->close();
+                }
             }
-        }
-    });
-    answerer.start(10);
-    kalvenor::sendCommand(program.window(), 151);
-    return program.session().state.dimension == dimension;
-}
+        });
+        timer_.start(10);
+    }
+
+  private:
+    QTimer timer_;
+};
 
 bool save(kalvenor::DesktopProgram& program, const QDir& folder, const QString& name) {
     QApplication::processEvents();
@@ -107,9 +94,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    QTemporaryDir scratch;
-    if ((!folder.exists() && !QDir().mkpath(folder.path())) || !scratch.isValid()) {
-        std::fprintf(stderr, "cannot create %s or a scratch folder\n", argv[1]);
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
     kalvenor::DesktopProgram program;
@@ -123,19 +109,16 @@ int main(int argc, char** argv) {
     clickAt(program, {{87, 87}, {112, 87}, {87, 112}, {112, 112}, {62, 62}, {137, 137}, {87, 137}});
     saved = save(program, folder, "game-2d.png") && saved;
 
-    // Against the computer: the person plays a guided cell, the computer replies.
-    if (!loadOpening(program, QDir(scratch.path()), 3, kalvenor::GameMode::HumanVsCpu, 2)) {
-        std::fprintf(stderr, "cannot load the three-axis opening\n");
-        return 1;
-    }
+    // A new game against the computer from the game menu, moving first: the detailed guide is
+    // switched on, the person plays a guided cell and the computer replies.
+    const BoxAnswerer answerer;
+    kalvenor::sendCommand(program.window(), 103);
+    clickAt(program, {{790 + 50, 500 + 15}});
     playFirstGuidedCell(program);
     saved = save(program, folder, "game-3d.png") && saved;
 
-    // The computer against itself: ten moves on.
-    if (!loadOpening(program, QDir(scratch.path()), 4, kalvenor::GameMode::CpuVsCpu, 0)) {
-        std::fprintf(stderr, "cannot load the four-axis opening\n");
-        return 1;
-    }
+    // The computer against itself from the standard opening: ten moves on.
+    kalvenor::sendCommand(program.window(), 122);
     clickAt(program, {{955, 75}});
     saved = save(program, folder, "game-4d.png") && saved;
     return saved ? 0 : 1;

@@ -18,6 +18,7 @@
 #include "desktop/menu_lookup.h"
 #include "desktop/modal_answerer.h"
 #include "desktop/socket_client.h"
+#include "engine/enclosure.h"
 #include "platform/qt/qt_access.h"
 
 using namespace kalvenor;
@@ -46,6 +47,14 @@ class DesktopProgramTest : public QObject {
         QAction* action = findAction(platform::mainWindowWidget(program_->window())->menuBar(), menuText);
         QVERIFY2(action != nullptr, qPrintable(menuText));
         action->trigger();
+    }
+
+    // A key pressed on the main window, as a person presses it with the window in front.
+    void pressOnWindow(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QMainWindow* window = platform::mainWindowWidget(program_->window());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, key, modifiers);
     }
 
     // Clicks the widget that stands at (x, y) of the client area, as the mouse would.
@@ -156,6 +165,90 @@ class DesktopProgramTest : public QObject {
         }
         QCOMPARE(session.state.viewOffset, 1536);
         QCOMPARE(textOf(session.view.cellButtons[0]), QString("■"));
+    }
+
+    // The game menu as a person opens it: the bar's entry, then the pop-up, then the item.
+    void aGameAgainstTheComputerFromTheGameMenu() {
+        testing::ModalAnswerer answerer;
+        answerer.queueButton(QMessageBox::Yes);  // 先攻ですか？
+        QMenuBar* bar = platform::mainWindowWidget(program_->window())->menuBar();
+        QAction* game = findAction(bar, "ゲーム");
+        QVERIFY(game != nullptr && game->menu() != nullptr);
+        bar->setActiveAction(game);
+        QTRY_VERIFY(game->menu()->isVisible());
+        QAction* againstCpu = findAction(game->menu(), "対CPU戦");
+        QVERIFY(againstCpu != nullptr && againstCpu->menu() != nullptr);
+        game->menu()->setActiveAction(againstCpu);
+        QTRY_VERIFY(againstCpu->menu()->isVisible());
+        QAction* threeAxes = findAction(againstCpu->menu(), "３次元");
+        QVERIFY(threeAxes != nullptr);
+        threeAxes->trigger();
+        game->menu()->close();
+
+        Session& session = program_->session();
+        QCOMPARE(session.state.dimension, 3);
+        QCOMPARE(session.state.mode, GameMode::HumanVsCpu);
+        QCOMPARE(answerer.messageBoxes().size(), std::size_t{1});
+        QCOMPARE(answerer.messageBoxes()[0].text, QString("先攻ですか？"));
+        QCOMPARE(session.board->count(CellState::First), 4);  // the standard opening
+
+        // The first cell where ■ encloses something, clicked where a person sees it.
+        std::int32_t legal = 0;
+        while (!isLegalMove(*session.board, legal, CellState::First)) {
+            ++legal;
+        }
+        const int layer = legal / 64;
+        const int column = (legal / 8) % 8;
+        const int row = legal % 8;
+        clickAt(230 * (layer % 4) + 25 * column + 12, 270 * (layer / 4) + 25 * row + 12);
+        QCOMPARE(session.state.turnNumberOf(CellState::First), 2);
+        QVERIFY(textOf(session.view.infoLabels[1]).startsWith(" □ cpu choice: "));  // the computer answered
+    }
+
+    void shortcutsOpenTheFileDialogsAndSavingAddsTheExtension() {
+        testing::ModalAnswerer answerer;
+        choose("２次元");
+        answerer.queueFile(folder_.filePath("mysave"));
+        pressOnWindow(Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(answerer.fileDialogs().size(), std::size_t{1});
+        QCOMPARE(answerer.fileDialogs()[0].title, QString("Game Data Save"));
+        QVERIFY(QFile::exists(folder_.filePath("mysave.gd")));
+
+        // Saving there again asks first; No goes back to the dialog, here cancelled.
+        answerer.queueFile(folder_.filePath("mysave"));
+        answerer.queueButton(QMessageBox::No);
+        pressOnWindow(Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(answerer.fileDialogs().size(), std::size_t{3});
+        QCOMPARE(answerer.messageBoxes().size(), std::size_t{1});
+        QCOMPARE(answerer.messageBoxes()[0].caption, QString("上書き確認"));
+
+        pressOnWindow(Qt::Key_O, Qt::ControlModifier);
+        QTRY_COMPARE(answerer.fileDialogs().size(), std::size_t{4});
+        QCOMPARE(answerer.fileDialogs()[3].title, QString("Game Data Load"));
+    }
+
+    void theRecordItemIsCheckedWhileTheRecordIsOn() {
+        testing::ModalAnswerer answerer;
+        QMenuBar* bar = platform::mainWindowWidget(program_->window())->menuBar();
+        QAction* record = findAction(bar, "棋譜機能");
+        QVERIFY(record != nullptr && record->isCheckable());
+        QVERIFY(!record->isChecked());
+        answerer.queueButton(QMessageBox::Yes);
+        record->trigger();
+        QVERIFY(program_->session().state.recordEnabled);
+        QVERIFY(record->isChecked());
+        answerer.queueButton(QMessageBox::No);  // asked to switch it off, the person says no
+        record->trigger();
+        QVERIFY(program_->session().state.recordEnabled);
+        QVERIFY(record->isChecked());
+        // However the switch changes (a record file that fails switches it off), the mark follows
+        // when the menu opens.
+        program_->session().state.recordEnabled = false;
+        QAction* game = findAction(bar, "ゲーム");
+        bar->setActiveAction(game);
+        QTRY_VERIFY(game->menu()->isVisible());
+        QVERIFY(!record->isChecked());
+        game->menu()->close();
     }
 
     void commandsFromOutsideRunAsMenuCommands() {
