@@ -107,16 +107,16 @@ TEST(CpuVsCpu, ToTheEndFromTheOpeningThenRestartKeepsTheView) {
     EXPECT_EQ(added.substr(added.size() - tail.size()), tail);
 }
 
-// Neither side can move on a board without a stone: the first pass ends the game as a draw, and the
-// advancing buttons then change nothing.
-TEST(CpuVsCpu, ToTheEndWhereNobodyCanMoveEndsInADraw) {
+// Neither side can move on a board without a stone: the loaded game ends as a draw at once, and
+// the advancing buttons then change nothing.
+TEST(CpuVsCpu, ABoardWhereNobodyCanMoveEndsInADraw) {
     GameHarness game;
     SavedGame empty = standardOpeningGame(2, GameMode::CpuVsCpu);
     std::fill(empty.board.begin(), empty.board.end(), std::uint8_t{0});  // nothing to enclose
     game.load(empty);
     game.clickStep(ToTheEnd);
     EXPECT_FALSE(game.state().inProgress);
-    EXPECT_EQ(game.state().turnNumberOf(CellState::First), 2);
+    EXPECT_EQ(game.state().turnNumberOf(CellState::First), 1);
     EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 1);
     EXPECT_EQ(game.label(info_slot::Turn), " 引き分け");
     ASSERT_EQ(game.boxes().size(), 1U);
@@ -125,7 +125,7 @@ TEST(CpuVsCpu, ToTheEndWhereNobodyCanMoveEndsInADraw) {
 
     game.clickStep(OneMove);
     game.clickStep(TenMoves);
-    EXPECT_EQ(game.state().turnNumberOf(CellState::First), 2);
+    EXPECT_EQ(game.state().turnNumberOf(CellState::First), 1);
     EXPECT_EQ(game.boxes().size(), 1U);
 }
 

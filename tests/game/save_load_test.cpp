@@ -246,8 +246,10 @@ TEST(SaveAndLoad, CancelChangesNothingAndAFailedSaveKeepsWhatWasThere) {
     writeFile(kept, keptBytes);
     std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
     game.answerFileDialog(kept.string());
+    game.answerBox(MessageBoxResult::Yes);  // replace it
     game.command(150);
-    ASSERT_EQ(game.boxes().size(), boxes + 2);
+    ASSERT_EQ(game.boxes().size(), boxes + 3);
+    EXPECT_EQ(game.boxes()[boxes + 1].caption, "上書き確認");
     EXPECT_EQ(game.boxes().back().text, kept.string() + "\ncannot replace: the file is write-protected");
     EXPECT_EQ(game.boxes().back().caption, "Can not Save File");
     EXPECT_EQ(fileBytes(kept), keptBytes);
