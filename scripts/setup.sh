@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the project needs (only those missing), as root or through sudo.
+# Installs the Debian 12 packages the project needs (only those missing), as root or through sudo;
+# packages named as arguments are added to the list (scripts/fuzz.sh adds clang's).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
   fonts-ipafont-gothic
   xvfb xauth
+  "$@"
 )
 
 missing=()
