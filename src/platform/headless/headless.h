@@ -61,8 +61,8 @@ class UnansweredPrompt : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Thrown when the layer or its driving API is misused: a null or stale handle (a control that has
-// been destroyed), a click on a track bar or on a control that takes no room on the screen, a
+// Thrown when the layer or its driving API is misused: a stale handle (a control that has been
+// destroyed), a null handle given to the driving API, a click on a track bar or on a control that takes no room on the screen, a
 // track-bar code out of range.
 class UsageError : public std::logic_error {
   public:
@@ -83,8 +83,8 @@ std::vector<ControlHandle> liveControls(WindowHandle window);
 // True when `control` is a control of `window` that has not been destroyed. Any handle may be
 // asked about: a destroyed control's handle never names a later control.
 bool isLive(WindowHandle window, ControlHandle control);
-// The record of a live control. This function, the functions below that take a control and those
-// of window_system.h throw UsageError for a null or destroyed control.
+// The record of a live control. This function and the functions below that take a control throw
+// UsageError for a null or destroyed one; those of window_system.h for a destroyed one.
 const ControlRecord& record(ControlHandle control);
 // Forgets the text histories of every control.
 void clearTextHistories(WindowHandle window);
