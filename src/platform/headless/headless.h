@@ -62,8 +62,8 @@ class UnansweredPrompt : public std::runtime_error {
 };
 
 // Thrown when the layer or its driving API is misused: a stale handle (a control that has been
-// destroyed), a null handle given to the driving API, a click on a track bar or on a control that takes no room on the screen, a
-// track-bar code out of range.
+// destroyed), a null handle given to the driving API, a click on a track bar or on a control that takes no
+// room on the screen, a track-bar code out of range.
 class UsageError : public std::logic_error {
   public:
     using std::logic_error::logic_error;
