@@ -8,6 +8,7 @@
 #include "bench/registration.h"
 #include "game/new_game.h"
 #include "platform/headless/headless.h"
+#include "view/axis_marks.h"
 #include "view/board_view.h"
 
 namespace kalvenor::bench {
@@ -30,7 +31,7 @@ class ViewWindow {
     ViewWindow(const ViewWindow&) = delete;
     ViewWindow& operator=(const ViewWindow&) = delete;
 
-    const BoardView& view() const { return view_; }
+    BoardView& view() { return view_; }
     std::int32_t offset() const { return offset_; }
     // The backend keeps every text ever written; forget them between runs.
     void forgetTexts() { platform::headless::clearTextHistories(window_); }
@@ -44,7 +45,7 @@ class ViewWindow {
 template <typename Redraw>
 void addRedraw(const std::string& name, int dimension, PositionCache& positions, Redraw redraw) {
     benchmark::RegisterBenchmark((name + "/" + std::to_string(dimension)).c_str(),
-                                 [dimension, &positions, redraw](benchmark::State& state) {
+                                 [dimension, &positions, redraw](benchmark::State& state) mutable {
                                      const BenchmarkPosition& position = positions.position(dimension);
                                      ViewWindow window(dimension);
                                      for (auto _ : state) {
@@ -61,12 +62,18 @@ void addRedraw(const std::string& name, int dimension, PositionCache& positions,
 
 void registerViewBenchmarks(PositionCache& positions) {
     for (int d = kMinDimension; d <= kMaxDimension; ++d) {
-        addRedraw("redraw_stones", d, positions, [](const ViewWindow& window, const BenchmarkPosition& p) {
+        addRedraw("redraw_stones", d, positions, [](ViewWindow& window, const BenchmarkPosition& p) {
             refreshStonesOnly(window.view(), p.board, window.offset());
+        });
+        // Where the legal moves of the whole board are, for the track bars: from the legal cells
+        // the engine finds, never slice by slice.
+        addRedraw("axis_marks", d, positions, [](ViewWindow& window, const BenchmarkPosition& p) {
+            benchmark::DoNotOptimize(
+                axisMarks(navigationTargets(p.board, 1, p.sideToMove), p.board.dimension(), window.offset()));
         });
         for (int level : {1, 2}) {
             addRedraw("redraw_guide_" + std::to_string(level), d, positions,
-                      [level](const ViewWindow& window, const BenchmarkPosition& p) {
+                      [level](ViewWindow& window, const BenchmarkPosition& p) {
                           refreshBoardView(window.view(), p.board, window.offset(), level, p.sideToMove);
                       });
         }

@@ -33,11 +33,39 @@ std::size_t screenWidth(std::string_view text) {
 }
 
 std::string kindSuffix(const hl::ControlRecord& control) {
-    std::string suffix = control.kind == platform::ControlKind::PushButton ? " (button)" : "";
+    const bool button = control.kind == platform::ControlKind::PushButton ||
+                        control.kind == platform::ControlKind::CellButton;
+    std::string suffix = button ? " (button)" : "";
     if (!control.visible()) {
         suffix += " (hidden)";
     }
     return suffix;
+}
+
+// ", marks 2 5 7": the positions a track bar marks; nothing when none.
+std::string marksText(std::uint32_t marks) {
+    std::string text;
+    for (int position = 0; position < 32; ++position) {
+        if ((marks & (1U << position)) != 0) {
+            text += (text.empty() ? ", marks " : " ") + std::to_string(position);
+        }
+    }
+    return text;
+}
+
+// The character after a highlighted cell, in place of the blank that separates it from the next.
+char highlightMark(platform::CellHighlight highlight) {
+    switch (highlight) {
+        case platform::CellHighlight::LastMove:
+            return '*';
+        case platform::CellHighlight::Turned:
+            return '+';
+        case platform::CellHighlight::Five:
+            return '#';
+        case platform::CellHighlight::None:
+            break;
+    }
+    return ' ';
 }
 
 void printControls(std::ostream& out, const Session& session, std::string_view name,
@@ -51,23 +79,27 @@ void printControls(std::ostream& out, const Session& session, std::string_view n
         out << name << '[' << slot << "] = ";
         if (shown.kind == platform::ControlKind::TrackBar) {
             out << "track bar at " << shown.trackPosition << " of " << shown.trackMinimum << ".."
-                << shown.trackMaximum << kindSuffix(shown) << '\n';
+                << shown.trackMaximum << marksText(shown.trackMarks) << kindSuffix(shown) << '\n';
         } else {
             out << quotedText(shown.text) << kindSuffix(shown) << '\n';
         }
     }
 }
 
-// Cell button texts as a person reads them: "." for a blank button, "-" where no button stands.
-std::vector<std::string> cellTexts(const Session& session) {
+// Cell button texts as a person reads them: "." for a blank button, "-" where no button stands;
+// and the mark of each button's highlight.
+std::vector<std::string> cellTexts(const Session& session, std::vector<char>& marks) {
     std::vector<std::string> texts;
     texts.reserve(session.view.cellButtons.size());
+    marks.clear();
     for (const platform::ControlHandle button : session.view.cellButtons) {
         if (button == nullptr || !hl::isLive(session.window, button)) {
             texts.emplace_back("-");
+            marks.push_back(' ');
         } else {
             const std::string text = platform::controlText(button);
             texts.push_back(text.empty() ? "." : text);
+            marks.push_back(highlightMark(hl::record(button).highlight));
         }
     }
     return texts;
@@ -75,7 +107,8 @@ std::vector<std::string> cellTexts(const Session& session) {
 
 // One 8 x 8 block per layer, axis 0 down and axis 1 across, layers side by side in rows of four.
 void printCells(std::ostream& out, const Session& session) {
-    const std::vector<std::string> texts = cellTexts(session);
+    std::vector<char> marks;
+    const std::vector<std::string> texts = cellTexts(session, marks);
     if (texts.empty()) {
         return;
     }
@@ -91,6 +124,7 @@ void printCells(std::ostream& out, const Session& session) {
     const std::int32_t first = session.state.viewOffset;
     out << "cells " << first << ".." << first + static_cast<std::int32_t>(texts.size()) - 1 << '\n';
     const std::string blockGap = "   ";
+    const std::string gapAfterMark = "  ";  // a block gap whose first blank a mark may take
     for (int rowStart = 0; rowStart < layers; rowStart += kLayersPerRow) {
         const int rowEnd = std::min(layers, rowStart + kLayersPerRow);
         if (layers > 1) {
@@ -107,11 +141,11 @@ void printCells(std::ostream& out, const Session& session) {
             std::string line;
             for (int layer = rowStart; layer < rowEnd; ++layer) {
                 if (layer != rowStart) {
-                    line += blockGap;
+                    line += gapAfterMark;
                 }
                 for (int a = 0; a < kSide; ++a) {
-                    line += (a == 0 ? "" : " ") +
-                            padded(texts[static_cast<std::size_t>(layer * kLayerCells + kSide * a + b)]);
+                    const auto cell = static_cast<std::size_t>(layer * kLayerCells + kSide * a + b);
+                    line += padded(texts[cell]) + marks[cell];
                 }
             }
             out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstring>
 
+#include "engine/coordinates.h"
 #include "engine/direction_table.h"
 #include "engine/neighbours.h"
 #include "engine/packed_position.h"
@@ -137,6 +138,41 @@ bool isBoardFull(const Board& board) {
 
 std::int32_t countStones(const Board& board, CellState side) {
     return board.count(side);
+}
+
+std::vector<std::int32_t> fiveCells(const Board& board, CellState side) {
+    const int dimension = board.dimension();
+    const DirectionTable& directions = DirectionTable::forDimension(dimension);
+    // The neighbour of `cell` along direction k, or -1 off the board.
+    const auto step = [&](std::int32_t cell, int k) -> std::int32_t {
+        for (int axis = 0; axis < dimension; ++axis) {
+            const int coordinate = coordinateOf(cell, axis) + directions.component(k, axis);
+            if (coordinate < 0 || coordinate >= kAxisLength) {
+                return -1;
+            }
+        }
+        return cell + directions.indexStep(k);
+    };
+    std::vector<std::int32_t> stones;
+    board.collectStones(side, stones);
+    std::vector<std::int32_t> line;
+    for (const std::int32_t start : stones) {
+        // Each line once: the positive half of the directions, from the stone that begins the run.
+        for (int k = directions.zeroDirection() + 1; k < directions.count(); ++k) {
+            const std::int32_t before = step(start, directions.count() - 1 - k);
+            if (before >= 0 && board[before] == side) {
+                continue;
+            }
+            line.clear();
+            for (std::int32_t cell = start; cell >= 0 && board[cell] == side; cell = step(cell, k)) {
+                line.push_back(cell);
+            }
+            if (line.size() >= 5) {
+                return line;
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace kalvenor

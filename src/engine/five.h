@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/cell_state.h"
@@ -26,6 +27,10 @@ bool hasFiveAnywhere(const Board& board, CellState side);
 // cell turned (turnEnclosed lists them), this answers exactly as the whole-board search: a new
 // five must pass through a cell the move changed. A five that stood before is not seen.
 bool hasFiveThrough(const Board& board, std::span<const std::int32_t> changedCells, CellState side);
+
+// The cells of one unbroken straight line of five or more stones of `side`, in line order; empty
+// when there is none. For showing a won game: it walks every direction from every stone of side.
+std::vector<std::int32_t> fiveCells(const Board& board, CellState side);
 
 // No Empty cell left.
 bool isBoardFull(const Board& board);

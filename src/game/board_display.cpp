@@ -3,7 +3,7 @@
 
 namespace kalvenor {
 
-void showBoardFor(const Session& session, CellState side) {
+void showBoardFor(Session& session, CellState side) {
     if (session.board) {
         refreshBoardView(session.view, *session.board, session.state.viewOffset, session.state.guideLevel,
                          side);
@@ -14,6 +14,10 @@ void showStonesOnly(const Session& session) {
     if (session.board) {
         refreshStonesOnly(session.view, *session.board, session.state.viewOffset);
     }
+}
+
+void highlightMove(Session& session, std::int32_t cell, std::span<const std::int32_t> turned) {
+    session.view.highlights = {cell, {turned.begin(), turned.end()}, {}};
 }
 
 }  // namespace kalvenor

@@ -26,6 +26,14 @@ void toggleRecord(Session& session);
 // redraws the board for the side to move. False when no guide button was clicked.
 bool onGuideButtonClick(Session& session);
 
+// A click on an axis caption button moves that axis's bar to its next marked position (the next
+// one that leads to a legal move of the guided side, or to a stone with the guide off) and shows
+// that slice; nothing moves when no position is marked. False when no caption was clicked.
+bool onAxisCaptionClick(Session& session);
+// A click on the last-move label brings the slice that holds the last stone placed into view.
+// False when `sender` is not that label.
+bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender);
+
 // A track-bar notification (code 0..8) from `control`.
 void onAxisScroll(Session& session, int code, platform::ControlHandle control);
 

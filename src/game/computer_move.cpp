@@ -19,10 +19,13 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
         Board& board = *session.board;
         board.set(cell, side);
         ++state.stoneCount;
+        std::vector<std::int32_t> turned;
+        turnEnclosed(board, cell, side, &turned);
         if (changedCells != nullptr) {
             changedCells->push_back(cell);
+            changedCells->insert(changedCells->end(), turned.begin(), turned.end());
         }
-        turnEnclosed(board, cell, side, changedCells);
+        highlightMove(session, cell, turned);
         setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
         appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
     }

@@ -101,6 +101,7 @@ void playHumanVsCpuTurn(Session& session) {
     } else {
         setTurnLabel(session, turn_label::FirstCpu, CellState::First);
     }
+    highlightMove(session, *cell, std::span(changedCells).subspan(1));
     showStonesOnly(session);
     playComputerTurns(session, std::move(changedCells));
 }

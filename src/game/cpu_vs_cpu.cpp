@@ -59,6 +59,7 @@ void restart(Session& session) {
     session.board->clear();
     session.needsFullFiveSearch = {false, false};
     setInitialPosition(session);
+    session.view.highlights = {};
     appendRecordEntries(session, startBlock(StartKind::Restart, state.dimension, GameMode::CpuVsCpu,
                                             state.humanSide, timestampText()));
     showBoardFor(session, CellState::First);

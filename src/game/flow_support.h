@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "engine/cell_state.h"
@@ -17,9 +18,12 @@ namespace kalvenor {
 std::optional<std::int32_t> clickedEmptyCell(const Session& session, CellState legalFor = CellState::Empty);
 
 // Stones and, at guide levels 1 and 2, the marks of the cells legal for `side`.
-void showBoardFor(const Session& session, CellState side);
+void showBoardFor(Session& session, CellState side);
 // Stones only.
 void showStonesOnly(const Session& session);
+// The stone just placed on `cell` and the stones it turned (`changedCells` after the placed one)
+// become the view's highlights; the five of a finished game is forgotten.
+void highlightMove(Session& session, std::int32_t cell, std::span<const std::int32_t> turned);
 
 // Plays the computer's choice for the side to move: the stone on `cell` with the enclosed stones
 // turned, or a pass when `cell` is -1; advances the side's turn counter, writes the last-move label

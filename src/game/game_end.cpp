@@ -102,6 +102,10 @@ void announceResult(Session& session, CellState winner) {
     setInfoLabel(session, info_slot::LastMove, "");
     const std::string_view result = resultText(winner, state.mode, state.humanSide);
     setInfoLabel(session, info_slot::Turn, result);
+    if (session.board && winner != CellState::Empty) {
+        session.view.highlights.five = fiveCells(*session.board, winner);
+        refreshHighlights(session.view, state.viewOffset);
+    }
     const ResultBox box = resultBox(winner, state.mode, state.humanSide);
     platform::messageBox(session.window, box.text, box.title,
                          {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});

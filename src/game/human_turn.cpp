@@ -33,6 +33,7 @@ void playHumanMove(Session& session) {
     }
     setCountLabels(session);
     state.switchSides();
+    highlightMove(session, *cell, {});
     showBoardFor(session, state.sideToMove);
 
     setStatus(session, status_text::GameContinue);

@@ -2,7 +2,9 @@
 
 #include "engine/coordinates.h"
 #include "game/commands.h"
+#include "game/flow_support.h"
 #include "records/texts.h"
+#include "view/axis_marks.h"
 #include "view/board_view.h"
 
 namespace kalvenor {
@@ -16,38 +18,102 @@ bool movesSlice(int code) {
     return code >= platform::trackbar::LineUp && code <= platform::trackbar::Bottom;
 }
 
-}  // namespace
+int trackedAxes(const Session& session) {
+    const int groups = std::max(0, session.state.dimension - kFirstTrackedAxis);
+    return session.view.axisControls.size() < static_cast<std::size_t>(3 * groups) ? 0 : groups;
+}
 
-void onAxisScroll(Session& session, int code, platform::ControlHandle control) {
+platform::ControlHandle trackBarOf(const Session& session, int k) {
+    return session.view.axisControls[static_cast<std::size_t>(3 * k + 1)];
+}
+
+// The slice that all the bars show now, drawn for the side to move.
+void showSliceOfTheBars(Session& session) {
     GameState& state = session.state;
-    const auto& axis = session.view.axisControls;
-    const int groups = std::max(0, state.dimension - kFirstTrackedAxis);
-    if (!movesSlice(code) || control == nullptr || !session.board ||
-        axis.size() < static_cast<std::size_t>(3 * groups)) {
-        return;
-    }
-    bool moved = false;
-    for (int k = 0; k < groups; ++k) {
-        if (axis[3 * k + 1] == control) {
-            const int position = platform::trackBarPosition(control);
-            if (axis[3 * k + 2] != nullptr) {
-                platform::setControlText(axis[3 * k + 2], numberText(position));
-            }
-            moved = true;
-        }
-    }
-    if (!moved) {
-        return;
-    }
-    // Every bar is read again: the slice is the one all of them show now.
     std::int32_t offset = 0;
-    for (int k = 0; k < groups; ++k) {
-        const platform::ControlHandle trackBar = axis[3 * k + 1];
+    for (int k = 0; k < trackedAxes(session); ++k) {
+        const platform::ControlHandle trackBar = trackBarOf(session, k);
         const int position = trackBar != nullptr ? std::clamp(platform::trackBarPosition(trackBar), 1, 8) : 1;
         offset += (position - 1) * integerPower(kAxisLength, kFirstTrackedAxis + k);
     }
     state.viewOffset = offset;
-    refreshBoardView(session.view, *session.board, state.viewOffset, state.guideLevel, state.sideToMove);
+    showBoardFor(session, state.sideToMove);
+}
+
+// Moves bar k to `position` with its value label, as a drag there would.
+void placeTrackBar(Session& session, int k, int position) {
+    if (const platform::ControlHandle trackBar = trackBarOf(session, k)) {
+        platform::setTrackBarPosition(trackBar, position);
+    }
+    if (const platform::ControlHandle value =
+            session.view.axisControls[static_cast<std::size_t>(3 * k + 2)]) {
+        platform::setControlText(value, numberText(position));
+    }
+}
+
+}  // namespace
+
+void onAxisScroll(Session& session, int code, platform::ControlHandle control) {
+    if (!movesSlice(code) || control == nullptr || !session.board) {
+        return;
+    }
+    bool moved = false;
+    for (int k = 0; k < trackedAxes(session); ++k) {
+        if (trackBarOf(session, k) == control) {
+            const platform::ControlHandle value =
+                session.view.axisControls[static_cast<std::size_t>(3 * k + 2)];
+            if (value != nullptr) {
+                platform::setControlText(value, numberText(platform::trackBarPosition(control)));
+            }
+            moved = true;
+        }
+    }
+    if (moved) {
+        // Every bar is read again: the slice is the one all of them show now.
+        showSliceOfTheBars(session);
+    }
+}
+
+bool onAxisCaptionClick(Session& session) {
+    if (!session.board) {
+        return false;
+    }
+    const auto& axis = session.view.axisControls;
+    for (int k = 0; k < trackedAxes(session); ++k) {
+        const platform::ControlHandle caption = axis[static_cast<std::size_t>(3 * k)];
+        if (caption == nullptr || platform::buttonState(caption) == 0) {
+            continue;
+        }
+        const platform::ControlHandle trackBar = trackBarOf(session, k);
+        const auto& marks = session.view.axisMarks;
+        if (trackBar != nullptr && static_cast<std::size_t>(k) < marks.size()) {
+            const int current = platform::trackBarPosition(trackBar);
+            const std::optional<int> next = nextMarkedPosition(marks[static_cast<std::size_t>(k)], current);
+            if (next && *next != current) {
+                placeTrackBar(session, k, *next);
+                showSliceOfTheBars(session);
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender) {
+    const auto& labels = session.view.infoLabels;
+    const std::int32_t lastMove = session.view.highlights.lastMove;
+    if (sender == nullptr || labels.size() <= info_slot::LastMove || labels[info_slot::LastMove] != sender ||
+        !session.board || lastMove < 0 || lastMove >= session.board->cellCount()) {
+        return false;
+    }
+    const int groups = trackedAxes(session);
+    if (groups > 0) {
+        for (int k = 0; k < groups; ++k) {
+            placeTrackBar(session, k, coordinateOf(lastMove, kFirstTrackedAxis + k) + 1);
+        }
+        showSliceOfTheBars(session);
+    }
+    return true;
 }
 
 }  // namespace kalvenor

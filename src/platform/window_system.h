@@ -118,7 +118,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar };
+// A cell button is a push button that shows one board cell: its text is "■", "□", a guide mark or
+// nothing, and a backend may draw the stones as stones.
+enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar, CellButton };
+
+// What a cell button stands out for, beside its text.
+enum class CellHighlight { None, LastMove, Turned, Five };
 
 // Both backends take a null handle anywhere: the call does nothing and answers null, the empty
 // text, 0, OK (No for a Yes/No box) or cancel.
@@ -143,7 +148,12 @@ std::string controlText(ControlHandle control);
 // click never finds a button still "pressed".
 int buttonState(ControlHandle button);
 
+// Marks a cell button (CellButton only); the text stays as it is.
+void setCellHighlight(ControlHandle cellButton, CellHighlight highlight);
+
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum);
+// Marks positions of a track bar: bit p set marks position p. 0 marks none.
+void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions);
 void setTrackBarPosition(ControlHandle trackBar, int position);
 int trackBarPosition(ControlHandle trackBar);
 

@@ -33,7 +33,9 @@ void routeCommand(Session& session, platform::WParam first, platform::ControlHan
     if (platform::highWord(first) == 0) {
         runTurnHandlers(session);
         if (sender != nullptr) {
-            onGuideButtonClick(session);
+            // The view's own buttons and labels; a click on them never makes a move.
+            onGuideButtonClick(session) || onAxisCaptionClick(session) ||
+                onLastMoveLabelClick(session, sender);
         }
     }
     runCommand(session, platform::lowWord(first));

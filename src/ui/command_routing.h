@@ -16,8 +16,9 @@ inline constexpr int Quit = 255;
 
 // A command message: with notification code 0 the turn handler of the current game runs first
 // (and the stepping handler whenever the mode is CpuVsCpu), then the view's own buttons (the guide
-// levels) answer their clicks; then the command id runs its action. Ids outside the command
-// table do nothing. `sender` is the control that sent the command, null for a menu item.
+// levels, the axis captions) and the last-move label answer their clicks; then the command id runs its
+// action. Ids outside the command table do nothing. `sender` is the control that sent the command, null for a
+// menu item.
 void routeCommand(Session& session, platform::WParam first, platform::ControlHandle sender = nullptr);
 
 // The action of one command id alone, without the turn handlers.

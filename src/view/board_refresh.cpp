@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "engine/enclosure.h"
 #include "records/texts.h"
+#include "view/axis_marks.h"
 #include "view/board_view.h"
 
 namespace kalvenor {
@@ -39,9 +41,59 @@ void forEachShownCell(const BoardView& view, const Board& board, std::int32_t vi
     }
 }
 
+platform::CellHighlight highlightOf(const CellHighlights& highlights, std::int32_t cell) {
+    const auto holds = [cell](const std::vector<std::int32_t>& cells) {
+        return std::find(cells.begin(), cells.end(), cell) != cells.end();
+    };
+    if (holds(highlights.five)) {
+        return platform::CellHighlight::Five;
+    }
+    if (cell == highlights.lastMove) {
+        return platform::CellHighlight::LastMove;
+    }
+    return holds(highlights.turned) ? platform::CellHighlight::Turned : platform::CellHighlight::None;
+}
+
+// The bars mark where the targets are; the caption buttons go there.
+void refreshAxisMarks(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
+                      CellState side) {
+    if (board.dimension() <= 3) {
+        return;
+    }
+    view.axisMarks = axisMarks(navigationTargets(board, guideLevel, side), board.dimension(), viewOffset);
+    for (std::size_t k = 0; k < view.axisMarks.size(); ++k) {
+        const std::size_t slot = 3 * k + 1;
+        if (slot < view.axisControls.size() && view.axisControls[slot] != nullptr) {
+            platform::setTrackBarMarks(view.axisControls[slot], view.axisMarks[k]);
+        }
+    }
+}
+
 }  // namespace
 
-void refreshBoardView(const BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
+void refreshHighlights(const BoardView& view, std::int32_t viewOffset) {
+    const CellHighlights& highlights = view.highlights;
+    const auto shown = static_cast<std::int32_t>(view.cellButtons.size());
+    // Most buttons have none: clear them all, then mark the few.
+    std::vector<platform::CellHighlight> marks(static_cast<std::size_t>(shown),
+                                               platform::CellHighlight::None);
+    const auto mark = [&](std::int32_t cell) {
+        const std::int32_t slot = cell - viewOffset;
+        if (slot >= 0 && slot < shown) {
+            marks[static_cast<std::size_t>(slot)] = highlightOf(highlights, cell);
+        }
+    };
+    mark(highlights.lastMove);
+    std::for_each(highlights.turned.begin(), highlights.turned.end(), mark);
+    std::for_each(highlights.five.begin(), highlights.five.end(), mark);
+    for (std::int32_t slot = 0; slot < shown; ++slot) {
+        if (const platform::ControlHandle button = view.cellButtons[static_cast<std::size_t>(slot)]) {
+            platform::setCellHighlight(button, marks[static_cast<std::size_t>(slot)]);
+        }
+    }
+}
+
+void refreshBoardView(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
                       CellState side) {
     forEachShownCell(view, board, viewOffset, [&](platform::ControlHandle button, std::int32_t cell) {
         const CellState state = board[cell];
@@ -63,6 +115,8 @@ void refreshBoardView(const BoardView& view, const Board& board, std::int32_t vi
                                      isLegalMove(board, cell, side) ? kLegalMark : std::string_view());
         }
     });
+    refreshHighlights(view, viewOffset);
+    refreshAxisMarks(view, board, viewOffset, guideLevel, side);
 }
 
 void refreshStonesOnly(const BoardView& view, const Board& board, std::int32_t viewOffset) {
@@ -74,6 +128,7 @@ void refreshStonesOnly(const BoardView& view, const Board& board, std::int32_t v
             platform::setControlText(button, "");
         }
     });
+    refreshHighlights(view, viewOffset);
 }
 
 }  // namespace kalvenor

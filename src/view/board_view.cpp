@@ -56,6 +56,8 @@ void releaseBoardView(BoardView& view) {
     release(view.axisControls);
     release(view.guideControls);
     release(view.vsControls);
+    view.highlights = {};
+    view.axisMarks.clear();
 }
 
 void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters) {

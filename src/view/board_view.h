@@ -21,6 +21,13 @@ inline constexpr int ProgressCount = 13;    // D >= 4
 inline constexpr int ProgressPercent = 14;  // D >= 4
 }  // namespace info_slot
 
+// The cells a view sets apart: the last stone placed, the stones it turned, and the five that won.
+struct CellHighlights {
+    std::int32_t lastMove = -1;
+    std::vector<std::int32_t> turned;
+    std::vector<std::int32_t> five;
+};
+
 // The control arrays of the view on screen (the start screen uses infoLabels alone). An array
 // that is absent is empty; a present array has its full slot count, with null in the slots whose
 // control was not created.
@@ -30,6 +37,10 @@ struct BoardView {
     std::vector<platform::ControlHandle> axisControls;
     std::vector<platform::ControlHandle> guideControls;
     std::vector<platform::ControlHandle> vsControls;
+    // Not controls: what the cell buttons highlight, and per axis beyond the third the positions
+    // its track bar marks (bit p for position p), as the last redraw found them.
+    CellHighlights highlights;
+    std::vector<std::uint32_t> axisMarks;
 };
 
 enum class ViewOrigin { NewGame, LoadedGame };
@@ -46,16 +57,20 @@ struct ViewParameters {
 // Destroys, for every array, the controls of its slots in increasing order up to the first empty
 // slot (the first view after start destroys exactly the five start-screen labels).
 void destroyBoardView(BoardView& view);
-// Releases every array (marks it absent). Destroys no control.
+// Releases every array (marks it absent) and forgets the highlights. Destroys no control.
 void releaseBoardView(BoardView& view);
 // Creates every control of the view in the order and at the places that viewLayout lists.
 void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters);
 
 // Cell button v shows board cell viewOffset + v: stones, and for guideLevel 1 or 2 the marks of
-// the Empty cells that are legal for `side` ("↓" or the enclosure count).
-void refreshBoardView(const BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
+// the Empty cells that are legal for `side` ("↓" or the enclosure count); the highlights; and the
+// track bars mark the positions that lead to a slice holding such a cell (to a stone with the guide
+// off), as axis_marks.h tells.
+void refreshBoardView(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
                       CellState side);
-// Stones only, whatever the guide level.
+// Stones and highlights only, whatever the guide level.
 void refreshStonesOnly(const BoardView& view, const Board& board, std::int32_t viewOffset);
+// The highlights alone, after they changed.
+void refreshHighlights(const BoardView& view, std::int32_t viewOffset);
 
 }  // namespace kalvenor

@@ -204,7 +204,7 @@ class LayoutBuilder {
 
     void addCells(int firstSlot, int count) {
         for (int slot = firstSlot; slot < firstSlot + count; ++slot) {
-            add(ViewArray::CellButtons, slot, ControlKind::PushButton, "",
+            add(ViewArray::CellButtons, slot, ControlKind::CellButton, "",
                 cellRect(parameters_.dimension, slot));
         }
     }

@@ -251,6 +251,23 @@ class DesktopProgramTest : public QObject {
         game->menu()->close();
     }
 
+    // Stones are drawn as stones: the centre of a ■ and of a □ cell differ clearly from an empty one.
+    void stonesAreDrawnAsDiscs() {
+        choose("２次元");
+        clickCell2d(0, 0);
+        clickCell2d(1, 0);
+        const QImage picture = client()->grab().toImage();
+        const auto centre = [&](int a, int b) { return QColor(picture.pixel(25 * a + 12, 25 * b + 12)); };
+        const auto distance = [](const QColor& x, const QColor& y) {
+            return std::abs(x.red() - y.red()) + std::abs(x.green() - y.green()) +
+                   std::abs(x.blue() - y.blue());
+        };
+        const QColor empty = centre(4, 4);
+        QVERIFY2(distance(centre(0, 0), empty) > 200, "a black stone stands out");
+        QVERIFY2(distance(centre(1, 0), empty) > 60, "a white stone stands out");
+        QVERIFY2(distance(centre(0, 0), centre(1, 0)) > 300, "black and white differ");
+    }
+
     void commandsFromOutsideRunAsMenuCommands() {
         const QString socket = QFile::decodeName(program_->door().socketPath().c_str());
         QCOMPARE(testing::exchangeWithDoor(socket, "121\n"), QByteArray("ok\n"));

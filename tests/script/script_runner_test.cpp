@@ -101,9 +101,9 @@ TEST(ScriptRunner, ClickingACellPlaysItAndShowsEverywhere) {
     EXPECT_EQ(digits[343], '1');
 
     // Show: layer 5 is the second block of the second block row; its row b = 7 (the last) has ■
-    // in column a = 2.
+    // in column a = 2, marked * as the last move.
     EXPECT_NE(result.out.find("layer 4           layer 5"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find(". . . . . . . .   . . ■ . . . . .   . . . . . . . .   . . . . . . . .\n"),
+    EXPECT_NE(result.out.find(". . . . . . . .   . . ■*. . . . .   . . . . . . . .   . . . . . . . .\n"),
               std::string::npos)
         << result.out;
 }

@@ -130,7 +130,7 @@ TEST(ViewLayout, CellButtonsStandInLayersOfEightByEight) {
         EXPECT_EQ(view.text(ViewArray::InfoLabels, 4), "１段目");
         EXPECT_EQ(view.text(ViewArray::InfoLabels, 11), "８段目");
         EXPECT_EQ(view.at(ViewArray::InfoLabels, 11).kind, ControlKind::CentredLabel);
-        EXPECT_EQ(view.at(ViewArray::CellButtons, 100).kind, ControlKind::PushButton);
+        EXPECT_EQ(view.at(ViewArray::CellButtons, 100).kind, ControlKind::CellButton);
         EXPECT_EQ(view.text(ViewArray::CellButtons, 100), "");
     }
 }

@@ -65,7 +65,8 @@ std::intptr_t click(ControlHandle control) {
         throw UsageError("click: the control takes no room on the screen");
     }
     Window& window = *slot.window;
-    const PressedDuringDispatch pressed(window, target.kind == ControlKind::PushButton ? control : nullptr);
+    const bool button = target.kind == ControlKind::PushButton || target.kind == ControlKind::CellButton;
+    const PressedDuringDispatch pressed(window, button ? control : nullptr);
     return window.proc(&window, message::Command, makeWParam(0, 0), toLParam(control));
 }
 

@@ -32,6 +32,8 @@ struct ControlRecord {
     int trackMinimum = 0;  // track bars only
     int trackMaximum = 100;
     int trackPosition = 0;
+    std::uint32_t trackMarks = 0;                   // track bars only: bit p marks position p
+    CellHighlight highlight = CellHighlight::None;  // cell buttons only
 
     // A zero-sized control exists but can be neither seen nor clicked.
     bool visible() const { return rect.width > 0 && rect.height > 0; }

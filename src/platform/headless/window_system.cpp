@@ -114,6 +114,18 @@ int buttonState(ControlHandle button) {
     return ControlTable::instance().at(button, "buttonState").window->pressedButton == button ? 1 : 0;
 }
 
+void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
+    if (cellButton != nullptr) {
+        ControlTable::instance().at(cellButton, "setCellHighlight").record.highlight = highlight;
+    }
+}
+
+void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions) {
+    if (trackBar != nullptr) {
+        ControlTable::instance().at(trackBar, "setTrackBarMarks").record.trackMarks = positions;
+    }
+}
+
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
     if (trackBar == nullptr) {
         return;

@@ -1,7 +1,9 @@
 #include "platform/qt/control_widgets.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QStylePainter>
 #include <QToolTip>
 #include <algorithm>
@@ -70,6 +72,81 @@ void PushButtonWidget::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 
+namespace {
+
+const QColor boardColour(222, 184, 120);
+const QColor gridColour(120, 90, 50);
+const QColor blackStone(20, 20, 20);
+const QColor whiteStone(250, 250, 248);
+const QColor stoneRim(40, 40, 40);
+const QColor markText(60, 30, 0);
+
+QColor highlightColour(CellHighlight highlight) {
+    switch (highlight) {
+        case CellHighlight::LastMove:
+            return {220, 30, 30};
+        case CellHighlight::Turned:
+            return {30, 110, 230};
+        case CellHighlight::Five:
+            return {20, 170, 60};
+        case CellHighlight::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+CellButtonWidget::CellButtonWidget(std::unique_ptr<Control> control, QWidget* parent)
+    : PushButtonWidget(std::move(control), parent) {}
+
+void CellButtonWidget::setHighlight(CellHighlight highlight) {
+    if (highlight_ != highlight) {
+        highlight_ = highlight;
+        update();
+    }
+}
+
+void CellButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.fillRect(rect(), isDown() ? boardColour.darker(115) : boardColour);
+    painter.setPen(QPen(gridColour, 1));
+    painter.drawRect(face);
+
+    const qreal side = std::min(face.width(), face.height());
+    const QString shown = text();
+    const bool first = shown == QStringLiteral("■");
+    const bool second = shown == QStringLiteral("□");
+    if (first || second) {
+        const qreal radius = side * 0.40;
+        painter.setPen(QPen(stoneRim, std::max<qreal>(1.0, side / 18)));
+        painter.setBrush(first ? blackStone : whiteStone);
+        painter.drawEllipse(face.center(), radius, radius);
+    } else if (!shown.isEmpty()) {
+        QFont mark = font();
+        mark.setPixelSize(std::max(1, static_cast<int>(side * 0.62)));
+        mark.setBold(true);
+        painter.setFont(mark);
+        painter.setPen(markText);
+        painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    }
+    if (highlight_ != CellHighlight::None) {
+        const qreal width = std::max<qreal>(2.0, side / 9);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(highlightColour(highlight_), width));
+        if (highlight_ == CellHighlight::Turned) {
+            // A small dot on the stone: it changed colour with the last move.
+            painter.setBrush(highlightColour(highlight_));
+            painter.setPen(Qt::NoPen);
+            painter.drawEllipse(face.center(), side * 0.12, side * 0.12);
+        } else {
+            painter.drawRect(face.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+        }
+    }
+}
+
 TrackBarWidget::TrackBarWidget(std::unique_ptr<Control> control, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), control_(std::move(control)) {
     control_->widget = this;
@@ -78,6 +155,39 @@ TrackBarWidget::TrackBarWidget(std::unique_ptr<Control> control, QWidget* parent
     connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { onAction(action); });
     connect(this, &QAbstractSlider::sliderReleased, this, [this] { onReleased(); });
     connect(this, &QAbstractSlider::sliderMoved, this, [this] { showPositionTip(); });
+}
+
+void TrackBarWidget::setMarks(std::uint32_t positions) {
+    if (marks_ != positions) {
+        marks_ = positions;
+        update();
+    }
+}
+
+void TrackBarWidget::paintEvent(QPaintEvent* event) {
+    QSlider::paintEvent(event);
+    if (marks_ == 0 || maximum() <= minimum()) {
+        return;
+    }
+    // A dot under every marked position, where the thumb would stand on it.
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+    const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const int span = groove.width() - handle.width();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(220, 30, 30));
+    const qreal radius = std::max(2.0, height() / 10.0);
+    for (int position = minimum(); position <= maximum(); ++position) {
+        if (position < 0 || position > 31 || (marks_ & (1U << position)) == 0) {
+            continue;
+        }
+        const int x = groove.x() + handle.width() / 2 +
+                      QStyle::sliderPositionFromValue(minimum(), maximum(), position, span);
+        painter.drawEllipse(QPointF(x, height() - radius - 1), radius, radius);
+    }
 }
 
 void TrackBarWidget::onAction(int action) {

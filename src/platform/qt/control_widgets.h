@@ -1,6 +1,6 @@
 #pragma once
 
-// The widgets behind the four control kinds.
+// The widgets behind the control kinds.
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,11 +39,31 @@ class PushButtonWidget : public QPushButton {
     std::unique_ptr<Control> control_;
 };
 
+// A cell of the board: a board-coloured square on which "■" is drawn as a black stone and "□" as
+// a white stone with a dark rim, guide marks as dark text; a highlight rings the cell. The text
+// stays the control's text, exactly as the game set it.
+class CellButtonWidget : public PushButtonWidget {
+  public:
+    CellButtonWidget(std::unique_ptr<Control> control, QWidget* parent);
+    void setHighlight(CellHighlight highlight);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    CellHighlight highlight_ = CellHighlight::None;
+};
+
 // A horizontal slider that reports every movement with the classic track bar's notification
 // codes, each followed by the end of tracking; a tooltip shows the position while dragging.
 class TrackBarWidget : public QSlider {
   public:
     TrackBarWidget(std::unique_ptr<Control> control, QWidget* parent);
+    // Positions drawn with a dot under their tick (bit p for position p).
+    void setMarks(std::uint32_t positions);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void onAction(int action);
@@ -52,6 +72,7 @@ class TrackBarWidget : public QSlider {
     void showPositionTip();
 
     std::unique_ptr<Control> control_;
+    std::uint32_t marks_ = 0;
 };
 
 }  // namespace kalvenor::platform

@@ -13,6 +13,8 @@ QWidget* makeWidget(std::unique_ptr<Control> control, QWidget* parent) {
             return new LabelWidget(std::move(control), parent);
         case ControlKind::PushButton:
             return new PushButtonWidget(std::move(control), parent);
+        case ControlKind::CellButton:
+            return new CellButtonWidget(std::move(control), parent);
         case ControlKind::TrackBar:
             return new TrackBarWidget(std::move(control), parent);
     }
@@ -27,6 +29,10 @@ void showText(Control& control) {
         button->setText(text);
     }
     // A track bar's window text is never shown.
+}
+
+TrackBarWidget* trackBarOf(ControlHandle control) {
+    return control != nullptr ? dynamic_cast<TrackBarWidget*>(control->widget) : nullptr;
 }
 
 QSlider* sliderOf(ControlHandle control) {
@@ -96,6 +102,21 @@ int trackBarPosition(ControlHandle trackBar) {
     // While the thumb moves, its position runs ahead of the slider's value.
     const QSlider* slider = sliderOf(trackBar);
     return slider != nullptr ? slider->sliderPosition() : 0;
+}
+
+void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
+    if (cellButton == nullptr) {
+        return;
+    }
+    if (auto* cell = dynamic_cast<CellButtonWidget*>(cellButton->widget)) {
+        cell->setHighlight(highlight);
+    }
+}
+
+void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions) {
+    if (TrackBarWidget* bar = trackBarOf(trackBar)) {
+        bar->setMarks(positions);
+    }
 }
 
 }  // namespace kalvenor::platform

@@ -120,7 +120,8 @@ void Window::refreshMenuChecks() {
 
 void Window::sendClick(Control* control, std::uint16_t notification) {
     Control* const previous = buttonInDispatch;
-    buttonInDispatch = control->kind == ControlKind::PushButton ? control : nullptr;
+    const bool button = control->kind == ControlKind::PushButton || control->kind == ControlKind::CellButton;
+    buttonInDispatch = button ? control : nullptr;
     send(message::Command, makeWParam(0, notification), toLParam(control));
     buttonInDispatch = previous;
 }
