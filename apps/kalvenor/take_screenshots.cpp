@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -42,13 +43,14 @@ Point layerCell(int layer, int a, int b) {
     return {230 * (layer % 4) + 25 * a + 12, 270 * (layer / 4) + 25 * b + 12};
 }
 
-// Clicks the first cell button that shows a guide mark, if any.
+// Clicks the first cell button that shows a guide mark ("↓" or a count), if any.
 void playFirstGuidedCell(kalvenor::DesktopProgram& program) {
     for (int layer = 0; layer < 8; ++layer) {
         for (int a = 0; a < 8; ++a) {
             for (int b = 0; b < 8; ++b) {
                 QAbstractButton* button = buttonAt(program, layerCell(layer, a, b));
-                if (button != nullptr && !button->text().isEmpty() && button->text()[0].isDigit()) {
+                const QString mark = button != nullptr ? button->text() : QString();
+                if (!mark.isEmpty() && (mark[0].isDigit() || mark == QStringLiteral("↓"))) {
                     button->click();
                     return;
                 }
@@ -116,6 +118,19 @@ int main(int argc, char** argv) {
     clickAt(program, {{790 + 50, 500 + 15}});
     playFirstGuidedCell(program);
     saved = save(program, folder, "game-3d.png") && saved;
+
+    // Six axes against the computer: the simple guide on, a guided move, then a click on the
+    // last-move label brings the computer's reply, highlighted, into view.
+    kalvenor::sendCommand(program.window(), 109);
+    clickAt(program, {{690 + 50, 500 + 15}});
+    playFirstGuidedCell(program);
+    if (QWidget* label = kalvenor::platform::clientAreaWidget(program.window())->childAt(100, 618 + 15)) {
+        const QPointF inside(5, 5);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &release);
+    }
+    saved = save(program, folder, "game-6d.png") && saved;
 
     // The computer against itself from the standard opening: ten moves on.
     kalvenor::sendCommand(program.window(), 122);
