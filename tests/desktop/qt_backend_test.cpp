@@ -307,15 +307,22 @@ class QtBackendTest : public QObject {
         QCOMPARE(trackBarPosition(bar), 1);
     }
 
-    void resizingMovesNothingInside() {
-        ControlHandle button = createControl(window_, ControlKind::PushButton, "", {900, 30, 110, 30});
+    // The whole layout scales with the window, keeping its proportions: the smaller of the two
+    // factors by which the client area grew.
+    void resizingScalesTheControls() {
+        ControlHandle cell = createControl(window_, ControlKind::CellButton, "", {100, 50, 25, 25});
         QMainWindow* widget = mainWindowWidget(window_);
+        QWidget* client = clientAreaWidget(window_);
+        const QSize before = client->size();
+        QCOMPARE(controlWidget(cell)->geometry(), QRect(100, 50, 25, 25));
         const std::size_t mark = recorder_.events.size();
-        widget->resize(widget->width() + 200, widget->height() + 100);
+        widget->resize(widget->width() + before.width(), widget->height() + before.height());
         QTRY_VERIFY(recorder_.events.size() > mark);
         QCOMPARE(recorder_.events.back().message, message::Size);
-        QCOMPARE(controlWidget(button)->geometry(), QRect(900, 30, 110, 30));
-        QCOMPARE(clientAreaWidget(window_)->pos().x(), 0);
+        QTRY_COMPARE(client->size(), 2 * before);
+        QCOMPARE(controlWidget(cell)->geometry(), QRect(200, 100, 50, 50));
+        widget->resize(widget->width() - before.width(), widget->height() - before.height());
+        QTRY_COMPARE(controlWidget(cell)->geometry(), QRect(100, 50, 25, 25));
     }
 
     void messageBoxesShowCaptionTextButtonsAndIcon() {

@@ -1,5 +1,9 @@
 // Child controls of the main window's client area.
 
+#include <QApplication>
+#include <QVariant>
+#include <cmath>
+
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_backend.h"
 
@@ -39,7 +43,31 @@ QSlider* sliderOf(ControlHandle control) {
     return control != nullptr ? qobject_cast<QSlider*>(control->widget) : nullptr;
 }
 
+constexpr const char* layoutRectProperty = "kalvenorLayoutRect";
+
 }  // namespace
+
+void placeScaled(QWidget& widget, double scale) {
+    const QVariant layout = widget.property(layoutRectProperty);
+    if (!layout.isValid()) {
+        return;
+    }
+    const QRect rect = layout.toRect();
+    const auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
+    widget.setGeometry(scaled(rect.x()), scaled(rect.y()), scaled(rect.width()), scaled(rect.height()));
+    if (scale == 1.0) {
+        widget.setFont(QFont());
+        widget.setAttribute(Qt::WA_SetFont, false);
+        return;
+    }
+    QFont font = QApplication::font();
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, scaled(font.pixelSize())));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    }
+    widget.setFont(font);
+}
 
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
     if (parent == nullptr) {
@@ -52,7 +80,8 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
     control->text = text;
     QWidget* widget = makeWidget(std::move(owned), parent->clientArea);
     showText(*control);
-    widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    widget->setProperty(layoutRectProperty, QRect(rect.x, rect.y, rect.width, rect.height));
+    placeScaled(*widget, parent->scale);
     // A control of no width or no height exists, keeps its text, and takes no room and no click.
     widget->setVisible(rect.width > 0 && rect.height > 0);
     return control;

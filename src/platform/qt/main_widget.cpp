@@ -28,14 +28,39 @@ const QColor lightGreyBackground(192, 192, 192);
 // The client area paints its light grey itself rather than through a palette of its own: every
 // child would otherwise get a palette of its own resolved from it, so that the style caches each
 // button's face anew (a new game of four axes added hundreds of cached faces).
+// It also scales: the controls keep their places and sizes of the described layout, multiplied
+// by the one factor that fits that layout into the area, fonts with them.
 class ClientArea : public QWidget {
   public:
-    using QWidget::QWidget;
+    ClientArea(Window& owner, QSize layoutSize, QWidget* parent)
+        : QWidget(parent), owner_(owner), layoutSize_(layoutSize) {
+        setMinimumSize(layoutSize);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter(this).fillRect(event->rect(), lightGreyBackground);
     }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (layoutSize_.isEmpty()) {
+            return;
+        }
+        const double scale = std::max(1.0, std::min(static_cast<double>(width()) / layoutSize_.width(),
+                                                    static_cast<double>(height()) / layoutSize_.height()));
+        if (scale == owner_.scale) {
+            return;
+        }
+        owner_.scale = scale;
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            placeScaled(*child, scale);
+        }
+    }
+
+  private:
+    Window& owner_;
+    QSize layoutSize_;
 };
 
 QAction* commandAction(Window& window, QWidget* parent, const MenuItem& item) {
@@ -150,8 +175,8 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     }
     addMenuItems(*window, widget.menuBar(), desc.menuBar);
 
-    auto* client = new ClientArea(&widget);
-    client->setFixedSize(desc.width, std::max(0, desc.height - captionAndMenuHeight));
+    auto* client =
+        new ClientArea(*window, QSize(desc.width, std::max(0, desc.height - captionAndMenuHeight)), &widget);
     widget.setCentralWidget(client);
     window->clientArea = client;
 

@@ -45,6 +45,7 @@ struct Window {
     Control* buttonInDispatch = nullptr;
     bool destroySent = false;
     QEventLoop* eventLoop = nullptr;
+    double scale = 1.0;  // of the client area's controls over the described layout
     std::optional<int> quitCode;
 
     // The checkable menu items and the state their marks show.
@@ -59,6 +60,9 @@ struct Window {
     void sendDestroyOnce();
     void refreshMenuChecks();
 };
+
+// Puts a control at its rectangle of the layout times `scale`, its font scaled alike.
+void placeScaled(QWidget& widget, double scale);
 
 // The top-level window: a menu bar over a client area of fixed size. Resizing the window moves
 // nothing inside the client area; the procedure still hears of it.
