@@ -1,0 +1,188 @@
+// kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose]: the strong
+// level against the described computer (the most stones enclosed), from the standard opening
+// with a few seeded random first moves, the sides alternating from game to game. Ends with
+//   strong: W wins, L losses, X draws of N
+// and the time per move of the strong level (median and worst), its nodes per second and the
+// program's peak memory.
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "match_game.h"
+
+namespace {
+
+using kalvenor::CellState;
+using kalvenor::match::Result;
+
+constexpr int kUsageError = 2;
+
+struct Options {
+    int dimension = 0;
+    int games = 0;
+    std::uint64_t seed = 1;
+    int randomMoves = 4;
+    bool verbose = false;
+};
+
+int usage(std::string_view problem) {
+    std::fprintf(stderr,
+                 "kalvenor-match: %.*s\n"
+                 "usage: kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose]\n"
+                 "  D  number of axes, 2 to 8\n"
+                 "  N  games to play, at least 1 (the strong level moves first in the odd ones)\n"
+                 "  S  seed of the random first moves (default 1)\n"
+                 "  R  random moves after the standard opening, before the players take over (default 4)\n",
+                 static_cast<int>(problem.size()), problem.data());
+    return kUsageError;
+}
+
+template <typename Number>
+std::optional<Number> parseNumber(std::string_view text, Number low, Number high) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<Options> parseOptions(std::span<char*> args, std::string_view& problem) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view name = args[i];
+        if (name == "--verbose") {
+            options.verbose = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            problem = "an option lacks its value";
+            return std::nullopt;
+        }
+        const std::string_view value = args[++i];
+        if (name == "--dimension") {
+            const auto d = parseNumber<int>(value, 2, 8);
+            if (!d) {
+                problem = "D must be a whole number from 2 to 8";
+                return std::nullopt;
+            }
+            options.dimension = *d;
+        } else if (name == "--games") {
+            const auto n = parseNumber<int>(value, 1, 1'000'000);
+            if (!n) {
+                problem = "N must be a whole number from 1 to 1000000";
+                return std::nullopt;
+            }
+            options.games = *n;
+        } else if (name == "--seed") {
+            const auto s = parseNumber<std::uint64_t>(value, 0, UINT64_MAX);
+            if (!s) {
+                problem = "S must be a whole number";
+                return std::nullopt;
+            }
+            options.seed = *s;
+        } else if (name == "--random-moves") {
+            const auto r = parseNumber<int>(value, 0, 100);
+            if (!r) {
+                problem = "R must be a whole number from 0 to 100";
+                return std::nullopt;
+            }
+            options.randomMoves = *r;
+        } else {
+            problem = "unknown option";
+            return std::nullopt;
+        }
+    }
+    if (options.dimension == 0 || options.games == 0) {
+        problem = "--dimension and --games are required";
+        return std::nullopt;
+    }
+    return options;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+    std::string_view problem;
+    const std::optional<Options> options = parseOptions(args, problem);
+    if (!options) {
+        return usage(problem);
+    }
+    int wins = 0;
+    int losses = 0;
+    int draws = 0;
+    std::vector<double> moveSeconds;
+    std::vector<double> moveCpuSeconds;
+    std::int64_t nodes = 0;
+    for (int game = 0; game < options->games; ++game) {
+        const CellState strongSide = game % 2 == 0 ? CellState::First : CellState::Second;
+        const kalvenor::match::GameReport report = kalvenor::match::playMatchGame(
+            options->dimension, strongSide, options->randomMoves,
+            options->seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(game / 2));
+        switch (report.result) {
+            case Result::StrongWins:
+                ++wins;
+                break;
+            case Result::StrongLoses:
+                ++losses;
+                break;
+            case Result::Draw:
+                ++draws;
+                break;
+        }
+        moveSeconds.insert(moveSeconds.end(), report.strongMoveSeconds.begin(),
+                           report.strongMoveSeconds.end());
+        moveCpuSeconds.insert(moveCpuSeconds.end(), report.strongMoveCpuSeconds.begin(),
+                              report.strongMoveCpuSeconds.end());
+        nodes += report.strongNodes;
+        if (options->verbose) {
+            std::printf("game %d: strong plays %s, %s after %d moves\n", game + 1,
+                        strongSide == CellState::First ? "first" : "second",
+                        report.result == Result::StrongWins    ? "wins"
+                        : report.result == Result::StrongLoses ? "loses"
+                                                               : "draw",
+                        report.moves);
+            std::fflush(stdout);
+        }
+    }
+    const auto total = [](const std::vector<double>& values) {
+        double sum = 0;
+        for (const double value : values) {
+            sum += value;
+        }
+        return sum;
+    };
+    const auto worst = [](const std::vector<double>& values) {
+        return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
+    };
+    const double cpuSeconds = total(moveCpuSeconds);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf(
+        "time per move: median %.4f s, worst %.4f s CPU (wall: median %.4f s, worst %.4f s) over %zu moves "
+        "of the strong level\n",
+        median(moveCpuSeconds), worst(moveCpuSeconds), median(moveSeconds), worst(moveSeconds),
+        moveSeconds.size());
+    std::printf("nodes per second: %.0f (CPU time)\n",
+                cpuSeconds > 0 ? static_cast<double>(nodes) / cpuSeconds : 0.0);
+    std::printf("peak memory: %ld KiB resident\n", usage.ru_maxrss);
+    std::printf("strong: %d wins, %d losses, %d draws of %d\n", wins, losses, draws, options->games);
+    return 0;
+}

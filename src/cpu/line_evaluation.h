@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "cpu/candidate_moves.h"
+#include "engine/board.h"
+#include "engine/cell_state.h"
+#include "engine/packed_position.h"
+
+namespace kalvenor::detail {
+
+// What the lines of `side` are worth towards five in a row: every unbroken run of two or more of
+// its stones along any direction, weighted by its length and by how many of its two ends are
+// Empty (a run shut at both ends can never grow). Costs about the side's stones and the pairs of
+// neighbouring ones, not the board.
+std::int32_t lineValue(const Board& board, CellState side);
+
+// The static value of a position for `side`: its lines less the opponent's, plus the stone
+// difference.
+std::int32_t positionValue(const Board& board, CellState side);
+
+// Looks at a move of `side` without playing it: whether it makes five in a row (through the cell
+// or through the stones it turns) and by how much it changes positionValue for `side`. Only the
+// lines through the cells the move changes are read, so a probe costs about those cells'
+// neighbouring stones. The board must not change while the probe is in use.
+class MoveProbe {
+  public:
+    MoveProbe(const Board& board, CellState side);
+
+    struct Effect {
+        bool five = false;
+        std::int32_t gain = 0;
+    };
+    Effect probe(const CandidateMove& move, std::span<const EnclosingRay> rays);
+    // Only whether the move makes five: reads just the lines where a changed cell meets a stone
+    // of `side`, and stops at the first five. Several times cheaper than probe().
+    bool makesFive(const CandidateMove& move, std::span<const EnclosingRay> rays);
+
+  private:
+    struct Line {
+        std::int32_t first;  // the line's first cell on the board, walking along +step
+        PackedPosition firstPosition;
+        std::uint64_t delta;
+        std::int32_t step;
+        friend bool operator==(const Line&, const Line&) = default;
+    };
+    void addLine(std::int32_t cell, PackedPosition position, std::uint64_t delta, std::int32_t step);
+    template <typename Visit>
+    void forEachStoneNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const;
+    bool isChanged(std::int32_t cell) const;
+    void markChanged(const CandidateMove& move, std::span<const EnclosingRay> rays);
+    void clearChanged();
+    bool isSideAfter(std::int32_t cell) const { return board_[cell] == side_ || isChanged(cell); }
+    // Length of the run of `side` (after the move) through `cell` along the line of `delta`.
+    int runThrough(std::int32_t cell, PackedPosition position, std::uint64_t delta, std::int32_t step) const;
+
+    const Board& board_;
+    CellState side_;
+    bool listed_;  // stones few enough to find neighbours in the list
+    std::vector<std::int32_t> stones_;
+    std::vector<PackedPosition> stonePositions_;
+    std::vector<std::uint64_t> changedBits_;  // one bit per cell: the changed cells of the move probed
+    std::vector<std::int32_t> changed_;
+    std::vector<PackedPosition> changedPositions_;
+    std::vector<Line> lines_;
+};
+
+}  // namespace kalvenor::detail
