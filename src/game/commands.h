@@ -33,6 +33,14 @@ bool onAxisCaptionClick(Session& session);
 // A click on the last-move label brings the slice that holds the last stone placed into view.
 // False when `sender` is not that label.
 bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender);
+// The computer's level against a person (it applies from its next move on).
+void setCpuLevel(Session& session, CpuLevel level);
+// On the person's turn against the computer: marks the cell the strong level would take for them
+// (the view moves to its slice first when it is not shown). Writes nothing to the record.
+void showHint(Session& session);
+// 待った: takes back the person's last move with the computer's replies since (between two
+// people, the last move). False when there is nothing to take back.
+bool takeBackMove(Session& session);
 
 // A track-bar notification (code 0..8) from `control`.
 void onAxisScroll(Session& session, int code, platform::ControlHandle control);

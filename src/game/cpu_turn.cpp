@@ -1,12 +1,14 @@
 #include <vector>
 
 #include "cpu/move_choice.h"
+#include "cpu/strong_player.h"
 #include "engine/enclosure.h"
 #include "game/commands.h"
 #include "game/computer_turns.h"
 #include "game/flow_support.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
+#include "game/take_back.h"
 #include "game/turn_flows.h"
 #include "records/texts.h"
 #include "view/board_view.h"
@@ -29,8 +31,16 @@ std::int32_t playCpuReply(Session& session, std::vector<std::int32_t>* changedCe
     }
     Board& board = *session.board;
     const CellState side = state.sideToMove;
-    const std::int32_t cell = chooseMostEnclosing(board, side);
-    playComputerChoice(session, cell, changedCells);
+    const std::int32_t cell = session.cpuLevel == CpuLevel::Strong ? chooseStrongMove(board, side)
+                                                                   : chooseMostEnclosing(board, side);
+    std::vector<std::int32_t> changed;
+    playComputerChoice(session, cell, &changed);
+    if (cell >= 0) {
+        noteStonePlayed(session, changed, side);
+    }
+    if (changedCells != nullptr) {
+        changedCells->insert(changedCells->end(), changed.begin(), changed.end());
+    }
     if (state.humanSide != CellState::First) {
         setTurnLabel(session, turn_label::SecondYou, CellState::Second);
     } else {
@@ -87,6 +97,7 @@ void playHumanVsCpuTurn(Session& session) {
     if (!cell) {
         return;
     }
+    markTakeBackPoint(session);
     Board& board = *session.board;
     const CellState mover = state.sideToMove;
     ++state.turnNumberOf(state.humanSide);
@@ -94,6 +105,7 @@ void playHumanVsCpuTurn(Session& session) {
     ++state.stoneCount;
     std::vector<std::int32_t> changedCells{*cell};
     turnEnclosed(board, *cell, mover, &changedCells);
+    noteStonePlayed(session, changedCells, mover);
     appendRecordLineWithBoard(session, playerMoveText(state.dimension, *cell, state.humanSide));
     state.switchSides();
     if (state.humanSide == CellState::First) {

@@ -2,6 +2,7 @@
 #include "game/flow_support.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
+#include "game/take_back.h"
 #include "game/turn_flows.h"
 #include "records/texts.h"
 #include "view/board_view.h"
@@ -18,11 +19,14 @@ void playHumanMove(Session& session) {
     if (!cell) {
         return;
     }
+    markTakeBackPoint(session);
     const CellState mover = state.sideToMove;
     const std::string moveText = playerMoveText(state.dimension, *cell, mover);
     setInfoLabel(session, info_slot::LastMove, moveText);
     ++state.turnNumberOf(mover);
     session.board->set(*cell, mover);
+    const std::int32_t placed[] = {*cell};
+    noteStonePlayed(session, placed, mover);
     ++state.stoneCount;
     appendRecordLineWithBoard(session, moveText);
 
@@ -37,7 +41,6 @@ void playHumanMove(Session& session) {
     showBoardFor(session, state.sideToMove);
 
     setStatus(session, status_text::GameContinue);
-    const std::int32_t placed[] = {*cell};
     checkGameEnd(session, placed);
     if (state.inProgress) {
         setStatus(session, status_text::AutoPass);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "engine/board.h"
+#include "game/cpu_level.h"
 #include "game/game_state.h"
+#include "game/take_back.h"
 #include "platform/window_system.h"
 #include "records/record_file.h"
 #include "view/board_view.h"
@@ -26,6 +29,11 @@ struct Session {
     // Per side (sideIndex): the board may hold a five of that side that no search has seen, as
     // after a load; the next end-of-game check for that side then searches the whole board.
     std::array<bool, 2> needsFullFiveSearch{false, false};
+    // The computer's level against a person. Not part of a saved game; the desktop program keeps
+    // it between runs and is told of every change.
+    CpuLevel cpuLevel = CpuLevel::Standard;
+    std::function<void(CpuLevel)> cpuLevelChanged;
+    TakeBackLog takeBack;
 
     Session() = default;
     Session(const Session&) = delete;

@@ -63,6 +63,13 @@ std::string cpuPassText(CellState side) {
     return text;
 }
 
+std::string takeBackText(CellState side) {
+    std::string text = " ";
+    text += sideMark(side);
+    text += " player choice : 待った ";
+    return text;
+}
+
 std::string stoneCountText(const Board& board, CellState side) {
     // Only the three cell values can be counted; any other side value has no stones.
     const bool countable = static_cast<int>(side) <= static_cast<int>(CellState::Second);

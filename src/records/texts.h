@@ -21,6 +21,9 @@ std::string cpuMoveText(int dimension, std::int32_t cell, CellState side);
 std::string cpuRecordMoveText(int dimension, std::int32_t cell, CellState side);
 // " ■ cpu choice : auto pass " (with its trailing blank): the label and record line of a CPU pass.
 std::string cpuPassText(CellState side);
+// " ■ player choice : 待った " (with its trailing blank): the record line of a move taken back,
+// with the mark of the person who took it back.
+std::string takeBackText(CellState side);
 
 // " ■：%d" / " □：%d" with the number of the side's stones on the board.
 std::string stoneCountText(const Board& board, CellState side);

@@ -56,6 +56,18 @@ void runCommand(Session& session, int commandId) {
         case command_id::Record:
             toggleRecord(session);
             break;
+        case command_id::StandardLevel:
+            setCpuLevel(session, CpuLevel::Standard);
+            break;
+        case command_id::StrongLevel:
+            setCpuLevel(session, CpuLevel::Strong);
+            break;
+        case command_id::Hint:
+            showHint(session);
+            break;
+        case command_id::TakeBack:
+            takeBackMove(session);
+            break;
         case command_id::About:
             showAboutBox(session);
             break;
