@@ -202,6 +202,12 @@ std::optional<Action> parseLine(std::string_view line) {
         action.kind = ActionKind::State;
     } else if (keyword == "board") {
         action.kind = ActionKind::Board;
+    } else if (keyword == "level") {
+        const std::string_view level = words.next("standard or strong");
+        if (level != "standard" && level != "strong") {
+            throw ScriptError("the level is standard or strong, not " + quoted(level));
+        }
+        action = actionOf(ActionKind::Level, level == "strong" ? 1 : 0);
     } else {
         throw ScriptError("unknown command " + quoted(keyword));
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "game/commands.h"
 #include "platform/headless/headless.h"
 #include "script_line.h"
 #include "script_render.h"
@@ -105,6 +106,9 @@ class ScriptRun {
                 break;
             case ActionKind::Choose:
                 hl::sendMenuCommand(window_, menuCommandAt(action.menuPath));
+                break;
+            case ActionKind::Level:
+                setCpuLevel(session_, action.number == 1 ? CpuLevel::Strong : CpuLevel::Standard);
                 break;
             case ActionKind::Board:
                 if (!session_.board) {

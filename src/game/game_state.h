@@ -29,6 +29,7 @@ struct GameState {
     std::int32_t turnNumberOf(CellState side) const { return turnNumber[sideIndex(side)]; }
     CellState cpuSide() const { return otherSide(humanSide); }
     void switchSides() { sideToMove = otherSide(sideToMove); }
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 }  // namespace kalvenor
