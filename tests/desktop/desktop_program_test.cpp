@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
@@ -20,6 +21,8 @@
 #include "desktop/socket_client.h"
 #include "engine/enclosure.h"
 #include "platform/qt/qt_access.h"
+#include "ui/command_routing.h"
+#include "ui/main_window.h"
 
 using namespace kalvenor;
 
@@ -73,6 +76,7 @@ class DesktopProgramTest : public QObject {
 
   private slots:
     void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);  // settings of the tests' own, not the user's
         QVERIFY(folder_.isValid());
         ::setenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit().constData(), 1);
         previousFolder_ = QDir::currentPath();
@@ -105,6 +109,15 @@ class DesktopProgramTest : public QObject {
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) < label->contentsRect().width(),
                      qPrintable(label->text()));
         }
+    }
+
+    void theComputersLevelIsRememberedBetweenRuns() {
+        sendCommand(program_->window(), command_id::StrongLevel);
+        program_ = std::make_unique<DesktopProgram>();
+        QCOMPARE(program_->session().cpuLevel, CpuLevel::Strong);
+        sendCommand(program_->window(), command_id::StandardLevel);
+        program_ = std::make_unique<DesktopProgram>();
+        QCOMPARE(program_->session().cpuLevel, CpuLevel::Standard);
     }
 
     void aTwoAxisGameIsPlayedToFiveWithTheMouse() {

@@ -1,0 +1,15 @@
+#pragma once
+
+// The computer's level is remembered between runs of the desktop program, in its settings (never
+// in a saved game).
+
+#include "game/cpu_level.h"
+
+namespace kalvenor {
+
+// The level stored by the last run; the described level (標準) when none is stored or the stored
+// value is not one we know.
+CpuLevel storedCpuLevel();
+void storeCpuLevel(CpuLevel level);
+
+}  // namespace kalvenor
