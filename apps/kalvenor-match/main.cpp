@@ -1,4 +1,4 @@
-// kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose]: the strong
+// kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]: the strong
 // level against the described computer (the most stones enclosed), from the standard opening
 // with a few seeded random first moves, the sides alternating from game to game. Ends with
 //   strong: W wins, L losses, X draws of N
@@ -30,17 +30,20 @@ struct Options {
     std::uint64_t seed = 1;
     int randomMoves = 4;
     bool verbose = false;
+    bool trace = false;
 };
 
 int usage(std::string_view problem) {
-    std::fprintf(stderr,
-                 "kalvenor-match: %.*s\n"
-                 "usage: kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose]\n"
-                 "  D  number of axes, 2 to 8\n"
-                 "  N  games to play, at least 1 (the strong level moves first in the odd ones)\n"
-                 "  S  seed of the random first moves (default 1)\n"
-                 "  R  random moves after the standard opening, before the players take over (default 4)\n",
-                 static_cast<int>(problem.size()), problem.data());
+    std::fprintf(
+        stderr,
+        "kalvenor-match: %.*s\n"
+        "usage: kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]\n"
+        "  D  number of axes, 2 to 8\n"
+        "  N  games to play, at least 1 (the strong level moves first in the odd ones)\n"
+        "  S  seed of the random first moves (default 1)\n"
+        "  R  random moves after the standard opening, before the players take over (default 4)\n"
+        "  --verbose  one line per game; --trace  one line per move of the strong level (standard error)\n",
+        static_cast<int>(problem.size()), problem.data());
     return kUsageError;
 }
 
@@ -60,6 +63,10 @@ std::optional<Options> parseOptions(std::span<char*> args, std::string_view& pro
         const std::string_view name = args[i];
         if (name == "--verbose") {
             options.verbose = true;
+            continue;
+        }
+        if (name == "--trace") {
+            options.trace = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -135,7 +142,7 @@ int main(int argc, char** argv) {
         const CellState strongSide = game % 2 == 0 ? CellState::First : CellState::Second;
         const kalvenor::match::GameReport report = kalvenor::match::playMatchGame(
             options->dimension, strongSide, options->randomMoves,
-            options->seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(game / 2));
+            options->seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(game / 2), options->trace);
         switch (report.result) {
             case Result::StrongWins:
                 ++wins;

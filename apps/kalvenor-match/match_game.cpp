@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <random>
 
 #include "cpu/move_choice.h"
@@ -64,7 +63,8 @@ std::int32_t randomQuietMove(Board& board, CellState side, std::mt19937_64& rand
 
 }  // namespace
 
-GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, std::uint64_t seed) {
+GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, std::uint64_t seed,
+                         bool trace) {
     Board board(dimension);
     placeStandardOpening(board);
     std::mt19937_64 random(seed);
@@ -84,7 +84,7 @@ GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, s
             report.strongMoveSeconds.push_back(spent.count());
             report.strongMoveCpuSeconds.push_back(threadCpuSeconds() - cpuStart);
             report.strongNodes += outcome.nodes;
-            if (std::getenv("KALVENOR_MATCH_TRACE") != nullptr) {
+            if (trace) {
                 std::fprintf(stderr, "move %d: depth %d score %d nodes %lld %.3f s\n", report.moves,
                              outcome.depth, outcome.score, static_cast<long long>(outcome.nodes),
                              spent.count());

@@ -21,6 +21,8 @@ struct GameReport {
 // from First, none of them a five), then the strong level playing `strongSide` against the
 // described computer (the most stones enclosed) until the first five, a full board, or two
 // passes in a row.
-GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, std::uint64_t seed);
+// With `trace`, every move of the strong level is described on standard error.
+GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, std::uint64_t seed,
+                         bool trace);
 
 }  // namespace kalvenor::match

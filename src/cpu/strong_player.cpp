@@ -1,20 +1,25 @@
 // The strong level: a searching player for the enclosure game with five in a row.
 //
-// Design. Iterative deepening negamax with alpha-beta, on the game's own board: every move is
-// played in place with its turned stones and taken back exactly (SearchBoard), and each move
-// played is checked for a five on the lines through the cells it changed, so a five that arises
-// only through turned stones counts like any other.
-//  - At the root every legal move is tried for a five first: a five this move is never missed.
-//  - A position where the side to move has a five in one wins at once; a side without a legal
-//    cell passes, and two passes in a row (or a full board) are a draw. So a depth of two already
-//    sees every five the opponent could answer with, and the search blocks it where a move can
-//    (taking the cell, turning the stones of the line, or leaving the cell without a ray).
-//  - Move order: the transposition table's move, then two killer moves per ply, then the cells that
-//    enclose the most stones. The root orders by the scores of the previous iteration.
-//  - Leaves are scored by the lines of both sides (runs of two to four stones by their length and
-//    open ends, lineValue) and the stone difference, from the view of the side to move.
-//  - The effort is a node budget, never wall time: the same position gives the same move on every
-//    machine. An iteration cut short by the budget is dropped and the last complete one decides.
+// Design. Iterative deepening negamax with alpha-beta on the game's own board, with an exact
+// five check wherever a move is weighed:
+//  - Moves come with their enclosing rays (collectCandidateMoves), so a move is played by turning
+//    exactly those stones and taken back exactly (SearchBoard); the board is never copied.
+//  - Before a move is played it is probed (MoveProbe): whether it makes five, also through the
+//    stones it turns, and how it changes the static value, reading only the lines through the
+//    cells it changes. A node whose side has a five in one is won without a search below it.
+//  - At the root every legal cell is probed first: a five this move is never missed. A depth of
+//    two sees every five the opponent could answer with, so the search blocks one where a move
+//    can (taking the cell, turning the stones of the line, or leaving the cell without a ray).
+//  - Static value: the lines of both sides (runs of two to four stones by their length and open
+//    ends) and the stone difference; a leaf's value is its parent's plus the probed change.
+//  - Move order: the transposition table's move, two killers per ply, then the largest gain. The
+//    root orders by the previous iteration; a cut-short iteration still counts for the moves it
+//    finished, the previous best among them.
+//  - On large boards (six or more axes) the budget rarely reaches depth two; then the chosen move
+//    is checked against every five the opponent could answer with, and if it allows one the
+//    threatened cells and the next best moves are tried until one holds (safeMove).
+//  - The effort is a node budget (moves listed, probed and played), never wall time: the same
+//    position gives the same move on every machine.
 
 #include "cpu/strong_player.h"
 
