@@ -20,6 +20,14 @@ MenuItem gamesOf(GameMode mode) {
     return platform::menuPopup(std::string(modeName(mode)), std::move(games));
 }
 
+// The computer's level against a person, the current one checked.
+MenuItem levelItem(const Session& session, std::string text, int commandId, CpuLevel level) {
+    MenuItem item = platform::menuCommand(std::move(text), commandId);
+    item.isChecked = [&session, level] { return session.cpuLevel == level; };
+    item.exclusive = true;
+    return item;
+}
+
 }  // namespace
 
 MenuItem gameMenu(const Session& session) {
@@ -29,6 +37,9 @@ MenuItem gameMenu(const Session& session) {
     return platform::menuPopup(
         "ゲーム",
         {gamesOf(GameMode::HumanVsHuman), gamesOf(GameMode::HumanVsCpu), gamesOf(GameMode::CpuVsCpu),
+         platform::menuSeparator(), levelItem(session, "標準", command_id::StandardLevel, CpuLevel::Standard),
+         levelItem(session, "強い", command_id::StrongLevel, CpuLevel::Strong),
+         menuCommand("ヒント", command_id::Hint, "H"), menuCommand("待った", command_id::TakeBack, "Ctrl+Z"),
          platform::menuSeparator(), menuCommand("保存…", command_id::Save, "Ctrl+S"),
          menuCommand("読込…", command_id::Load, "Ctrl+O"), std::move(record), platform::menuSeparator(),
          menuCommand("終了", command_id::Quit, "Ctrl+Q")});

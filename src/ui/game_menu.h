@@ -7,7 +7,8 @@
 
 namespace kalvenor {
 
-// The menu "ゲーム" beside the described one: every game on 2 to 8 axes of the three kinds, save,
+// The menu "ゲーム" beside the described one: every game on 2 to 8 axes of the three kinds, the
+// computer's level against a person (the current one checked), the hint and taking back, save,
 // load, the record switch (checked while the record is on) and quit. Each item sends the window
 // procedure's own command id. The check mark reads `session`, which must outlive the menu.
 platform::MenuItem gameMenu(const Session& session);
