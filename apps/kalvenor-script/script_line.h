@@ -34,7 +34,7 @@ enum class ActionKind {
     Board,
     Menu,    // menu
     Choose,  // choose A › B › C
-    Level,  // level standard|strong (number 0 or 1)
+    Level,   // level standard|strong (number 0 or 1)
 };
 
 struct Action {
