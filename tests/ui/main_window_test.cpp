@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
 #include "ui/about_box.h"
+#include "ui/command_routing.h"
 #include "ui/window_fixture.h"
 
 namespace kalvenor {
@@ -62,7 +64,7 @@ TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
     const platform::MenuItem& game = headless::windowDesc(window).menuBar[1];
     std::multiset<int> ids;
     collectCommands(game.items, ids);
-    std::multiset<int> expected{150, 151, 152, 255};
+    std::multiset<int> expected{150, 151, 152, 200, 201, 202, 203, 255};
     for (int id = 101; id <= 114; ++id) {
         expected.insert(id);
     }
@@ -71,12 +73,25 @@ TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
     }
     EXPECT_EQ(ids, expected);
 
-    const platform::MenuItem& record = game.items[6];
-    ASSERT_EQ(record.commandId, 152);
+    const auto item = [&](int commandId) -> const platform::MenuItem& {
+        return *std::find_if(game.items.begin(), game.items.end(),
+                             [&](const platform::MenuItem& entry) { return entry.commandId == commandId; });
+    };
+    const platform::MenuItem& record = item(152);
     ASSERT_TRUE(record.isChecked);
     EXPECT_FALSE(record.isChecked());
     session.state.recordEnabled = true;
     EXPECT_TRUE(record.isChecked());
+
+    // The computer's level: one of the two is checked, the one in force.
+    const platform::MenuItem& standard = item(200);
+    const platform::MenuItem& strong = item(201);
+    ASSERT_TRUE(standard.isChecked && strong.isChecked);
+    EXPECT_TRUE(standard.isChecked() && !strong.isChecked());
+    runCommand(session, 201);
+    EXPECT_TRUE(!standard.isChecked() && strong.isChecked());
+    EXPECT_EQ(item(202).shortcut, "H");
+    EXPECT_EQ(item(203).shortcut, "Ctrl+Z");
 }
 
 TEST_F(MainWindow, StartScreen) {
