@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<Bytes> corpus = readCorpus(options.corpus);
     if (corpus.empty()) {
-        std::fprintf(stderr, "no seed files in %s\n", options.corpus.c_str());
+        std::fprintf(stderr, "no seed files in %s\n", options.corpus.string().c_str());
         return 2;
     }
     std::printf("seed %ld, %zu seed files\n", options.seed, corpus.size());

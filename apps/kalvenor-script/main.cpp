@@ -2,6 +2,12 @@
 // command line (in order, as one script) or from standard input. With --echo first, every line
 // is repeated as "> LINE" above its output.
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -30,6 +36,12 @@ int misuse(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Line ends as they are, so that a transcript is the same file on every system.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     bool echo = false;
     std::vector<std::string> paths;

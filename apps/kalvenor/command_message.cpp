@@ -1,6 +1,8 @@
 #include "command_message.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <charconv>
@@ -56,6 +58,7 @@ bool isOkReply(std::string_view reply) {
     return reply == "ok\n" || reply == "ok";
 }
 
+#ifndef _WIN32
 CommandSocketLocation commandSocketLocation() {
     constexpr const char* socketName = "kalvenor-command.socket";
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -66,5 +69,6 @@ CommandSocketLocation commandSocketLocation() {
     const std::filesystem::path folder = "/tmp/kalvenor-" + std::to_string(::getuid());
     return {folder, folder / socketName, true};
 }
+#endif
 
 }  // namespace kalvenor

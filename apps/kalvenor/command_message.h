@@ -33,6 +33,7 @@ std::string errorReply(std::string_view reason);
 // True for an "ok" answer line (its newline optional).
 bool isOkReply(std::string_view reply);
 
+#ifndef _WIN32
 // Where the running program listens: in the user's runtime folder, or, where there is none, in
 // a private folder of this user under /tmp.
 struct CommandSocketLocation {
@@ -41,5 +42,6 @@ struct CommandSocketLocation {
     bool folderIsOurs = false;  // the /tmp fallback, which the program creates and checks itself
 };
 CommandSocketLocation commandSocketLocation();
+#endif
 
 }  // namespace kalvenor

@@ -1,6 +1,7 @@
 #include "game/record_writer.h"
 
 #include "platform/window_system.h"
+#include "records/utf8_path.h"
 
 namespace kalvenor {
 
@@ -14,7 +15,7 @@ void reportFailure(Session& session, const FileResult& result) {
     }
     const FileError& error = result.error();
     session.state.recordEnabled = false;
-    platform::messageBox(session.window, error.path.string() + "\n" + error.summary(),
+    platform::messageBox(session.window, utf8FromPath(error.path) + "\n" + error.summary(),
                          error.step == FileStep::Open ? "Can not Open File" : "Can not Write File",
                          {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Exclamation, true});
 }

@@ -6,6 +6,7 @@
 #include "game/restore_game.h"
 #include "platform/window_system.h"
 #include "records/saved_game.h"
+#include "records/utf8_path.h"
 
 namespace kalvenor {
 
@@ -47,7 +48,7 @@ bool saveGame(Session& session) {
     if (!path) {
         return false;
     }
-    const FileResult result = writeSavedGame(std::filesystem::path(*path), header, session.board->bytes());
+    const FileResult result = writeSavedGame(pathFromUtf8(*path), header, session.board->bytes());
     if (!result.ok()) {
         platform::messageBox(session.window, failureText(*path, result.error()), "Can not Save File",
                              kFileErrorStyle);
@@ -61,7 +62,7 @@ bool loadGame(Session& session) {
     if (!path) {
         return false;
     }
-    const FileValue<SavedGame> loaded = readSavedGame(std::filesystem::path(*path));
+    const FileValue<SavedGame> loaded = readSavedGame(pathFromUtf8(*path));
     if (!loaded.ok()) {
         platform::messageBox(session.window, failureText(*path, loaded.error()), "Can not Open File",
                              kFileErrorStyle);

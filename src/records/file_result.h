@@ -9,6 +9,8 @@
 #include <utility>
 #include <variant>
 
+#include "records/utf8_path.h"
+
 namespace kalvenor {
 
 enum class FileStep {
@@ -46,7 +48,7 @@ struct FileError {
     }
 
     // The path, then the summary: "x.gd: cannot write: No space left on device".
-    std::string message() const { return path.string() + ": " + summary(); }
+    std::string message() const { return utf8FromPath(path) + ": " + summary(); }
 };
 
 // Success, or what failed.

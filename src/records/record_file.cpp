@@ -1,12 +1,11 @@
 #include "records/record_file.h"
 
-#include <fcntl.h>
-
 #include <string>
 
 #include "records/cp932.h"
-#include "records/posix_file.h"
+#include "records/record_append.h"
 #include "records/texts.h"
+#include "records/utf8_path.h"
 
 namespace kalvenor {
 
@@ -29,20 +28,14 @@ std::string withCrLf(std::string_view text) {
     return lines;
 }
 
-// Opens the file for appending, writes the encoded text and closes it again, so that no handle
-// stays open between two writes and another program may move the file in between.
 FileResult appendText(const std::filesystem::path& path, std::string_view text) {
     // Encoded before the open: a text the code page cannot hold leaves the file untouched.
     const std::optional<std::string> bytes = encodeCp932(withCrLf(text));
     if (!bytes) {
         return FileError{FileStep::Write, path, "the text has a character that code page 932 cannot hold"};
     }
-    // Created when missing, never truncated, every write at the end; a pipe without a reader is
-    // refused rather than waited for.
-    FileValue<OpenFile> file = OpenFile::open(path, O_WRONLY | O_APPEND | O_CREAT, 0666);
-    if (!file.ok()) {
-        return file.error();
-    }
+    return appendToFile(path, *bytes);
+}
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
     FileResult written = file.value().writeAll({data, bytes->size()});
     FileResult closed = file.value().close();
@@ -52,7 +45,7 @@ FileResult appendText(const std::filesystem::path& path, std::string_view text) 
 }  // namespace
 
 std::filesystem::path defaultRecordPath() {
-    return "棋譜.txt";
+    return pathFromUtf8("棋譜.txt");
 }
 
 GameRecordFile::GameRecordFile(std::filesystem::path path) : path_(std::move(path)) {}

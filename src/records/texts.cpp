@@ -95,7 +95,11 @@ std::string oneNumberText(std::string_view format, std::int32_t value) {
 std::string timestampText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return timestampText(local);
 }
 

@@ -63,6 +63,7 @@ TEST(CommandMessage, RepliesAreOneLine) {
     EXPECT_FALSE(isOkReply(unterminatedMessage().reason));
 }
 
+#ifndef _WIN32
 TEST(CommandMessage, TheSocketLivesInTheRuntimeFolderOrAPrivateOneUnderTmp) {
     const char* saved = std::getenv("XDG_RUNTIME_DIR");
     const std::string previous = saved != nullptr ? saved : "";
@@ -83,6 +84,7 @@ TEST(CommandMessage, TheSocketLivesInTheRuntimeFolderOrAPrivateOneUnderTmp) {
         ::setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
     }
 }
+#endif
 
 }  // namespace
 }  // namespace kalvenor

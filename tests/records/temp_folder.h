@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -13,11 +14,18 @@ namespace kalvenor::testing {
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kalvenor-records-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
+        // A name nobody else has: create_directory fails where the folder already exists.
+        std::random_device entropy;
+        for (int attempt = 0; attempt < 16 && path_.empty(); ++attempt) {
+            auto candidate =
+                std::filesystem::temp_directory_path() / ("kalvenor-records-" + std::to_string(entropy()));
+            if (std::filesystem::create_directory(candidate)) {
+                path_ = std::move(candidate);
+            }
+        }
+        if (path_.empty()) {
             std::abort();
         }
-        path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ignored;

@@ -1,0 +1,29 @@
+#include "records/record_append.h"
+
+#include <cstdint>
+
+#include "records/win32/native_file.h"
+#include "records/win32/wide_text.h"
+
+namespace kalvenor {
+
+FileResult appendToFile(const std::filesystem::path& path, std::string_view bytes) {
+    // Append access alone: every write lands at the end, whoever else writes the file. Others may
+    // read and write it meanwhile, as with the runtime's own append mode.
+    win32::FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return FileError{FileStep::Open, path, win32::systemMessage(GetLastError())};
+    }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    DWORD error = win32::writeAll(file.get(), {data, bytes.size()});
+    if (const DWORD closeError = file.close(); error == 0) {
+        error = closeError;
+    }
+    if (error != 0) {
+        return FileError{FileStep::Write, path, win32::systemMessage(error)};
+    }
+    return {};
+}
+
+}  // namespace kalvenor
