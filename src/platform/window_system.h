@@ -2,7 +2,8 @@
 
 // The window-system layer: the few calls of a classic desktop window API that the game needs,
 // as free functions over opaque handles. The backend is chosen at link time: the desktop program
-// links platform_qt, tests and the script driver link platform_headless.
+// links platform_qt on Linux and platform_win32 on Windows, tests and the script driver link
+// platform_headless.
 
 #include <cstdint>
 #include <functional>

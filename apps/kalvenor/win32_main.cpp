@@ -1,0 +1,17 @@
+// Kalvenor on Windows: the main window on the Win32 backend, and its message loop. Commands from
+// outside (kalvenor-command.exe) arrive as the window's own command messages.
+
+#include "game/session.h"
+#include "platform/window_system.h"
+#include "ui/main_window.h"
+
+int main() {
+    kalvenor::Session session;
+    const kalvenor::platform::WindowHandle window = kalvenor::openMainWindow(session);
+    if (window == nullptr) {
+        return 0;  // the class or the window was refused: nothing to show
+    }
+    const int exitCode = kalvenor::platform::runEventLoop(window);
+    kalvenor::platform::destroyMainWindow(window);
+    return exitCode;
+}

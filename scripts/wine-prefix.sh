@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Makes a fresh Wine prefix ready for the Windows programs: WINEPREFIX=FOLDER scripts/wine-prefix.sh
+# Japanese text needs a Japanese font: Debian's IPA Gothic (fonts-ipafont-gothic), which Wine finds
+# through fontconfig, stands in for the Windows fonts "MS UI Gothic" (the program's controls) and
+# "MS Gothic"; Wine's own dialog font links to "MS UI Gothic" for the characters it lacks.
+set -euo pipefail
+: "${WINEPREFIX:?set WINEPREFIX to the prefix folder}"
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  wineboot --init >/dev/null 2>&1 || true
+  wineserver --wait
+fi
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  echo "scripts/wine-prefix.sh: wineboot did not create the prefix $WINEPREFIX" >&2
+  exit 1
+fi
+
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf "$fonts/"
+
+settings="$(mktemp --suffix=.reg)"
+trap 'rm -f "$settings"' EXIT
+cat >"$settings" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
+"IPAGothic (TrueType)"="ipag.ttf"
+"IPAPGothic (TrueType)"="ipagp.ttf"
+REG
+wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
+wineserver --wait

@@ -1,0 +1,140 @@
+// Child controls of the main window: the classes and styles of the classic program.
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/win32_backend.h"
+#include "records/win32/wide_text.h"
+
+namespace kalvenor::platform {
+namespace {
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;  // visible included; dropped for a control of no size
+};
+
+ControlClass classOf(ControlKind kind) {
+    constexpr DWORD label = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY | SS_CENTERIMAGE;  // 0x50800300
+    switch (kind) {
+        case ControlKind::LeftLabel:
+            return {L"STATIC", label};
+        case ControlKind::CentredLabel:
+            return {L"STATIC", label | SS_CENTER};  // 0x50800301
+        case ControlKind::PushButton:
+            return {L"BUTTON", WS_CHILD | WS_VISIBLE};  // 0x50000000
+        case ControlKind::TrackBar:
+            return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | TBS_AUTOTICKS | TBS_TOP |
+                                         TBS_TOOLTIPS | TBS_REVERSED};
+    }
+    return {L"STATIC", label};
+}
+
+bool isTrackBar(ControlHandle control) {
+    return control != nullptr && control->kind == ControlKind::TrackBar && control->hwnd != nullptr;
+}
+
+}  // namespace
+
+void dispatchControlCommand(Window& window, Control& control, WORD notification) {
+    if (control.kind == ControlKind::PushButton) {
+        if (notification != BN_CLICKED) {
+            return;
+        }
+        Control* const previous = window.buttonInDispatch;
+        window.buttonInDispatch = &control;
+        window.send(message::Command, makeWParam(0, BN_CLICKED), toLParam(&control));
+        window.buttonInDispatch = previous;
+        return;
+    }
+    // Labels with SS_NOTIFY: a click (0) and a double click (1).
+    if (notification == STN_CLICKED || notification == STN_DBLCLK) {
+        window.send(message::Command, makeWParam(0, notification), toLParam(&control));
+    }
+}
+
+ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
+    if (parent == nullptr || parent->hwnd == nullptr) {
+        return nullptr;
+    }
+    auto control = std::make_unique<Control>();
+    control->owner = parent;
+    control->kind = kind;
+    control->text = text;
+
+    ControlClass controlClass = classOf(kind);
+    // A control of no width or no height exists, keeps its text, and takes no room and no click.
+    if (rect.width <= 0 || rect.height <= 0) {
+        controlClass.style &= ~WS_VISIBLE;
+    }
+    const HWND hwnd = CreateWindowExW(0, controlClass.name, win32::widen(text).c_str(), controlClass.style,
+                                      rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height),
+                                      parent->hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (hwnd == nullptr) {
+        return nullptr;
+    }
+    control->hwnd = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control.get()));
+    const HFONT font = kind == ControlKind::PushButton ? cellFont(rect.height) : controlFont();
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+    parent->controls.push_back(std::move(control));
+    return parent->controls.back().get();
+}
+
+void destroyControl(ControlHandle control) {
+    if (control == nullptr) {
+        return;
+    }
+    Window& owner = *control->owner;
+    if (owner.buttonInDispatch == control) {
+        owner.buttonInDispatch = nullptr;  // a later control at the same address is not pressed
+    }
+    if (control->hwnd != nullptr) {
+        SetWindowLongPtrW(control->hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(control->hwnd);
+    }
+    std::erase_if(owner.controls,
+                  [control](const std::unique_ptr<Control>& held) { return held.get() == control; });
+}
+
+void setControlText(ControlHandle control, std::string_view text) {
+    if (control == nullptr || control->text == text) {
+        return;
+    }
+    control->text = text;
+    if (control->hwnd != nullptr) {
+        SetWindowTextW(control->hwnd, win32::widen(text).c_str());
+    }
+}
+
+std::string controlText(ControlHandle control) {
+    return control != nullptr ? control->text : std::string();
+}
+
+int buttonState(ControlHandle button) {
+    // Departure from BM_GETSTATE: the system's state would also report the button that merely
+    // has the keyboard focus, and a menu command would then repeat its last click.
+    return button != nullptr && button->owner->buttonInDispatch == button ? BST_PUSHED : 0;
+}
+
+void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {
+    if (isTrackBar(trackBar)) {
+        SendMessageW(trackBar->hwnd, TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
+    }
+}
+
+void setTrackBarPosition(ControlHandle trackBar, int position) {
+    if (isTrackBar(trackBar)) {
+        SendMessageW(trackBar->hwnd, TBM_SETPOS, TRUE, position);
+    }
+}
+
+int trackBarPosition(ControlHandle trackBar) {
+    return isTrackBar(trackBar) ? static_cast<int>(SendMessageW(trackBar->hwnd, TBM_GETPOS, 0, 0)) : 0;
+}
+
+}  // namespace kalvenor::platform

@@ -1,0 +1,154 @@
+// The main window: its class MyWin, creation, the window procedure, the message loop.
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include "platform/win32/win32_backend.h"
+#include "records/win32/wide_text.h"
+
+namespace kalvenor::platform {
+namespace {
+
+constexpr wchar_t kClassName[] = L"MyWin";
+
+Window* windowOf(HWND hwnd) {
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM second) {
+    if (message == WM_NCCREATE) {
+        // The Window travels in the creation data, so that WM_CREATE already finds it.
+        auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(second)->lpCreateParams);
+        window->hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        return DefWindowProcW(hwnd, message, first, second);
+    }
+    Window* window = windowOf(hwnd);
+    if (window == nullptr) {
+        return DefWindowProcW(hwnd, message, first, second);
+    }
+    switch (message) {
+        case WM_CREATE:
+            window->send(message::Create, 0, 0);
+            return 0;
+        case WM_DESTROY:
+            window->sendDestroyOnce();
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            window->hwnd = nullptr;
+            break;
+        case WM_SIZE:
+            window->send(message::Size, first, second);
+            return 0;
+        case WM_COMMAND:
+            if (second != 0) {
+                if (Control* control = window->controlOf(reinterpret_cast<HWND>(second))) {
+                    dispatchControlCommand(*window, *control, HIWORD(first));
+                }
+            } else {
+                // A menu item, or its shortcut key (notification 1): both reach the procedure as
+                // the menu command itself.
+                window->send(message::Command, makeWParam(LOWORD(first), 0), 0);
+            }
+            return 0;
+        case WM_HSCROLL:
+            if (Control* control = window->controlOf(reinterpret_cast<HWND>(second))) {
+                window->send(message::HScroll, first, toLParam(control));
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, first, second);
+}
+
+bool registerClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = 0;
+    windowClass.lpfnWndProc = &mainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"MyIcon");  // from the program's resources
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+Control* Window::controlOf(HWND child) const {
+    if (child == nullptr || GetParent(child) != hwnd) {
+        return nullptr;
+    }
+    return reinterpret_cast<Control*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+}
+
+WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData) {
+    if (proc == nullptr) {
+        return nullptr;
+    }
+    const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&commonControls);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registerClass(instance)) {
+        return nullptr;
+    }
+
+    auto window = std::make_unique<Window>();
+    window->proc = proc;
+    window->userData = userData;
+    const HMENU menu = buildMenuBar(desc.menuBar);
+    const HWND hwnd =
+        CreateWindowExW(0, kClassName, win32::widen(desc.title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, desc.width, desc.height, nullptr, menu, instance, window.get());
+    if (hwnd == nullptr) {
+        DestroyMenu(menu);
+        return nullptr;
+    }
+    return window.release();
+}
+
+void destroyMainWindow(WindowHandle window) {
+    if (window == nullptr) {
+        return;
+    }
+    window->sendDestroyOnce();
+    if (window->hwnd != nullptr) {
+        DestroyWindow(window->hwnd);  // the menu and every child window go with it
+    }
+    if (window->accelerators != nullptr) {
+        DestroyAcceleratorTable(window->accelerators);
+    }
+    delete window;
+}
+
+void* windowUserData(WindowHandle window) {
+    return window != nullptr ? window->userData : nullptr;
+}
+
+void postQuit(WindowHandle window, int exitCode) {
+    window->quitCode = exitCode;
+    PostQuitMessage(exitCode);
+}
+
+int runEventLoop(WindowHandle window) {
+    if (window->hwnd != nullptr) {
+        ShowWindow(window->hwnd, SW_SHOWDEFAULT);
+        UpdateWindow(window->hwnd);
+    }
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window->hwnd != nullptr && window->accelerators != nullptr &&
+            TranslateAcceleratorW(window->hwnd, window->accelerators, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return window->quitCode.value_or(static_cast<int>(message.wParam));
+}
+
+}  // namespace kalvenor::platform

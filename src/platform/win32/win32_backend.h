@@ -1,0 +1,61 @@
+#pragma once
+
+// What the Win32 backend keeps behind the opaque handles of the window-system layer. Private to
+// src/platform/win32.
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace kalvenor::platform {
+
+struct Control {
+    Window* owner = nullptr;
+    ControlKind kind = ControlKind::LeftLabel;
+    HWND hwnd = nullptr;
+    std::string text;  // exactly as last set, so controlText() round-trips any bytes
+};
+
+struct Window {
+    HWND hwnd = nullptr;  // null once the system has destroyed the window
+    WindowProc proc = nullptr;
+    void* userData = nullptr;
+    HACCEL accelerators = nullptr;
+    std::vector<std::unique_ptr<Control>> controls;
+
+    // The button whose click is being dispatched right now; buttonState() is non-zero for it alone.
+    Control* buttonInDispatch = nullptr;
+    bool destroySent = false;
+    std::optional<int> quitCode;
+
+    std::intptr_t send(unsigned message, WParam first, LParam second) {
+        return proc(this, message, first, second);
+    }
+    // Sends Destroy once, whichever of WM_DESTROY and destroyMainWindow comes first.
+    void sendDestroyOnce() {
+        if (!destroySent) {
+            destroySent = true;
+            send(message::Destroy, 0, 0);
+        }
+    }
+    // The control behind a child window of this window, or null for any other window.
+    Control* controlOf(HWND child) const;
+};
+
+// The window procedure's handling of a child's notification (controls.cpp).
+void dispatchControlCommand(Window& window, Control& control, WORD notification);
+
+// The menu bar built from the shared menu data; command ids as the items carry them.
+HMENU buildMenuBar(const std::vector<MenuItem>& items);
+
+// The fonts of the child controls: one that writes Japanese, and a larger one for the stones on
+// the small cell buttons. Created once, kept for the life of the process.
+HFONT controlFont();
+HFONT cellFont(int buttonHeight);
+
+}  // namespace kalvenor::platform

@@ -1,0 +1,175 @@
+// The Windows program under Wine: the real window, its menu, buttons, track bars and dialogs,
+// driven from this process through the messages a person's clicks would send.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "records/utf8_path.h"
+#include "window_driver.h"
+
+namespace kalvenor::win32_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kTwoPeopleTwoAxes = 102;
+constexpr int kTwoPeopleFourAxes = 106;
+constexpr int kSave = 150;
+constexpr int kLoad = 151;
+constexpr int kQuit = 255;
+
+class DesktopProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A folder whose name needs the wide-character API: Japanese and a space.
+        folder_ = fs::temp_directory_path() /
+                  pathFromUtf8("kalvenor 対局-" + std::to_string(GetCurrentProcessId()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        program_ = std::make_unique<RunningProgram>(KALVENOR_PROGRAM, folder_);
+        window_ = program_->mainWindow();
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override {
+        if (window_ != nullptr && IsWindow(window_)) {
+            postCommand(window_, kQuit);
+            EXPECT_EQ(program_->waitForExit(30000), 0);
+        }
+        program_.reset();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    // Clicks a cell; the game goes on without a dialog.
+    void click(HWND cell) {
+        SendMessageW(cell, BM_CLICK, 0, 0);
+        waitUntilIdle(window_);
+    }
+
+    fs::path folder_;
+    std::unique_ptr<RunningProgram> program_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(DesktopProgram, TheWindowHasItsTitleSizeAndStartScreen) {
+    EXPECT_EQ(windowText(window_), "Kalvenor [ version 1.0 ]");
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    EXPECT_EQ(outer.right - outer.left, 1024);
+    EXPECT_EQ(outer.bottom - outer.top, 750);
+    EXPECT_NE(childWithText(window_, "Tarnwell"), nullptr) << "the start screen's credit label";
+}
+
+TEST_F(DesktopProgram, TwoPeoplePlayToTheResultBoxByClickingTheRealButtons) {
+    sendCommand(window_, kTwoPeopleTwoAxes);
+    const std::vector<HWND> cells = cellButtons(window_);
+    ASSERT_EQ(cells.size(), 64U);
+    // First fills the top row from the left, Second the row below; First's fifth stone wins.
+    for (int column = 0; column < 4; ++column) {
+        click(cells[static_cast<std::size_t>(column)]);
+        click(cells[static_cast<std::size_t>(8 + column)]);
+    }
+    EXPECT_EQ(windowText(cells[0]), "■");
+    EXPECT_EQ(windowText(cells[8]), "□");
+    postClick(cells[4]);
+    const HWND result = waitForDialog(window_);
+    ASSERT_NE(result, nullptr) << "no result box";
+    const std::string text = messageBoxText(result);
+    EXPECT_NE(text.find("先手"), std::string::npos) << text;
+    pressDialogButton(result, IDOK);
+    waitUntilIdle(window_);
+    // The ended game stays on view; a click on it changes nothing.
+    click(cells[20]);
+    EXPECT_EQ(windowText(cells[20]), "");
+}
+
+TEST_F(DesktopProgram, TheTrackBarShowsAnotherSliceOnFourAxes) {
+    sendCommand(window_, kTwoPeopleFourAxes);
+    const std::vector<HWND> bars = childrenOfClass(window_, L"msctls_trackbar32");
+    ASSERT_EQ(bars.size(), 1U);
+    const HWND bar = bars.front();
+    const auto position = [bar] { return static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0, 0)); };
+    EXPECT_EQ(SendMessageW(bar, TBM_GETRANGEMIN, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(bar, TBM_GETRANGEMAX, 0, 0), 8);
+
+    const std::vector<HWND> cells = cellButtons(window_);
+    ASSERT_EQ(cells.size(), 512U);
+    const int shown = position();
+    click(cells[0]);
+    ASSERT_EQ(windowText(cells[0]), "■");
+
+    // The person drags the thumb to another slice: the bar moves, the window hears of it.
+    const int other = shown == 1 ? 2 : 1;
+    SendMessageW(bar, TBM_SETPOS, TRUE, other);
+    SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, other), reinterpret_cast<LPARAM>(bar));
+    SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(position(), other);
+    EXPECT_EQ(windowText(cells[0]), "") << "the stone lies in the slice no longer shown";
+
+    // One step back with the arrow key's notification.
+    SendMessageW(bar, TBM_SETPOS, TRUE, shown);
+    SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(shown > other ? TB_LINEDOWN : TB_LINEUP, 0),
+                 reinterpret_cast<LPARAM>(bar));
+    SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(position(), shown);
+    EXPECT_EQ(windowText(cells[0]), "■");
+}
+
+TEST_F(DesktopProgram, SavesAndLoadsThroughTheFileDialogs) {
+    sendCommand(window_, kTwoPeopleTwoAxes);
+    std::vector<HWND> cells = cellButtons(window_);
+    ASSERT_EQ(cells.size(), 64U);
+    click(cells[9]);
+    click(cells[18]);
+
+    const fs::path saved = folder_ / pathFromUtf8("二人 game.gd");
+    postCommand(window_, kSave);
+    const HWND saveDialog = waitForDialog(window_);
+    ASSERT_NE(saveDialog, nullptr) << "no Save dialog";
+    chooseFile(saveDialog, saved);
+    waitUntilIdle(window_);
+    ASSERT_TRUE(fs::exists(saved));
+    EXPECT_EQ(fs::file_size(saved), 112U);
+
+    sendCommand(window_, kTwoPeopleTwoAxes);  // a fresh, empty board
+    cells = cellButtons(window_);
+    ASSERT_EQ(windowText(cells[9]), "");
+
+    postCommand(window_, kLoad);
+    const HWND openDialog = waitForDialog(window_);
+    ASSERT_NE(openDialog, nullptr) << "no Open dialog";
+    chooseFile(openDialog, saved);
+    waitUntilIdle(window_);
+    cells = cellButtons(window_);
+    ASSERT_EQ(cells.size(), 64U);
+    EXPECT_EQ(windowText(cells[9]), "■");
+    EXPECT_EQ(windowText(cells[18]), "□");
+}
+
+TEST_F(DesktopProgram, TakesCommandsFromKalvenorCommand) {
+    const ToolRun ok = runTool(KALVENOR_COMMAND_PROGRAM, L"121");
+    EXPECT_EQ(ok.exitCode, 0);
+    EXPECT_EQ(ok.output.substr(0, 2), "ok");
+    waitUntilIdle(window_);
+    EXPECT_NE(childWithText(window_, "VS Control"), nullptr) << "the computer against itself on three axes";
+
+    const ToolRun bad = runTool(KALVENOR_COMMAND_PROGRAM, L"12x");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.output.substr(0, 7), "error: ") << bad.output;
+
+    EXPECT_EQ(runTool(KALVENOR_COMMAND_PROGRAM, L"").exitCode, 2);
+
+    ASSERT_EQ(runTool(KALVENOR_COMMAND_PROGRAM, L"255").exitCode, 0);
+    EXPECT_EQ(program_->waitForExit(30000), 0);
+    EXPECT_EQ(runTool(KALVENOR_COMMAND_PROGRAM, L"102").exitCode, 1) << "no program runs any more";
+    window_ = nullptr;
+}
+
+}  // namespace
+}  // namespace kalvenor::win32_test
