@@ -9,3 +9,13 @@ set(KALVENOR_WINEPREFIX "${PROJECT_BINARY_DIR}/wine-prefix" CACHE PATH "The Wine
 find_program(KALVENOR_WINE NAMES wine REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env WINEPREFIX=${KALVENOR_WINEPREFIX} WINEDEBUG=-all
     ${KALVENOR_WINE})
+
+# `cmake --build build-windows --target package`: kalvenor-<version>-windows-x64.zip with the four
+# programs and the README at the top of one folder.
+install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME kalvenor)
+set(CPACK_PACKAGE_FILE_NAME "kalvenor-${PROJECT_VERSION}-windows-x64")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_OUTPUT_FILE_PREFIX "${PROJECT_BINARY_DIR}")
+include(CPack)

@@ -3,6 +3,7 @@
 # Japanese text needs a Japanese font: Debian's IPA Gothic (fonts-ipafont-gothic), which Wine finds
 # through fontconfig, stands in for the Windows fonts "MS UI Gothic" (the program's controls) and
 # "MS Gothic"; Wine's own dialog font links to "MS UI Gothic" for the characters it lacks.
+# Windows get the caption and frame that Windows draws, also where no window manager runs (Xvfb).
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to the prefix folder}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -29,6 +30,10 @@ REGEDIT4
 "MS UI Gothic"="IPAPGothic"
 "MS Gothic"="IPAGothic"
 "MS PGothic"="IPAPGothic"
+
+; Windows draws its own caption and frame, as on Windows: under Xvfb no window manager would.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Decorated"="N"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
 "IPAGothic (TrueType)"="ipag.ttf"

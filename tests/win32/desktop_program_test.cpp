@@ -24,6 +24,20 @@ constexpr int kSave = 150;
 constexpr int kLoad = 151;
 constexpr int kQuit = 255;
 
+// The programs under test: the build's own, or those named in the environment (the unpacked zip).
+fs::path programPath(const char* variable, const char* built) {
+    const char* named = std::getenv(variable);
+    return named != nullptr && *named != '\0' ? fs::path(named) : fs::path(built);
+}
+
+fs::path kalvenorProgram() {
+    return programPath("KALVENOR_PROGRAM", KALVENOR_PROGRAM);
+}
+
+fs::path commandProgram() {
+    return programPath("KALVENOR_COMMAND_PROGRAM", KALVENOR_COMMAND_PROGRAM);
+}
+
 class DesktopProgram : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -32,7 +46,7 @@ class DesktopProgram : public ::testing::Test {
                   pathFromUtf8("kalvenor 対局-" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
-        program_ = std::make_unique<RunningProgram>(KALVENOR_PROGRAM, folder_);
+        program_ = std::make_unique<RunningProgram>(kalvenorProgram(), folder_);
         window_ = program_->mainWindow();
         ASSERT_NE(window_, nullptr);
     }
@@ -153,21 +167,21 @@ TEST_F(DesktopProgram, SavesAndLoadsThroughTheFileDialogs) {
 }
 
 TEST_F(DesktopProgram, TakesCommandsFromKalvenorCommand) {
-    const ToolRun ok = runTool(KALVENOR_COMMAND_PROGRAM, L"121");
+    const ToolRun ok = runTool(commandProgram(), L"121");
     EXPECT_EQ(ok.exitCode, 0);
     EXPECT_EQ(ok.output.substr(0, 2), "ok");
     waitUntilIdle(window_);
     EXPECT_NE(childWithText(window_, "VS Control"), nullptr) << "the computer against itself on three axes";
 
-    const ToolRun bad = runTool(KALVENOR_COMMAND_PROGRAM, L"12x");
+    const ToolRun bad = runTool(commandProgram(), L"12x");
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.output.substr(0, 7), "error: ") << bad.output;
 
-    EXPECT_EQ(runTool(KALVENOR_COMMAND_PROGRAM, L"").exitCode, 2);
+    EXPECT_EQ(runTool(commandProgram(), L"").exitCode, 2);
 
-    ASSERT_EQ(runTool(KALVENOR_COMMAND_PROGRAM, L"255").exitCode, 0);
+    ASSERT_EQ(runTool(commandProgram(), L"255").exitCode, 0);
     EXPECT_EQ(program_->waitForExit(30000), 0);
-    EXPECT_EQ(runTool(KALVENOR_COMMAND_PROGRAM, L"102").exitCode, 1) << "no program runs any more";
+    EXPECT_EQ(runTool(commandProgram(), L"102").exitCode, 1) << "no program runs any more";
     window_ = nullptr;
 }
 

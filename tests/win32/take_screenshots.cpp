@@ -1,0 +1,126 @@
+// Takes the pictures of the Windows program in docs/ (run under Wine and Xvfb; see README):
+// take_screenshots.exe FOLDER. The program is driven as the desktop test drives it, and each
+// picture is the main window as the screen shows it, written as PNG through GDI+.
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <gdiplus.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "records/utf8_path.h"
+#include "window_driver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kalvenor::win32_test;
+
+bool pngEncoder(CLSID& encoder) {
+    UINT count = 0;
+    UINT size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    std::string buffer(size, '\0');
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    Gdiplus::GetImageEncoders(count, size, codecs);
+    for (UINT i = 0; i < count; ++i) {
+        if (std::wstring(codecs[i].MimeType) == L"image/png") {
+            encoder = codecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The window and whatever it owns on top (a message box), copied from the screen.
+bool savePicture(HWND window, const fs::path& file) {
+    SetForegroundWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(700);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+
+    CLSID encoder{};
+    bool saved = false;
+    if (pngEncoder(encoder)) {
+        Gdiplus::Bitmap picture(bitmap, nullptr);
+        saved = picture.Save(file.c_str(), &encoder, nullptr) == Gdiplus::Ok;
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", file.string().c_str());
+    return saved;
+}
+
+void click(HWND window, HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+    waitUntilIdle(window);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: take_screenshots FOLDER\n");
+        return 2;
+    }
+    const fs::path folder = fs::absolute(argv[1]);
+    Gdiplus::GdiplusStartupInput startup;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &startup, nullptr);
+
+    const fs::path work = fs::temp_directory_path() / "kalvenor-screenshots";
+    fs::create_directories(work);
+    bool ok = true;
+    {
+        RunningProgram program(KALVENOR_PROGRAM, work);
+        const HWND window = program.mainWindow();
+        if (window == nullptr) {
+            return 1;
+        }
+        MoveWindow(window, 0, 0, 1024, 750, TRUE);
+        ok &= savePicture(window, folder / "windows-start-screen.png");
+
+        // Two people on two axes, up to First's win and its result box.
+        sendCommand(window, 102);
+        const auto cells = cellButtons(window);
+        for (std::size_t column = 0; column < 4; ++column) {
+            click(window, cells[column]);
+            click(window, cells[8 + column]);
+        }
+        postClick(cells[4]);
+        const HWND result = waitForDialog(window);
+        ok &= savePicture(window, folder / "windows-two-axes-result.png");
+        pressDialogButton(result, IDOK);
+
+        // Two people on four axes, a few stones, the track bar of the fourth axis.
+        sendCommand(window, 106);
+        const auto slice = cellButtons(window);
+        for (std::size_t cell : {73U, 74U, 81U, 82U, 137U, 146U}) {
+            click(window, slice[cell]);
+        }
+        ok &= savePicture(window, folder / "windows-four-axes.png");
+
+        // The About box, with its Japanese text.
+        postCommand(window, 254);
+        const HWND about = waitForDialog(window);
+        ok &= savePicture(window, folder / "windows-about.png");
+        pressDialogButton(about, IDOK);
+
+        postCommand(window, 255);
+        program.waitForExit(30000);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return ok ? 0 : 1;
+}
