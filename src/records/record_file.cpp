@@ -36,11 +36,6 @@ FileResult appendText(const std::filesystem::path& path, std::string_view text) 
     }
     return appendToFile(path, *bytes);
 }
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
-    FileResult written = file.value().writeAll({data, bytes->size()});
-    FileResult closed = file.value().close();
-    return written.ok() ? closed : written;
-}
 
 }  // namespace
 
