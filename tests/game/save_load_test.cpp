@@ -192,6 +192,7 @@ TEST(SaveAndLoad, InvalidFilesAreRefusedWithTheGameUntouched) {
         EXPECT_EQ(game.boxes().back().style.icon, platform::MessageBoxIcon::Exclamation);
     }
 
+#ifndef _WIN32  // the system's own words and a link loop, as POSIX has them
     // A path that cannot be opened: the reason stands under the path.
     std::filesystem::create_symlink("loop.gd", game.folder() / "loop.gd");
     const std::pair<std::string, std::string> unopenable[] = {
@@ -209,6 +210,7 @@ TEST(SaveAndLoad, InvalidFilesAreRefusedWithTheGameUntouched) {
         EXPECT_TRUE(game.boxes().back().style.systemModal);
         EXPECT_EQ(game.session.loadFileName, path);
     }
+#endif
 }
 
 TEST(SaveAndLoad, CancelChangesNothingAndAFailedSaveKeepsWhatWasThere) {

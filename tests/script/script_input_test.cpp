@@ -39,13 +39,15 @@ TEST(ScriptInput, FilesAreReadInOrderAndAnUnreadableOneStopsEverything) {
     std::filesystem::create_directories(dir);
     const std::string first = (dir / "first.txt").string();
     const std::string second = (dir / "second.txt").string();
-    std::ofstream(first) << "command 104\nshow";  // no line feed at the end
-    std::ofstream(second) << "state\n\n";
+    std::ofstream(first, std::ios::binary) << "command 104\nshow";  // no line feed at the end
+    std::ofstream(second, std::ios::binary) << "state\n\n";
     const std::string missing = (dir / "missing.txt").string();
 
-    ScriptInput both(std::vector<std::string>{first, second});
-    EXPECT_EQ(readAll(both), std::make_pair(Lines{"command 104", "show", "state", ""}, std::string()));
-    EXPECT_EQ(both.lineNumber(), 4);
+    {
+        ScriptInput both(std::vector<std::string>{first, second});
+        EXPECT_EQ(readAll(both), std::make_pair(Lines{"command 104", "show", "state", ""}, std::string()));
+        EXPECT_EQ(both.lineNumber(), 4);
+    }  // closed again, so that the folder can go (Windows keeps open files)
     for (const std::string& bad : {missing, dir.string()}) {
         try {
             ScriptInput input(std::vector<std::string>{first, bad});

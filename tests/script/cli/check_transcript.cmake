@@ -3,12 +3,15 @@
 # transcript byte for byte (the same files hold the Linux and the Windows program to one result).
 # -DPROGRAM=... -DTRANSCRIPT=file -DWORK_DIR=folder [-DEMULATOR="wine;..."]
 file(READ "${TRANSCRIPT}" expected)
-string(REGEX MATCHALL "\n> [^\n]*" echoed "\n${expected}")
+# A semicolon would split CMake's list of lines: it travels as a placeholder meanwhile.
+string(REPLACE ";" "@SEMICOLON@" escaped "${expected}")
+string(REGEX MATCHALL "\n> [^\n]*" echoed "\n${escaped}")
 set(script "")
 foreach(line IN LISTS echoed)
   string(SUBSTRING "${line}" 3 -1 command)
   string(APPEND script "${command}\n")
 endforeach()
+string(REPLACE "@SEMICOLON@" ";" script "${script}")
 get_filename_component(name "${TRANSCRIPT}" NAME_WE)
 set(script_file "${CMAKE_CURRENT_BINARY_DIR}/transcript_${name}.script")
 file(WRITE "${script_file}" "${script}")
