@@ -19,11 +19,22 @@ namespace headless = platform::headless;
 
 namespace {
 
+// Removes the folder and everything in it, also files a test made read-only (which Windows will
+// not delete).
+void removeFolder(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ignored)) {
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
+    }
+    std::filesystem::remove_all(folder, ignored);
+}
+
 std::filesystem::path freshFolder() {
     static std::atomic<int> counter{0};
     const auto folder = std::filesystem::temp_directory_path() /
                         ("kalvenor-flows-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(folder);
+    removeFolder(folder);  // left by an earlier run whose process had the same id
     std::filesystem::create_directories(folder);
     return folder;
 }
@@ -41,8 +52,7 @@ GameHarness::~GameHarness() {
     if (session.window != nullptr) {
         platform::destroyMainWindow(session.window);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
+    removeFolder(folder_);
 }
 
 void GameHarness::command(int commandId) {
