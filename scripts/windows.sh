@@ -28,7 +28,7 @@ zip="$build/kalvenor-$version-windows-x64.zip"
 unpacked="$build/unpacked"
 rm -rf "$unpacked"
 unzip -q "$zip" -d "$unpacked"
-programs="$unpacked/kalvenor-$version-windows-x64"
+programs="$PWD/$unpacked/kalvenor-$version-windows-x64"
 for program in kalvenor kalvenor-command kalvenor-script kalvenor-opening; do
   [[ -f "$programs/$program.exe" ]] || { echo "the zip lacks $program.exe" >&2; exit 1; }
 done
@@ -37,9 +37,9 @@ done
 export WINEPREFIX="$PWD/$build/fresh-prefix"
 rm -rf "$WINEPREFIX"
 scripts/wine-prefix.sh
-for transcript in tests/script/golden/*.txt; do
-  cmake "-DPROGRAM=$programs/kalvenor-script.exe" "-DEMULATOR=wine" "-DTRANSCRIPT=$PWD/$transcript" \
-    "-DWORK_DIR=$PWD/tests/script/golden" -P tests/script/cli/check_transcript.cmake
+for transcript in "$PWD"/tests/script/golden/*.txt; do
+  (cd "$build" && cmake "-DPROGRAM=$programs/kalvenor-script.exe" "-DEMULATOR=wine" "-DTRANSCRIPT=$transcript" \
+    "-DWORK_DIR=$(dirname "$transcript")" -P ../tests/script/cli/check_transcript.cmake)
 done
 wine "$programs/kalvenor-opening.exe" 3 cpu first "$build/opening-3d.gd"
 [[ "$(stat -c %s "$build/opening-3d.gd")" == 560 ]] || { echo "kalvenor-opening.exe wrote no game" >&2; exit 1; }
