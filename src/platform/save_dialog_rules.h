@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "platform/window_system.h"
+#include "records/utf8_path.h"
 
 namespace kalvenor::platform {
 
@@ -37,7 +38,7 @@ inline std::string defaultExtension(std::span<const FileFilter> filters) {
 
 // `path` as the Save dialog returns it: with the default extension when its file name has none.
 inline std::string withDefaultExtension(std::string path, std::span<const FileFilter> filters) {
-    const std::filesystem::path name = std::filesystem::path(path).filename();
+    const std::filesystem::path name = pathFromUtf8(path).filename();
     if (!name.empty() && !name.has_extension()) {
         path += defaultExtension(filters);
     }
@@ -57,7 +58,8 @@ std::optional<std::string> runSaveDialog(WindowHandle owner, std::span<const Fil
         std::string path = withDefaultExtension(std::move(*chosen), filters);
         // Only a file is replaced; anything else at the path is the writer's to report.
         std::error_code error;
-        if (!std::filesystem::exists(path, error) || std::filesystem::is_directory(path, error)) {
+        const std::filesystem::path file = pathFromUtf8(path);
+        if (!std::filesystem::exists(file, error) || std::filesystem::is_directory(file, error)) {
             return path;
         }
         const MessageBoxResult answer =

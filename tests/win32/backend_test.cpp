@@ -33,9 +33,14 @@ std::wstring menuText(HMENU menu, int position) {
 }
 
 TEST(Win32Backend, BuildsTheMenuFromTheSharedData) {
+    bool recordOn = false;
+    MenuItem record = menuCommand("棋譜機能", 152);
+    record.isChecked = [&recordOn] { return recordOn; };
     MainWindowDesc desc{"Kalvenor", 1024, 750, {}, {}};
-    desc.menuBar = {{"メニュー", 0, {{"対人戦", 0, {{"２次元", 102, {}}}}, {"", 0, {}}, {"終了", 255, {}}}},
-                    {"バージョン情報", 254, {}}};
+    desc.menuBar = {menuPopup("メニュー", {menuPopup("対人戦", {menuCommand("２次元", 102)}), menuSeparator(),
+                                           menuCommand("保存…", 150, "Ctrl+S"), std::move(record),
+                                           menuCommand("終了", 255)}),
+                    menuCommand("バージョン情報", 254)};
     Seen seen;
     const WindowHandle window = createMainWindow(desc, &recordingProc, &seen);
     ASSERT_NE(window, nullptr);
@@ -47,10 +52,19 @@ TEST(Win32Backend, BuildsTheMenuFromTheSharedData) {
     EXPECT_EQ(GetMenuItemID(bar, 1), 254U);  // a command on the bar itself
 
     const HMENU menu = GetSubMenu(bar, 0);
-    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    ASSERT_EQ(GetMenuItemCount(menu), 5);
     EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 0), 0), 102U);
     EXPECT_EQ(GetMenuState(menu, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(GetMenuItemID(menu, 2), 255U);
+    EXPECT_EQ(menuText(menu, 2), L"保存…\tCtrl+S");
+    EXPECT_EQ(GetMenuItemID(menu, 4), 255U);
+
+    // The check mark follows the state whenever the menu opens.
+    const auto checked = [menu] { return (GetMenuState(menu, 152, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+    SendMessageW(hwnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    EXPECT_FALSE(checked());
+    recordOn = true;
+    SendMessageW(hwnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    EXPECT_TRUE(checked());
     destroyMainWindow(window);
 }
 

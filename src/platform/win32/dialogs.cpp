@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/save_dialog_rules.h"
 #include "platform/win32/win32_backend.h"
 #include "records/win32/wide_text.h"
 
@@ -54,8 +55,12 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
     return chosen == IDYES ? MessageBoxResult::Yes : MessageBoxResult::No;
 }
 
-std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
-                                      std::span<const FileFilter> filters, std::string_view initialPath) {
+namespace {
+
+// One showing of the system's dialog. The overwrite question and the extension are ours
+// (save_dialog_rules.h), in the same words as on every backend.
+std::optional<std::string> showFileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                          std::span<const FileFilter> filters, std::string_view initialPath) {
     // Room for the longest path the wide API takes.
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring initial = win32::widen(initialPath);
@@ -71,13 +76,25 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = titleText.c_str();
-    // No overwrite question, no check that the file exists, no extension added.
+    // No check that the file exists: the loader reports a name it cannot open.
     dialog.Flags = OFN_HIDEREADONLY;
     const BOOL chosen = kind == FileDialogKind::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) {
         return std::nullopt;
     }
     return win32::narrow(file.data());
+}
+
+}  // namespace
+
+std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
+                                      std::span<const FileFilter> filters, std::string_view initialPath) {
+    if (kind == FileDialogKind::Open) {
+        return showFileDialog(owner, kind, title, filters, initialPath);
+    }
+    return runSaveDialog(owner, filters, std::string(initialPath), [&](std::string_view initial) {
+        return showFileDialog(owner, kind, title, filters, initial);
+    });
 }
 
 }  // namespace kalvenor::platform

@@ -53,6 +53,9 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
                 window->send(message::Command, makeWParam(LOWORD(first), 0), 0);
             }
             return 0;
+        case WM_INITMENUPOPUP:
+            updateCheckMarks(*window, reinterpret_cast<HMENU>(first));
+            break;
         case WM_HSCROLL:
             if (Control* control = window->controlOf(reinterpret_cast<HWND>(second))) {
                 window->send(message::HScroll, first, toLParam(control));
@@ -100,13 +103,19 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     auto window = std::make_unique<Window>();
     window->proc = proc;
     window->userData = userData;
-    const HMENU menu = buildMenuBar(desc.menuBar);
+    MenuExtras extras;
+    const HMENU menu = buildMenuBar(desc.menuBar, extras);
+    window->checkedItems = std::move(extras.checkedItems);
     const HWND hwnd =
         CreateWindowExW(0, kClassName, win32::widen(desc.title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, desc.width, desc.height, nullptr, menu, instance, window.get());
     if (hwnd == nullptr) {
         DestroyMenu(menu);
         return nullptr;
+    }
+    if (!extras.accelerators.empty()) {
+        window->accelerators =
+            CreateAcceleratorTableW(extras.accelerators.data(), static_cast<int>(extras.accelerators.size()));
     }
     return window.release();
 }

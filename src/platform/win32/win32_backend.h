@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,11 +22,25 @@ struct Control {
     std::string text;  // exactly as last set, so controlText() round-trips any bytes
 };
 
+// A menu item with a check mark that follows the state (set whenever its menu opens).
+struct CheckedMenuItem {
+    HMENU menu = nullptr;
+    UINT commandId = 0;
+    std::function<bool()> isChecked;
+};
+
+// What the menu data gives beyond the menu itself: the shortcut keys and the check marks.
+struct MenuExtras {
+    std::vector<ACCEL> accelerators;
+    std::vector<CheckedMenuItem> checkedItems;
+};
+
 struct Window {
     HWND hwnd = nullptr;  // null once the system has destroyed the window
     WindowProc proc = nullptr;
     void* userData = nullptr;
     HACCEL accelerators = nullptr;
+    std::vector<CheckedMenuItem> checkedItems;
     std::vector<std::unique_ptr<Control>> controls;
 
     // The button whose click is being dispatched right now; buttonState() is non-zero for it alone.
@@ -50,8 +65,11 @@ struct Window {
 // The window procedure's handling of a child's notification (controls.cpp).
 void dispatchControlCommand(Window& window, Control& control, WORD notification);
 
-// The menu bar built from the shared menu data; command ids as the items carry them.
-HMENU buildMenuBar(const std::vector<MenuItem>& items);
+// The menu bar built from the shared menu data; command ids as the items carry them. A shortcut
+// is shown after a tab in the item's text and bound through an accelerator.
+HMENU buildMenuBar(const std::vector<MenuItem>& items, MenuExtras& extras);
+// Sets the check marks of the items in `menu` from the state.
+void updateCheckMarks(const Window& window, HMENU menu);
 
 // The fonts of the child controls: one that writes Japanese, and a larger one for the stones on
 // the small cell buttons. Created once, kept for the life of the process.
