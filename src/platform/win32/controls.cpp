@@ -25,6 +25,7 @@ ControlClass classOf(ControlKind kind) {
         case ControlKind::CentredLabel:
             return {L"STATIC", label | SS_CENTER};  // 0x50800301
         case ControlKind::PushButton:
+        case ControlKind::CellButton:
             return {L"BUTTON", WS_CHILD | WS_VISIBLE};  // 0x50000000
         case ControlKind::TrackBar:
             return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | TBS_AUTOTICKS | TBS_TOP |
@@ -40,7 +41,7 @@ bool isTrackBar(ControlHandle control) {
 }  // namespace
 
 void dispatchControlCommand(Window& window, Control& control, WORD notification) {
-    if (control.kind == ControlKind::PushButton) {
+    if (control.kind == ControlKind::PushButton || control.kind == ControlKind::CellButton) {
         if (notification != BN_CLICKED) {
             return;
         }
@@ -78,7 +79,8 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
     }
     control->hwnd = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control.get()));
-    const HFONT font = kind == ControlKind::PushButton ? cellFont(rect.height) : controlFont();
+    const bool button = kind == ControlKind::PushButton || kind == ControlKind::CellButton;
+    const HFONT font = button ? cellFont(rect.height) : controlFont();
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     parent->controls.push_back(std::move(control));
@@ -119,6 +121,29 @@ int buttonState(ControlHandle button) {
     // Departure from BM_GETSTATE: the system's state would also report the button that merely
     // has the keyboard focus, and a menu command would then repeat its last click.
     return button != nullptr && button->owner->buttonInDispatch == button ? BST_PUSHED : 0;
+}
+
+void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
+    // Kept, not yet drawn: the plain system buttons show the stone's text alone.
+    if (cellButton != nullptr && cellButton->kind == ControlKind::CellButton) {
+        cellButton->highlight = highlight;
+    }
+}
+
+void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions) {
+    // The marked positions become the track bar's tick marks; unmarked bars keep a tick per step.
+    if (!isTrackBar(trackBar)) {
+        return;
+    }
+    SendMessageW(trackBar->hwnd, TBM_CLEARTICS, FALSE, 0);
+    const int minimum = static_cast<int>(SendMessageW(trackBar->hwnd, TBM_GETRANGEMIN, 0, 0));
+    const int maximum = static_cast<int>(SendMessageW(trackBar->hwnd, TBM_GETRANGEMAX, 0, 0));
+    for (int position = minimum + 1; position < maximum && position < 32; ++position) {
+        if (positions == 0 || (positions >> position & 1U) != 0) {
+            SendMessageW(trackBar->hwnd, TBM_SETTIC, 0, position);
+        }
+    }
+    InvalidateRect(trackBar->hwnd, nullptr, TRUE);
 }
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {

@@ -20,6 +20,7 @@ struct Control {
     ControlKind kind = ControlKind::LeftLabel;
     HWND hwnd = nullptr;
     std::string text;  // exactly as last set, so controlText() round-trips any bytes
+    CellHighlight highlight{};
 };
 
 // A menu item with a check mark that follows the state (set whenever its menu opens).
