@@ -37,7 +37,9 @@ done
 export WINEPREFIX="$PWD/$build/fresh-prefix"
 rm -rf "$WINEPREFIX"
 scripts/wine-prefix.sh
-for transcript in "$PWD"/tests/script/golden/*.txt; do
+# The transcripts the test suite replays (tests/script/CMakeLists.txt).
+for name in start_screen about_box two_person_win four_axes vs_cpu_guide nobody_can_move save_before_any_game; do
+  transcript="$PWD/tests/script/golden/$name.txt"
   (cd "$build" && cmake "-DPROGRAM=$programs/kalvenor-script.exe" "-DEMULATOR=wine" "-DTRANSCRIPT=$transcript" \
     "-DWORK_DIR=$(dirname "$transcript")" -P ../tests/script/cli/check_transcript.cmake)
 done
