@@ -162,7 +162,9 @@ TEST_F(BoardViewTest, TwoAndThreeAxesIgnoreTrackBarMessages) {
 class LoadedGameTest : public WindowTest {
   protected:
     void load(const SavedGame& game) {
-        const auto path = std::filesystem::temp_directory_path() / "kalvenor-ui-loaded-game.gd";
+        // One file per test: CTest runs the cases of this fixture side by side.
+        const std::string testName = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const auto path = std::filesystem::temp_directory_path() / ("kalvenor-ui-" + testName + ".gd");
         ASSERT_TRUE(writeSavedGame(path, game.header, game.board).ok());
         headless::queueFileDialogAnswer(window, path.string());
         command(151);
