@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
                                            "vs_cpu_guide", "nobody_can_move", "save_before_any_game", "menu",
                                            "save_adds_extension", "guide_clicks_three_axes",
                                            "computers_four_axes", "computer_opens_two_axes",
-                                           "computer_opens_three_axes", "eight_axes_find_moves"));
+                                           "computer_opens_three_axes", "eight_axes_find_moves",
+                                           "strong_level_two_axes"));
 
 }  // namespace
 }  // namespace kalvenor::script
