@@ -10,15 +10,17 @@ namespace kalvenor {
 
 bool checkAutoPass(const Board& board, CellState side, const PassCheckProgress& progress) {
     assert(side == CellState::First || side == CellState::Second);
+    if (!progress) {
+        // Nobody watches: the first legal cell found settles it.
+        return !hasEnclosingCell(board, side);
+    }
     const std::int32_t cellCount = board.cellCount();
     // Cells are examined in the order q .. N-1, 0 .. q-1; `examined` is a cell's position in it.
     const std::int32_t start = cellCount / 4;
     const auto positionInOrder = [&](std::int32_t cell) {
         return cell >= start ? cell - start : cellCount - start + cell;
     };
-    if (progress) {
-        progress(0, cellCount);
-    }
+    progress(0, cellCount);
     std::vector<EnclosureCount> counts;
     collectEnclosureCounts(board, side, counts);
     // The last progress a cell-by-cell search shows is the position of the first legal cell it
@@ -27,7 +29,7 @@ bool checkAutoPass(const Board& board, CellState side, const PassCheckProgress& 
     for (const EnclosureCount& entry : counts) {
         last = std::min(last, positionInOrder(entry.cell));
     }
-    if (progress && last != 0) {
+    if (last != 0) {
         progress(last, cellCount);
     }
     return counts.empty();

@@ -24,11 +24,11 @@ void countFromEmptyCells(const Board& board, CellState side, std::vector<Enclosu
 }
 
 // From an own stone s through t >= 1 opposing stones along v to an Empty cell e: then e has an
-// enclosing ray (along -v) with t stones. Every enclosing ray of every Empty cell is met once.
-void countFromOwnStones(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
+// enclosing ray (along -v) with t stones. Calls visit(e, t) for every enclosing ray of every Empty
+// cell, each once, until visit returns false.
+template <typename Visit>
+void forEachRayFromOwnStones(const Board& board, CellState side, Visit&& visit) {
     const CellState opponent = otherSide(side);
-    const bool listOpposing =
-        detail::neighboursFromList(static_cast<std::size_t>(board.count(opponent)), board.dimension());
     const auto walkRun = [&](const detail::NeighbourPair& pair) {
         PackedPosition position = pair.toPosition;
         std::int32_t cell = pair.to;
@@ -36,8 +36,7 @@ void countFromOwnStones(const Board& board, CellState side, std::vector<Enclosur
         while (isOnBoard(position)) {
             const CellState state = board[cell];
             if (state == CellState::Empty) {
-                counts.push_back({cell, run});
-                return true;
+                return visit(cell, run);
             }
             if (state == side) {
                 return true;
@@ -48,7 +47,7 @@ void countFromOwnStones(const Board& board, CellState side, std::vector<Enclosur
         }
         return true;
     };
-    if (listOpposing) {
+    if (detail::neighboursFromList(static_cast<std::size_t>(board.count(opponent)), board.dimension())) {
         std::vector<std::int32_t> own;
         std::vector<std::int32_t> opposing;
         own.reserve(static_cast<std::size_t>(board.count(side)));
@@ -59,12 +58,24 @@ void countFromOwnStones(const Board& board, CellState side, std::vector<Enclosur
     } else {
         // Many opposing stones: the own stones one at a time, so that no list of them is held.
         board.forEachStone([&](std::int32_t cell, CellState state) {
-            if (state == side) {
-                const std::int32_t one[] = {cell};
-                detail::forEachNeighbourOnBoard(board, one, opponent, walkRun);
+            if (state != side) {
+                return true;
             }
+            const std::int32_t one[] = {cell};
+            bool going = true;
+            detail::forEachNeighbourOnBoard(board, one, opponent, [&](const detail::NeighbourPair& pair) {
+                return going = walkRun(pair);
+            });
+            return going;
         });
     }
+}
+
+void countFromOwnStones(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
+    forEachRayFromOwnStones(board, side, [&](std::int32_t cell, std::int32_t run) {
+        counts.push_back({cell, run});
+        return true;
+    });
 
     std::sort(counts.begin(), counts.end(),
               [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; });
@@ -80,28 +91,58 @@ void countFromOwnStones(const Board& board, CellState side, std::vector<Enclosur
     counts.resize(merged);
 }
 
+// Work in probes of one cell: walking out from the own stones costs a pair test per own and
+// opposing stone (or a probe per direction when the opposing stones are many); scanning the Empty
+// cells costs a probe per direction per Empty cell, plus the scan itself.
+bool scanningEmptyCellsIsCheaper(const Board& board, CellState side) {
+    const std::int64_t directions = DirectionTable::forDimension(board.dimension()).count() - 1;
+    const std::int64_t own = board.count(side);
+    const std::int64_t fromOwnStones =
+        own * std::min<std::int64_t>(board.count(otherSide(side)), 2 * directions);
+    const std::int64_t fromEmptyCells =
+        2 * board.count(CellState::Empty) * directions + board.cellCount() / 16;
+    return fromEmptyCells < fromOwnStones;
+}
+
+bool bothSidesOnBoard(const Board& board) {
+    return board.count(CellState::First) > 0 && board.count(CellState::Second) > 0;
+}
+
 }  // namespace
 
 void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
     assert(side == CellState::First || side == CellState::Second);
     counts.clear();
-    const CellState opponent = otherSide(side);
-    if (board.count(side) == 0 || board.count(opponent) == 0) {
+    if (!bothSidesOnBoard(board)) {
         return;
     }
-    // Work in probes of one cell: walking out from the own stones costs a pair test per own and
-    // opposing stone (or a probe per direction when the opposing stones are many); scanning the
-    // Empty cells costs a probe per direction per Empty cell, plus the scan itself.
-    const std::int64_t directions = DirectionTable::forDimension(board.dimension()).count() - 1;
-    const std::int64_t own = board.count(side);
-    const std::int64_t fromOwnStones = own * std::min<std::int64_t>(board.count(opponent), 2 * directions);
-    const std::int64_t fromEmptyCells =
-        2 * board.count(CellState::Empty) * directions + board.cellCount() / 16;
-    if (fromEmptyCells < fromOwnStones) {
+    if (scanningEmptyCellsIsCheaper(board, side)) {
         countFromEmptyCells(board, side, counts);
     } else {
         countFromOwnStones(board, side, counts);
     }
+}
+
+bool hasEnclosingCell(const Board& board, CellState side) {
+    assert(side == CellState::First || side == CellState::Second);
+    if (!bothSidesOnBoard(board)) {
+        return false;
+    }
+    if (scanningEmptyCellsIsCheaper(board, side)) {
+        const std::span<const std::uint8_t> cells = board.bytes();
+        for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+            if (cells[cell] == 0 && isLegalMove(board, cell, side)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    bool found = false;
+    forEachRayFromOwnStones(board, side, [&found](std::int32_t, std::int32_t) {
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 }  // namespace kalvenor

@@ -21,4 +21,8 @@ struct EnclosureCount {
 // board, not its N cells. `counts` is cleared first; pass the same vector again to reuse its space.
 void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts);
 
+// Whether `side` (First or Second) has a legal Empty cell: the same answer as a non-empty
+// collectEnclosureCounts, found the same way but stopping at the first such cell.
+bool hasEnclosingCell(const Board& board, CellState side);
+
 }  // namespace kalvenor

@@ -39,9 +39,11 @@ ResultBox resultBox(CellState winner, GameMode mode, CellState humanSide) {
 // Under the enclosure rule a board can come to a stand with empty cells left: neither side has a
 // cell that encloses anything. Nothing can change any more, so the game is drawn. (Between two
 // people every empty cell is a move, and a full board is a draw already.)
+// The side to move is asked first: it usually has a cell, which settles the question at once.
 bool neitherSideCanMove(const Session& session) {
-    return session.state.mode != GameMode::HumanVsHuman && checkAutoPass(*session.board, CellState::First) &&
-           checkAutoPass(*session.board, CellState::Second);
+    const CellState toMove = session.state.sideToMove;
+    return session.state.mode != GameMode::HumanVsHuman && checkAutoPass(*session.board, toMove) &&
+           checkAutoPass(*session.board, otherSide(toMove));
 }
 
 // The win of `withFive` (First or Second), else a draw on a full board or when neither side can

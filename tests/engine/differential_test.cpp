@@ -119,7 +119,9 @@ std::string differenceOnBoard(const Board& board, CellState side) {
     std::int32_t referenceLast = -1;
     const int referencePasses = reference::checkAutoPass(
         d, n, cells, byteOf(side), [&](std::int32_t examined, std::int32_t) { referenceLast = examined; });
-    if (passes != (referencePasses == 1) || firstShown != 0 || lastShown != referenceLast) {
+    // Without a progress callback the check stops at the first legal cell: the same answer.
+    if (passes != (referencePasses == 1) || checkAutoPass(board, side) != passes || firstShown != 0 ||
+        lastShown != referenceLast) {
         return "checkAutoPass";
     }
     return {};
