@@ -4,7 +4,7 @@
 #include <cassert>
 
 #include "engine/enclosure.h"
-#include "engine/neighbours.h"
+#include "engine/runs_from_own_stones.h"
 
 namespace kalvenor {
 
@@ -23,57 +23,10 @@ void countFromEmptyCells(const Board& board, CellState side, std::vector<Enclosu
     }
 }
 
-// From an own stone s through t >= 1 opposing stones along v to an Empty cell e: then e has an
-// enclosing ray (along -v) with t stones. Calls visit(e, t) for every enclosing ray of every Empty
-// cell, each once, until visit returns false.
-template <typename Visit>
-void forEachRayFromOwnStones(const Board& board, CellState side, Visit&& visit) {
-    const CellState opponent = otherSide(side);
-    const auto walkRun = [&](const detail::NeighbourPair& pair) {
-        PackedPosition position = pair.toPosition;
-        std::int32_t cell = pair.to;
-        std::int32_t run = 0;
-        while (isOnBoard(position)) {
-            const CellState state = board[cell];
-            if (state == CellState::Empty) {
-                return visit(cell, run);
-            }
-            if (state == side) {
-                return true;
-            }
-            ++run;
-            position += pair.delta;
-            cell += pair.step;
-        }
-        return true;
-    };
-    if (detail::neighboursFromList(static_cast<std::size_t>(board.count(opponent)), board.dimension())) {
-        std::vector<std::int32_t> own;
-        std::vector<std::int32_t> opposing;
-        own.reserve(static_cast<std::size_t>(board.count(side)));
-        opposing.reserve(static_cast<std::size_t>(board.count(opponent)));
-        board.forEachStone(
-            [&](std::int32_t cell, CellState state) { (state == side ? own : opposing).push_back(cell); });
-        detail::forEachNeighbourInList(board.dimension(), own, opposing, walkRun);
-    } else {
-        // Many opposing stones: the own stones one at a time, so that no list of them is held.
-        board.forEachStone([&](std::int32_t cell, CellState state) {
-            if (state != side) {
-                return true;
-            }
-            const std::int32_t one[] = {cell};
-            bool going = true;
-            detail::forEachNeighbourOnBoard(board, one, opponent, [&](const detail::NeighbourPair& pair) {
-                return going = walkRun(pair);
-            });
-            return going;
-        });
-    }
-}
-
+// Every enclosing ray of every Empty cell, met once each from the own stone that closes it.
 void countFromOwnStones(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
-    forEachRayFromOwnStones(board, side, [&](std::int32_t cell, std::int32_t run) {
-        counts.push_back({cell, run});
+    detail::forEachRunFromOwnStones(board, side, [&](const detail::RunToEmptyCell& found) {
+        counts.push_back({found.cell, found.run});
         return true;
     });
 
@@ -138,7 +91,7 @@ bool hasEnclosingCell(const Board& board, CellState side) {
         return false;
     }
     bool found = false;
-    forEachRayFromOwnStones(board, side, [&found](std::int32_t, std::int32_t) {
+    detail::forEachRunFromOwnStones(board, side, [&found](const detail::RunToEmptyCell&) {
         found = true;
         return false;
     });
