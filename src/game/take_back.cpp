@@ -47,6 +47,7 @@ void markTakeBackPoint(Session& session) {
     for (const platform::ControlHandle label : session.view.infoLabels) {
         point.labelTexts.push_back(label != nullptr ? platform::controlText(label) : std::string());
     }
+    point.highlights = session.view.highlights;
     session.takeBack.addPoint(std::move(point));
 }
 
@@ -79,6 +80,7 @@ bool takeBackMove(Session& session) {
             platform::setControlText(labels[slot], point.labelTexts[slot]);
         }
     }
+    session.view.highlights = point.highlights;
     const CellState person = state.mode == GameMode::HumanVsCpu ? state.humanSide : state.sideToMove;
     showBoardFor(session, person);
     appendRecordLineWithBoard(session, takeBackText(person));

@@ -8,6 +8,7 @@
 
 #include "engine/cell_state.h"
 #include "game/game_state.h"
+#include "view/board_view.h"
 
 namespace kalvenor {
 
@@ -22,6 +23,7 @@ class TakeBackLog {
         GameState state;
         std::array<bool, 2> needsFullFiveSearch{};
         std::vector<std::string> labelTexts;  // InfoLabels, slot by slot ("" where no control)
+        CellHighlights highlights;            // the marks of the move the labels name
         std::size_t firstStone = 0;           // stones_[firstStone..] were played after the point
     };
     struct PlayedStone {
