@@ -30,8 +30,8 @@ bool onGuideButtonClick(Session& session);
 // one that leads to a legal move of the guided side, or to a stone with the guide off) and shows
 // that slice; nothing moves when no position is marked. False when no caption was clicked.
 bool onAxisCaptionClick(Session& session);
-// A click on the last-move label brings the slice that holds the last stone placed into view.
-// False when `sender` is not that label.
+// A click on the last-move label brings the slice that holds the last stone placed into view;
+// while the label is empty it does nothing. False when `sender` is not that label.
 bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender);
 // The computer's level against a person (it applies from its next move on).
 void setCpuLevel(Session& session, CpuLevel level);

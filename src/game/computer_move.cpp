@@ -14,6 +14,8 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
     if (cell < 0) {
         const std::string passText = cpuPassText(side);
         setInfoLabel(session, info_slot::LastMove, passText);
+        // The pass is the last move now: no stone keeps the marks of the last one placed.
+        session.view.highlights = {};
         appendRecordLineWithBoard(session, passText);
     } else {
         Board& board = *session.board;

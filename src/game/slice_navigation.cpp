@@ -106,6 +106,10 @@ bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender) {
         !session.board || lastMove < 0 || lastMove >= session.board->cellCount()) {
         return false;
     }
+    // An empty label (the game is over, or nothing has been played yet) names no move to go to.
+    if (platform::controlText(sender).empty()) {
+        return true;
+    }
     const int groups = trackedAxes(session);
     if (groups > 0) {
         for (int k = 0; k < groups; ++k) {

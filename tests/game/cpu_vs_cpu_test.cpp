@@ -107,6 +107,21 @@ TEST(CpuVsCpu, ToTheEndFromTheOpeningThenRestartKeepsTheView) {
     EXPECT_EQ(added.substr(added.size() - tail.size()), tail);
 }
 
+// Once the game is over the last-move label is empty, and a click on it leaves the view where it is.
+TEST(CpuVsCpu, TheEmptyLastMoveLabelOfAFinishedGameDoesNothing) {
+    SavedGame saved = standardOpeningGame(4, GameMode::CpuVsCpu);
+    saved.header.viewOffset = 0;
+    GameHarness game;
+    game.load(saved);
+    game.clickStep(ToTheEnd);
+    ASSERT_FALSE(game.state().inProgress);
+    ASSERT_EQ(game.label(info_slot::LastMove), "");
+    ASSERT_NE(game.session.view.highlights.lastMove / 512, 0);  // the last stone stands in another slice
+
+    game.clickControl(game.session.view.infoLabels.at(info_slot::LastMove));
+    EXPECT_EQ(game.state().viewOffset, 0);
+}
+
 // Neither side can move on a board without a stone: the loaded game ends as a draw at once, and
 // the advancing buttons then change nothing.
 TEST(CpuVsCpu, ABoardWhereNobodyCanMoveEndsInADraw) {

@@ -9,6 +9,7 @@
 #include "engine/enclosure.h"
 #include "game/opening_game.h"
 #include "game_harness.h"
+#include "platform/headless/headless.h"
 #include "records/cp932.h"
 #include "view/board_view.h"
 
@@ -131,6 +132,10 @@ TEST(HumanVsCpu, TheComputersPassThenTheLastStoneTurned) {
     EXPECT_EQ(game.label(info_slot::LastMove), " □ cpu choice : auto pass ");
     EXPECT_EQ(game.label(info_slot::Turn), " 2 turn : ■ ( 先手:貴方 )");
     EXPECT_NE(game.recordBytes().find(*encodeCp932(" □ cpu choice : auto pass \r\n\r\n")), std::string::npos);
+    // The pass is the last move: no stone is framed as the last one placed.
+    for (const platform::ControlHandle button : game.session.view.cellButtons) {
+        EXPECT_EQ(platform::headless::record(button).highlight, platform::CellHighlight::None);
+    }
 
     const std::size_t boxesBefore = game.boxes().size();
     game.clickCell(34);
