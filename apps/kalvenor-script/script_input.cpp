@@ -1,10 +1,13 @@
 #include "script_input.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
 #include <system_error>
 
+#include "records/file_result.h"
+#include "records/utf8_path.h"
 #include "script_line.h"
 
 namespace kalvenor::script {
@@ -46,6 +49,14 @@ std::size_t utf8SequenceLength(std::string_view text) {
     return length;
 }
 
+// "PATH: cannot open: REASON", as the program reports every file it cannot use. The streams
+// leave the system's reason in errno; when they leave none, the step alone is named.
+ScriptError fileError(FileStep step, const std::string& path, int error) {
+    const std::string reason =
+        error != 0 ? std::generic_category().message(error) : "the system gave no reason";
+    return ScriptError(FileError{step, pathFromUtf8(path), reason}.message());
+}
+
 bool isUtf8(std::string_view text) {
     while (!text.empty()) {
         const std::size_t length = utf8SequenceLength(text);
@@ -66,9 +77,14 @@ ScriptInput::ScriptInput(std::istream& stream, std::string name) {
 ScriptInput::ScriptInput(std::span<const std::string> paths) {
     for (const std::string& path : paths) {
         std::error_code ignored;
+        // A folder opens as a file on some systems and then fails to read: refused first.
+        if (std::filesystem::is_directory(pathFromUtf8(path), ignored)) {
+            throw fileError(FileStep::Open, path, EISDIR);
+        }
+        errno = 0;
         auto file = std::make_unique<std::ifstream>(path, std::ios::binary);
-        if (!*file || std::filesystem::is_directory(path, ignored)) {
-            throw ScriptError("cannot read " + path);
+        if (!*file) {
+            throw fileError(FileStep::Open, path, errno);
         }
         std::istream* stream = file.get();
         sources_.push_back({std::move(file), stream, path});
@@ -80,10 +96,11 @@ std::optional<std::string> ScriptInput::nextLine() {
     for (; current_ < sources_.size(); ++current_) {
         Source& source = sources_[current_];
         std::istream& stream = *source.stream;
+        errno = 0;
         stream.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
         if (stream.bad()) {
             ++lineNumber_;
-            throw ScriptError("cannot read " + source.name);
+            throw fileError(FileStep::Read, source.name, errno);
         }
         const auto extracted = static_cast<std::size_t>(stream.gcount());
         if (extracted == 0 && stream.eof()) {

@@ -20,7 +20,8 @@ class ScriptInput {
     // The lines of `stream` (standard input, or a text in a test).
     explicit ScriptInput(std::istream& stream, std::string name = "standard input");
     // The lines of every file in order, as one script. Opens them all at once, so that a file that
-    // cannot be read is reported before anything runs: throws ScriptError "cannot read PATH".
+    // cannot be read is reported before anything runs: throws ScriptError
+    // "PATH: cannot open: REASON" with the system's reason.
     explicit ScriptInput(std::span<const std::string> paths);
 
     // The next line without its line feed; nullopt at the end of the last source. Throws

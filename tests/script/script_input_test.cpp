@@ -48,12 +48,15 @@ TEST(ScriptInput, FilesAreReadInOrderAndAnUnreadableOneStopsEverything) {
         EXPECT_EQ(readAll(both), std::make_pair(Lines{"command 104", "show", "state", ""}, std::string()));
         EXPECT_EQ(both.lineNumber(), 4);
     }  // closed again, so that the folder can go (Windows keeps open files)
-    for (const std::string& bad : {missing, dir.string()}) {
+    const std::pair<std::string, std::string> unreadable[] = {
+        {missing, missing + ": cannot open: No such file or directory"},
+        {dir.string(), dir.string() + ": cannot open: Is a directory"}};
+    for (const auto& [bad, message] : unreadable) {
         try {
             ScriptInput input(std::vector<std::string>{first, bad});
             ADD_FAILURE() << bad << " was opened";
         } catch (const ScriptError& error) {
-            EXPECT_EQ(error.what(), "cannot read " + bad);
+            EXPECT_EQ(error.what(), message);
         }
     }
     std::filesystem::remove_all(dir);
