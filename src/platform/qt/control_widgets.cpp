@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/cell_look.h"
+
 namespace kalvenor::platform {
 namespace {
 
@@ -74,25 +76,8 @@ void PushButtonWidget::paintEvent(QPaintEvent*) {
 
 namespace {
 
-const QColor boardColour(222, 184, 120);
-const QColor gridColour(120, 90, 50);
-const QColor blackStone(20, 20, 20);
-const QColor whiteStone(250, 250, 248);
-const QColor stoneRim(40, 40, 40);
-const QColor markText(60, 30, 0);
-
-QColor highlightColour(CellHighlight highlight) {
-    switch (highlight) {
-        case CellHighlight::LastMove:
-            return {220, 30, 30};
-        case CellHighlight::Turned:
-            return {30, 110, 230};
-        case CellHighlight::Five:
-            return {20, 170, 60};
-        case CellHighlight::None:
-            break;
-    }
-    return {};
+QColor colour(cell_look::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 }  // namespace
@@ -111,37 +96,41 @@ void CellButtonWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.fillRect(rect(), isDown() ? boardColour.darker(115) : boardColour);
-    painter.setPen(QPen(gridColour, 1));
+    const QColor board = colour(cell_look::board);
+    painter.fillRect(rect(), isDown() ? board.darker(115) : board);
+    painter.setPen(QPen(colour(cell_look::grid), 1));
     painter.drawRect(face);
 
     const qreal side = std::min(face.width(), face.height());
     const QString shown = text();
-    const bool first = shown == QStringLiteral("■");
-    const bool second = shown == QStringLiteral("□");
+    const bool first = shown == QString::fromUtf8(cell_look::firstStoneText);
+    const bool second = shown == QString::fromUtf8(cell_look::secondStoneText);
     if (first || second) {
-        const qreal radius = side * 0.40;
-        painter.setPen(QPen(stoneRim, std::max<qreal>(1.0, side / 18)));
-        painter.setBrush(first ? blackStone : whiteStone);
+        const qreal radius = side * cell_look::stoneRadius;
+        painter.setPen(
+            QPen(colour(cell_look::stoneRim), std::max<qreal>(1.0, side * cell_look::stoneRimWidth)));
+        painter.setBrush(colour(first ? cell_look::blackStone : cell_look::whiteStone));
         painter.drawEllipse(face.center(), radius, radius);
     } else if (!shown.isEmpty()) {
         QFont mark = font();
-        mark.setPixelSize(std::max(1, static_cast<int>(side * 0.62)));
+        mark.setPixelSize(std::max(1, static_cast<int>(side * cell_look::markHeight)));
         mark.setBold(true);
         painter.setFont(mark);
-        painter.setPen(markText);
+        painter.setPen(colour(cell_look::markText));
         painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, shown);
     }
     if (highlight_ != CellHighlight::None) {
-        const qreal width = std::max<qreal>(2.0, side / 9);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(highlightColour(highlight_), width));
+        const QColor highlight = colour(cell_look::highlightColour(highlight_));
         if (highlight_ == CellHighlight::Turned) {
             // A small dot on the stone: it changed colour with the last move.
-            painter.setBrush(highlightColour(highlight_));
+            painter.setBrush(highlight);
             painter.setPen(Qt::NoPen);
-            painter.drawEllipse(face.center(), side * 0.12, side * 0.12);
+            const qreal radius = side * cell_look::turnedDotRadius;
+            painter.drawEllipse(face.center(), radius, radius);
         } else {
+            const qreal width = std::max<qreal>(2.0, side * cell_look::highlightWidth);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(highlight, width));
             painter.drawRect(face.adjusted(width / 2, width / 2, -width / 2, -width / 2));
         }
     }

@@ -25,8 +25,9 @@ ControlClass classOf(ControlKind kind) {
         case ControlKind::CentredLabel:
             return {L"STATIC", label | SS_CENTER};  // 0x50800301
         case ControlKind::PushButton:
-        case ControlKind::CellButton:
             return {L"BUTTON", WS_CHILD | WS_VISIBLE};  // 0x50000000
+        case ControlKind::CellButton:
+            return {L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW};  // drawn by paintCellButton
         case ControlKind::TrackBar:
             return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | TBS_AUTOTICKS | TBS_TOP |
                                          TBS_TOOLTIPS | TBS_REVERSED};
@@ -110,6 +111,9 @@ void setControlText(ControlHandle control, std::string_view text) {
     control->text = text;
     if (control->hwnd != nullptr) {
         SetWindowTextW(control->hwnd, win32::widen(text).c_str());
+        if (control->kind == ControlKind::CellButton) {
+            InvalidateRect(control->hwnd, nullptr, FALSE);
+        }
     }
 }
 
@@ -124,9 +128,13 @@ int buttonState(ControlHandle button) {
 }
 
 void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
-    // Kept, not yet drawn: the plain system buttons show the stone's text alone.
-    if (cellButton != nullptr && cellButton->kind == ControlKind::CellButton) {
-        cellButton->highlight = highlight;
+    if (cellButton == nullptr || cellButton->kind != ControlKind::CellButton ||
+        cellButton->highlight == highlight) {
+        return;
+    }
+    cellButton->highlight = highlight;
+    if (cellButton->hwnd != nullptr) {
+        InvalidateRect(cellButton->hwnd, nullptr, FALSE);
     }
 }
 

@@ -53,6 +53,15 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
                 window->send(message::Command, makeWParam(LOWORD(first), 0), 0);
             }
             return 0;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(second);
+            if (const Control* control = window->controlOf(item.hwndItem);
+                control != nullptr && control->kind == ControlKind::CellButton) {
+                paintCellButton(*control, item);
+                return TRUE;
+            }
+            break;
+        }
         case WM_INITMENUPOPUP:
             updateCheckMarks(*window, reinterpret_cast<HMENU>(first));
             break;

@@ -66,6 +66,9 @@ struct Window {
 // The window procedure's handling of a child's notification (controls.cpp).
 void dispatchControlCommand(Window& window, Control& control, WORD notification);
 
+// Draws an owner-drawn cell button (WM_DRAWITEM).
+void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item);
+
 // The menu bar built from the shared menu data; command ids as the items carry them. A shortcut
 // is shown after a tab in the item's text and bound through an accelerator.
 HMENU buildMenuBar(const std::vector<MenuItem>& items, MenuExtras& extras);

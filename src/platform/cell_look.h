@@ -1,0 +1,51 @@
+#pragma once
+
+// How a cell button looks in the desktop programs, whatever draws it: a board-coloured square with
+// a thin grid line, a stone as a disc, a guide mark as bold text, and the highlight of the last
+// move, the turned stones and the winning five. Sizes are fractions of the cell's shorter side.
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/window_system.h"
+
+namespace kalvenor::platform::cell_look {
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+inline constexpr Rgb board{222, 184, 120};
+inline constexpr Rgb grid{120, 90, 50};
+inline constexpr Rgb blackStone{20, 20, 20};
+inline constexpr Rgb whiteStone{250, 250, 248};
+inline constexpr Rgb stoneRim{40, 40, 40};
+inline constexpr Rgb markText{60, 30, 0};
+
+// The texts the game writes on a cell for a stone of each side.
+inline constexpr std::string_view firstStoneText = "■";
+inline constexpr std::string_view secondStoneText = "□";
+
+inline constexpr double stoneRadius = 0.40;
+inline constexpr double stoneRimWidth = 1.0 / 18;
+inline constexpr double markHeight = 0.62;
+inline constexpr double highlightWidth = 1.0 / 9;  // a frame for the last move and the five
+inline constexpr double turnedDotRadius = 0.12;    // a dot on a stone the last move turned
+
+constexpr Rgb highlightColour(CellHighlight highlight) {
+    switch (highlight) {
+        case CellHighlight::LastMove:
+            return {220, 30, 30};
+        case CellHighlight::Turned:
+            return {30, 110, 230};
+        case CellHighlight::Five:
+            return {20, 170, 60};
+        case CellHighlight::None:
+            break;
+    }
+    return {0, 0, 0};
+}
+
+}  // namespace kalvenor::platform::cell_look
