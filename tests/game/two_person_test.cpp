@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "engine/five.h"
+#include "game/record_timestamp.h"
 #include "game_harness.h"
 #include "records/cp932.h"
 #include "records/texts.h"
@@ -23,17 +24,6 @@ std::string goldenFile(const char* name) {
     const char* source = std::getenv("KALVENOR_SOURCE_DIR");
     std::filesystem::path dir = source != nullptr ? source : ".";
     return fileBytes(dir / "tests/game/data" / name);
-}
-
-// The record with its one timestamp line replaced by the marker the golden file carries.
-std::string maskTimestamp(std::string record) {
-    const std::string hyphens = "-------------------------------\r\n";
-    const std::size_t heading = record.find(*encodeCp932(" ２次元：対人戦\r\n"));
-    EXPECT_NE(heading, std::string::npos);
-    const std::size_t begin = record.find('\n', heading) + 1;
-    const std::size_t end = record.find(hyphens, begin);
-    EXPECT_NE(end, std::string::npos);
-    return record.replace(begin, end - begin, "TIMESTAMP\r\n");
 }
 
 TEST(TwoPersonGame, FiveAlongAxisZeroWinsWithLabelsBoxAndRecord) {
@@ -68,7 +58,7 @@ TEST(TwoPersonGame, FiveAlongAxisZeroWinsWithLabelsBoxAndRecord) {
     EXPECT_EQ(boxes.back().style.buttons, platform::MessageBoxButtons::Ok);
     EXPECT_EQ(boxes.back().style.icon, platform::MessageBoxIcon::None);
 
-    EXPECT_EQ(maskTimestamp(game.recordBytes()), goldenFile("two_person_five.txt"));
+    EXPECT_EQ(test::maskTimestamp(game.recordBytes()), goldenFile("two_person_five.txt"));
 
     // A finished game takes no more moves.
     game.clickCell(20);

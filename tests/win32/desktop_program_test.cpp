@@ -6,10 +6,14 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
+#include "game/record_timestamp.h"
 #include "records/utf8_path.h"
 #include "window_driver.h"
 
@@ -20,7 +24,9 @@ namespace fs = std::filesystem;
 
 constexpr int kTwoPeopleTwoAxes = 102;
 constexpr int kTwoPeopleFourAxes = 106;
+constexpr int kAgainstTheComputerThreeAxes = 103;
 constexpr int kSave = 150;
+constexpr int kRecordSwitch = 152;
 constexpr int kLoad = 151;
 constexpr int kQuit = 255;
 
@@ -81,17 +87,22 @@ TEST_F(DesktopProgram, TheWindowHasItsTitleSizeAndStartScreen) {
 }
 
 TEST_F(DesktopProgram, TwoPeoplePlayToTheResultBoxByClickingTheRealButtons) {
+    postCommand(window_, kRecordSwitch);
+    const HWND question = waitForDialog(window_);
+    ASSERT_NE(question, nullptr) << "no question before the record is switched on";
+    pressDialogButton(question, IDYES);
     sendCommand(window_, kTwoPeopleTwoAxes);
     const std::vector<HWND> cells = cellButtons(window_);
     ASSERT_EQ(cells.size(), 64U);
-    // First fills the top row from the left, Second the row below; First's fifth stone wins.
-    for (int column = 0; column < 4; ++column) {
-        click(cells[static_cast<std::size_t>(column)]);
-        click(cells[static_cast<std::size_t>(8 + column)]);
+    // First fills the left column from the top, Second the column beside it; First's fifth stone
+    // wins. (The game of the Linux record test: the screen shows the first axis across.)
+    for (std::size_t row = 0; row < 4; ++row) {
+        click(cells[8 * row]);
+        click(cells[8 * row + 1]);
     }
     EXPECT_EQ(windowText(cells[0]), "■");
-    EXPECT_EQ(windowText(cells[8]), "□");
-    postClick(cells[4]);
+    EXPECT_EQ(windowText(cells[1]), "□");
+    postClick(cells[32]);
     const HWND result = waitForDialog(window_);
     ASSERT_NE(result, nullptr) << "no result box";
     const std::string text = messageBoxText(result);
@@ -101,6 +112,56 @@ TEST_F(DesktopProgram, TwoPeoplePlayToTheResultBoxByClickingTheRealButtons) {
     // The ended game stays on view; a click on it changes nothing.
     click(cells[20]);
     EXPECT_EQ(windowText(cells[20]), "");
+    // The record holds the bytes the Linux program writes for the same game.
+    std::ifstream record(folder_ / pathFromUtf8("棋譜.txt"), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(record), {}};
+    std::ifstream golden(fs::path(KALVENOR_RECORD_GOLDEN), std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(golden), {}};
+    ASSERT_FALSE(expected.empty()) << KALVENOR_RECORD_GOLDEN;
+    EXPECT_EQ(test::maskTimestamp(bytes), expected);
+}
+
+// A cell whose frame has the colour of the last move's highlight, as the screen shows it.
+bool framedAsLastMove(HWND cell) {
+    RECT rect{};
+    GetWindowRect(cell, &rect);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF corner = GetPixel(screen, rect.left + 1, rect.top + 1);
+    ReleaseDC(nullptr, screen);
+    return corner == RGB(220, 30, 30);
+}
+
+std::vector<HWND> framedCells(const std::vector<HWND>& cells) {
+    std::vector<HWND> framed;
+    std::copy_if(cells.begin(), cells.end(), std::back_inserter(framed), framedAsLastMove);
+    return framed;
+}
+
+TEST_F(DesktopProgram, ThePersonSecondAgainstTheComputerOnThreeAxes) {
+    postCommand(window_, kAgainstTheComputerThreeAxes);
+    const HWND question = waitForDialog(window_);
+    ASSERT_NE(question, nullptr) << "no question who opens";
+    pressDialogButton(question, IDNO);
+    waitUntilIdle(window_);
+    const std::vector<HWND> cells = cellButtons(window_);
+    ASSERT_EQ(cells.size(), 512U);
+    std::vector<HWND> framed = framedCells(cells);
+    ASSERT_EQ(framed.size(), 1U) << "the computer's opening move is framed";
+    EXPECT_EQ(windowText(framed.front()), "■");
+
+    // The simple guide marks the legal cells; the person plays the first of them.
+    click(childWithText(window_, "簡易"));
+    const auto marked = std::find_if(cells.begin(), cells.end(), [](HWND cell) {
+        const std::string text = windowText(cell);
+        return !text.empty() && text != "■" && text != "□";
+    });
+    ASSERT_NE(marked, cells.end()) << "the guide marks no cell";
+    const HWND played = *marked;
+    click(played);
+    EXPECT_EQ(windowText(played), "□");
+    framed = framedCells(cells);
+    ASSERT_EQ(framed.size(), 1U) << "the computer's reply is framed";
+    EXPECT_EQ(windowText(framed.front()), "■");
 }
 
 TEST_F(DesktopProgram, TheTrackBarShowsAnotherSliceOnFourAxes) {

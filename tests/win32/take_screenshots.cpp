@@ -112,6 +112,21 @@ int main(int argc, char** argv) {
         }
         ok &= savePicture(window, folder / "windows-four-axes.png");
 
+        // Against the computer on three axes, the person second: the computer's opening, the
+        // detailed guide, the person's move and the computer's reply with the stones it turned.
+        postCommand(window, 103);
+        pressDialogButton(waitForDialog(window), IDNO);
+        waitUntilIdle(window);
+        click(window, childWithText(window, "詳細"));
+        for (HWND cell : cellButtons(window)) {
+            const std::string text = windowText(cell);
+            if (!text.empty() && text != "■" && text != "□") {
+                click(window, cell);
+                break;
+            }
+        }
+        ok &= savePicture(window, folder / "windows-three-axes-vs-cpu.png");
+
         // The About box, with its Japanese text.
         postCommand(window, 254);
         const HWND about = waitForDialog(window);
