@@ -45,6 +45,9 @@ for name in start_screen about_box two_person_win four_axes vs_cpu_guide nobody_
 done
 wine "$programs/kalvenor-opening.exe" 3 cpu first "$build/opening-3d.gd"
 [[ "$(stat -c %s "$build/opening-3d.gd")" == 560 ]] || { echo "kalvenor-opening.exe wrote no game" >&2; exit 1; }
+# The console programs above started Wine's server without a display; windows opened while it
+# lingers would have none either. Let it end, so the desktop test starts one on Xvfb's display.
+wineserver --wait
 KALVENOR_PROGRAM="$programs/kalvenor.exe" KALVENOR_COMMAND_PROGRAM="$programs/kalvenor-command.exe" \
   xvfb-run -a -s "-screen 0 1280x1024x24" wine "$build/tests/win32/win32_desktop_test.exe"
 echo "Windows build checked: $zip"

@@ -3,6 +3,8 @@
 # Japanese text needs a Japanese font: Debian's IPA Gothic (fonts-ipafont-gothic), which Wine finds
 # through fontconfig, stands in for the Windows fonts "MS UI Gothic" (the program's controls) and
 # "MS Gothic"; Wine's own dialog font links to "MS UI Gothic" for the characters it lacks.
+# Marlett, the symbol font of the caption buttons (minimize, maximize, close), comes from Wine's own
+# fonts (fonts-wine): a prefix without it shows letters on those buttons.
 # Windows get the caption and frame that Windows draws, also where no window manager runs (Xvfb).
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to the prefix folder}"
@@ -19,7 +21,8 @@ fi
 
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
-cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf "$fonts/"
+cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf \
+  /usr/share/wine/fonts/marlett.ttf "$fonts/"
 
 settings="$(mktemp --suffix=.reg)"
 trap 'rm -f "$settings"' EXIT
@@ -38,6 +41,7 @@ REGEDIT4
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
 "IPAGothic (TrueType)"="ipag.ttf"
 "IPAPGothic (TrueType)"="ipagp.ttf"
+"Marlett (TrueType)"="marlett.ttf"
 REG
 wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
 wineserver --wait
