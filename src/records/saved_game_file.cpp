@@ -6,6 +6,8 @@
 #include <array>
 #include <cerrno>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "records/posix_file.h"
@@ -141,10 +143,8 @@ void flushFolder(const fs::path& target) {
 
 FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeader& header,
                           std::span<const std::uint8_t> board) {
-    if (header.cellCount < 0 || board.size() != static_cast<std::size_t>(header.cellCount)) {
-        return FileError{FileStep::Write, path,
-                         "the board has " + std::to_string(board.size()) + " cells but the game has " +
-                             std::to_string(header.cellCount)};
+    if (std::string problem = boardSizeProblem(header, board); !problem.empty()) {
+        return FileError{FileStep::Write, path, std::move(problem)};
     }
     const FileValue<fs::path> followed = saveTarget(path);
     if (!followed.ok()) {

@@ -154,6 +154,14 @@ std::string gameDataHeaderProblem(std::span<const std::uint8_t> leadingBytes, st
     return {};
 }
 
+std::string boardSizeProblem(const GameDataHeader& header, std::span<const std::uint8_t> board) {
+    if (header.cellCount >= 0 && board.size() == static_cast<std::size_t>(header.cellCount)) {
+        return {};
+    }
+    return "the board has " + std::to_string(board.size()) + " cells but the game has " +
+           std::to_string(header.cellCount);
+}
+
 std::string boardBytesProblem(std::span<const std::uint8_t> board) {
     const auto bad = std::find_if(board.begin(), board.end(), [](std::uint8_t cell) { return cell > 2; });
     if (bad == board.end()) {

@@ -20,6 +20,9 @@ GameDataHeader decodeGameDataHeader(std::span<const std::uint8_t, kGameDataHeade
 // the file has exactly the length its dimension needs.
 std::string gameDataHeaderProblem(std::span<const std::uint8_t> leadingBytes, std::uint64_t fileSize);
 
+// What keeps `board` from being written under `header`: empty when it has the header's cell count.
+std::string boardSizeProblem(const GameDataHeader& header, std::span<const std::uint8_t> board);
+
 // What is wrong with the board bytes: empty when every byte is a cell value 0..2.
 std::string boardBytesProblem(std::span<const std::uint8_t> board);
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "records/saved_game.h"
@@ -53,10 +55,8 @@ win32::FileHandle createTemporaryBeside(const fs::path& target, fs::path& tempor
 
 FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeader& header,
                           std::span<const std::uint8_t> board) {
-    if (header.cellCount < 0 || board.size() != static_cast<std::size_t>(header.cellCount)) {
-        return FileError{FileStep::Write, path,
-                         "the board has " + std::to_string(board.size()) + " cells but the game has " +
-                             std::to_string(header.cellCount)};
+    if (std::string problem = boardSizeProblem(header, board); !problem.empty()) {
+        return FileError{FileStep::Write, path, std::move(problem)};
     }
     const DWORD attributes = GetFileAttributesW(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
