@@ -127,6 +127,19 @@ int main(int argc, char** argv) {
         }
         ok &= savePicture(window, folder / "windows-three-axes-vs-cpu.png");
 
+        // Against the computer on eight axes: a click on the label of the computer's opening move
+        // brings its slice into view, the track bars mark where the moves are.
+        postCommand(window, 113);
+        pressDialogButton(waitForDialog(window), IDNO);
+        waitUntilIdle(window);
+        for (HWND label : childrenOfClass(window, L"Static")) {
+            if (windowText(label).find("cpu choice") != std::string::npos) {
+                SendMessageW(window, WM_COMMAND, MAKEWPARAM(0, STN_CLICKED), reinterpret_cast<LPARAM>(label));
+            }
+        }
+        waitUntilIdle(window);
+        ok &= savePicture(window, folder / "windows-eight-axes.png");
+
         // The About box, with its Japanese text.
         postCommand(window, 254);
         const HWND about = waitForDialog(window);
