@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The memory checks, which need a build without sanitizers (their allocators hold freed memory back
+# on purpose): many games in the script driver and in the desktop window, whose peak resident
+# memory must not keep growing. Uses the Release build of scripts/play.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+build=build
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" -j "$(nproc)" --target memory_script_games memory_desktop_games
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -L memory
