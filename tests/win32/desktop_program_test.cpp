@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 
 #include "game/record_timestamp.h"
 #include "records/utf8_path.h"
@@ -24,7 +25,9 @@ namespace fs = std::filesystem;
 
 constexpr int kTwoPeopleTwoAxes = 102;
 constexpr int kTwoPeopleFourAxes = 106;
+constexpr int kAgainstTheComputerTwoAxes = 101;
 constexpr int kAgainstTheComputerThreeAxes = 103;
+constexpr int kComputersTwoAxes = 120;
 constexpr int kSave = 150;
 constexpr int kRecordSwitch = 152;
 constexpr int kLoad = 151;
@@ -162,6 +165,49 @@ TEST_F(DesktopProgram, ThePersonSecondAgainstTheComputerOnThreeAxes) {
     framed = framedCells(cells);
     ASSERT_EQ(framed.size(), 1U) << "the computer's reply is framed";
     EXPECT_EQ(windowText(framed.front()), "■");
+}
+
+// The text of the first label whose text starts with `start`, or empty.
+std::string labelStartingWith(HWND window, const std::string& start) {
+    for (HWND label : childrenOfClass(window, L"Static")) {
+        if (std::string text = windowText(label); text.starts_with(start)) {
+            return text;
+        }
+    }
+    return {};
+}
+
+// Every game of the ゲーム menu, 2 to 8 axes: it starts with its board, and its first move is made.
+TEST_F(DesktopProgram, EveryGameOfTheMenuStartsAndMoves) {
+    for (int dimension = 2; dimension <= 8; ++dimension) {
+        SCOPED_TRACE("dimension " + std::to_string(dimension));
+        const std::size_t cellCount = dimension == 2 ? 64U : 512U;
+
+        // Two people: the person's click places a stone.
+        sendCommand(window_, kTwoPeopleTwoAxes + 2 * (dimension - 2));
+        std::vector<HWND> cells = cellButtons(window_);
+        ASSERT_EQ(cells.size(), cellCount);
+        click(cells[0]);
+        EXPECT_EQ(windowText(cells[0]), "■");
+
+        // Against the computer, the person second: the computer opens with a move of its own.
+        postCommand(window_, kAgainstTheComputerTwoAxes + 2 * (dimension - 2));
+        const HWND question = waitForDialog(window_);
+        ASSERT_NE(question, nullptr) << "no question who opens";
+        pressDialogButton(question, IDNO);
+        waitUntilIdle(window_);
+        EXPECT_EQ(cellButtons(window_).size(), cellCount);
+        EXPECT_NE(labelStartingWith(window_, " ■ cpu choice"), "");
+
+        // The computer against itself: one step makes the first move.
+        sendCommand(window_, kComputersTwoAxes + dimension - 2);
+        EXPECT_EQ(cellButtons(window_).size(), cellCount);
+        EXPECT_EQ(labelStartingWith(window_, " 1 turn"), " 1 turn : ■ 先手:CPU A");
+        const HWND step = childWithText(window_, "一手進む");
+        ASSERT_NE(step, nullptr);
+        click(step);
+        EXPECT_EQ(labelStartingWith(window_, " 1 turn"), " 1 turn : □ 後手:CPU B");
+    }
 }
 
 TEST_F(DesktopProgram, TheTrackBarShowsAnotherSliceOnFourAxes) {
