@@ -15,6 +15,7 @@
 #include <string>
 
 #include "game/record_timestamp.h"
+#include "platform/cell_look.h"
 #include "records/utf8_path.h"
 #include "window_driver.h"
 
@@ -131,7 +132,9 @@ bool framedAsLastMove(HWND cell) {
     const HDC screen = GetDC(nullptr);
     const COLORREF corner = GetPixel(screen, rect.left + 1, rect.top + 1);
     ReleaseDC(nullptr, screen);
-    return corner == RGB(220, 30, 30);
+    constexpr platform::cell_look::Rgb frame =
+        platform::cell_look::highlightColour(platform::CellHighlight::LastMove);
+    return corner == RGB(frame.red, frame.green, frame.blue);
 }
 
 std::vector<HWND> framedCells(const std::vector<HWND>& cells) {
