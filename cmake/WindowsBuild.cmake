@@ -11,8 +11,9 @@ set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env WINEPREFIX=${KALVENOR_WINEPREFIX}
     ${KALVENOR_WINE})
 
 # `cmake --build build-windows --target package`: kalvenor-<version>-windows-x64.zip with the four
-# programs and the README at the top of one folder.
-install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION .)
+# programs, the README and the licence at the top of one folder, the player's guide beside them.
+install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION .)
+install(FILES "${PROJECT_SOURCE_DIR}/docs/playing.md" DESTINATION docs)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME kalvenor)
 set(CPACK_PACKAGE_FILE_NAME "kalvenor-${PROJECT_VERSION}-windows-x64")

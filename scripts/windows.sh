@@ -32,7 +32,9 @@ programs="$PWD/$unpacked/kalvenor-$version-windows-x64"
 for program in kalvenor kalvenor-command kalvenor-script kalvenor-opening; do
   [[ -f "$programs/$program.exe" ]] || { echo "the zip lacks $program.exe" >&2; exit 1; }
 done
-[[ -f "$programs/README.md" ]] || { echo "the zip lacks README.md" >&2; exit 1; }
+for document in README.md LICENSE docs/playing.md; do
+  [[ -f "$programs/$document" ]] || { echo "the zip lacks $document" >&2; exit 1; }
+done
 
 export WINEPREFIX="$PWD/$build/fresh-prefix"
 rm -rf "$WINEPREFIX"

@@ -22,7 +22,7 @@ namespace {
 constexpr std::string_view usageLine = "usage: kalvenor-script [--echo] [FILE...]\n";
 constexpr std::string_view helpText =
     "Plays Kalvenor without a screen: one event a line, from the files in order or else from\n"
-    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see the README).\n"
+    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).\n"
     "  --echo  repeat every line as \"> LINE\" above its output\n"
     "  --help  show this text\n"
     "Exit status: 0 at the end of the input or after command 255; 2 for a bad line, an unreadable\n"

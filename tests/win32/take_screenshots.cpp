@@ -1,4 +1,4 @@
-// Takes the pictures of the Windows program in docs/ (run under Wine and Xvfb; see README):
+// Takes the pictures of the Windows program in docs/ (run under Wine and Xvfb; see docs/windows.md):
 // take_screenshots.exe FOLDER. The program is driven as the desktop test drives it, and each
 // picture is the main window as the screen shows it, written as PNG through GDI+.
 
