@@ -14,7 +14,7 @@ namespace kalvenor::bench {
 
 namespace {
 
-void describePosition(benchmark::State& state, const BenchmarkPosition& position) {
+void reportPositionCounters(benchmark::State& state, const BenchmarkPosition& position) {
     const Board& board = position.board;
     state.counters["stones"] = board.count(CellState::First) + board.count(CellState::Second);
     state.counters["moves"] = position.moves;
@@ -26,7 +26,7 @@ void add(const std::string& name, int dimension, PositionCache& positions, Body 
                                  [dimension, &positions, body](benchmark::State& state) {
                                      const BenchmarkPosition& position = positions.position(dimension);
                                      body(state, position);
-                                     describePosition(state, position);
+                                     reportPositionCounters(state, position);
                                  })
         ->Unit(benchmark::kMicrosecond);
 }

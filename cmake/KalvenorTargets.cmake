@@ -1,17 +1,10 @@
-# kalvenor_library(NAME [DEPS ...]): the library of one source folder. Its sources are the .cpp
-# files of the folder; a folder with headers only becomes an interface library.
+# kalvenor_library(NAME [DEPS ...]): the library of one source folder, built from its .cpp files.
 function(kalvenor_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
-    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE "${PROJECT_SOURCE_DIR}/src")
-    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
-  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
 # kalvenor_test(NAME SOURCES ... LIBS ...): a GoogleTest program registered with CTest.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The memory checks, which need a build without sanitizers (their allocators hold freed memory back
 # on purpose): many games in the script driver and in the desktop window, whose peak resident
-# memory must not keep growing. Uses the Release build of scripts/play.sh.
+# memory must not keep growing. Shares the Release build folder of scripts/play.sh and builds
+# the checks it runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)" --target kalvenor  # only the program it starts
 
 program="$build/apps/kalvenor/kalvenor"
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then

@@ -1,5 +1,5 @@
 // kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]: the strong
-// level against the described computer (the most stones enclosed), from the standard opening
+// level against the greedy level (the most stones enclosed), from the standard opening
 // with a few seeded random first moves, the sides alternating from game to game. Ends with
 //   strong: W wins, L losses, X draws of N
 // and the time per move of the strong level (median and worst), its nodes per second and the
@@ -33,17 +33,18 @@ struct Options {
     bool trace = false;
 };
 
+constexpr const char* usageText =
+    "usage: kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]\n"
+    "  D  number of axes, 2 to 8\n"
+    "  N  games to play, at least 1 (the strong level moves first in the odd ones)\n"
+    "  S  seed of the random first moves (default 1)\n"
+    "  R  random moves after the standard opening, before the players take over (default 4)\n"
+    "  --verbose  one line per game; --trace  one line per move of the strong level (standard error)\n"
+    "  --help     show this text\n";
+
 int usage(std::string_view problem) {
-    std::fprintf(
-        stderr,
-        "kalvenor-match: %.*s\n"
-        "usage: kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]\n"
-        "  D  number of axes, 2 to 8\n"
-        "  N  games to play, at least 1 (the strong level moves first in the odd ones)\n"
-        "  S  seed of the random first moves (default 1)\n"
-        "  R  random moves after the standard opening, before the players take over (default 4)\n"
-        "  --verbose  one line per game; --trace  one line per move of the strong level (standard error)\n",
-        static_cast<int>(problem.size()), problem.data());
+    std::fprintf(stderr, "kalvenor-match: %.*s\n%s", static_cast<int>(problem.size()), problem.data(),
+                 usageText);
     return kUsageError;
 }
 
@@ -127,6 +128,10 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+    if (std::ranges::any_of(args, [](std::string_view a) { return a == "--help" || a == "-h"; })) {
+        std::fputs(usageText, stdout);
+        return 0;
+    }
     std::string_view problem;
     const std::optional<Options> options = parseOptions(args, problem);
     if (!options) {

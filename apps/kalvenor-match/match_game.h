@@ -19,9 +19,9 @@ struct GameReport {
 
 // One game from the standard opening: `randomMoves` moves drawn from `seed` (sides alternating
 // from First, none of them a five), then the strong level playing `strongSide` against the
-// described computer (the most stones enclosed) until the first five, a full board, or two
+// greedy level (the most stones enclosed) until the first five, a full board, or two
 // passes in a row.
-// With `trace`, every move of the strong level is described on standard error.
+// With `trace`, every move of the strong level is traced on standard error.
 GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, std::uint64_t seed,
                          bool trace);
 

@@ -1,6 +1,6 @@
 // kalvenor-opening D MODE [HUMAN_SIDE] FILE: writes a saved game holding the standard opening,
-// ready to be loaded. Every new game starts on an empty board, where no stone can enclose
-// anything; a loaded opening is how a game against the computer gets going.
+// ready to be loaded: a position for tests, benchmarks and fuzzing, the same one that new games
+// under the enclosure rule start from.
 
 #include <charconv>
 #include <cstdio>

@@ -7,7 +7,7 @@
 
 namespace kalvenor {
 
-// The level stored by the last run; the described level (標準) when none is stored or the stored
+// The level stored by the last run; the greedy level (標準) when none is stored or the stored
 // value is not one we know.
 CpuLevel storedCpuLevel();
 void storeCpuLevel(CpuLevel level);

@@ -98,8 +98,8 @@ class Search {
     }
     TableEntry& entryFor(std::uint64_t key) { return table_[key & (table_.size() - 1)]; }
     void rememberKiller(int ply, std::int32_t cell);
-    // The score after a move that makes no five: a draw when it fills the board.
-    std::int32_t fillsBoard() const { return board_.board().count(CellState::Empty) == 1; }
+    // Whether a move that makes no five ends the game as a draw: it fills the board.
+    bool fillsBoard() const { return board_.board().count(CellState::Empty) == 1; }
 
     struct Ply {
         detail::CandidateList list;
@@ -192,7 +192,8 @@ std::int32_t Search::safeMove(CellState side, const detail::CandidateList& list,
     } catch (const Aborted&) {
         board_.undoAll();
     }
-    return list.moves[order.front()].cell;  // every move tried loses at once: keep the search's
+    // Every move tried loses at once, or the budget ran out: keep the search's own choice.
+    return list.moves[order.front()].cell;
 }
 
 std::ptrdiff_t Search::probeMoves(const detail::CandidateList& list, CellState side, std::int32_t tableMove,

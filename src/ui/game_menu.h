@@ -7,7 +7,7 @@
 
 namespace kalvenor {
 
-// The menu "ゲーム" beside the described one: every game on 2 to 8 axes of the three kinds, the
+// The menu "ゲーム" beside the classic one: every game on 2 to 8 axes of the three kinds, the
 // computer's level against a person (the current one checked), the hint and taking back, save,
 // load, the record switch (checked while the record is on) and quit. Each item sends the window
 // procedure's own command id. The check mark reads `session`, which must outlive the menu.

@@ -43,7 +43,7 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
         case platform::message::HScroll:
             onAxisScroll(*session, platform::lowWord(first), platform::toControl(second));
             break;
-        case platform::message::Size:  // the layout is fixed: nothing moves
+        case platform::message::Size:  // the game keeps its layout; the Qt backend scales it
         default:
             break;
     }

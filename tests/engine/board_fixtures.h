@@ -136,7 +136,7 @@ inline Board shrink(const Board& failing, const std::function<bool(Board&)>& fai
 }
 
 // The stones of a board as text: a grid in two dimensions, else one position per stone.
-inline std::string describe(const Board& board) {
+inline std::string boardPicture(const Board& board) {
     std::ostringstream out;
     out << "D=" << board.dimension() << ' ';
     if (board.dimension() == 2) {

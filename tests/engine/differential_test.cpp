@@ -168,7 +168,7 @@ void expectSameAsReference(Board& board, const Scope& scope, const std::string& 
     }
     Board small = shrink(board, [&](Board& candidate) { return !firstDifference(candidate, scope).empty(); });
     ADD_FAILURE() << label << ": " << why << "\nshrunk board (" << firstDifference(small, scope)
-                  << "): " << describe(small);
+                  << "): " << boardPicture(small);
 }
 
 std::vector<std::int32_t> everyCell(const Board& board) {

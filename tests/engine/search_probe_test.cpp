@@ -34,7 +34,7 @@ TEST(SearchProbe, AgreesWithTheEngineOnEveryLegalCell) {
                 collectEnclosureCounts(board, side, expected);
                 detail::CandidateList list;
                 detail::collectCandidateMoves(board, side, list);
-                ASSERT_EQ(list.moves.size(), expected.size()) << describe(board);
+                ASSERT_EQ(list.moves.size(), expected.size()) << boardPicture(board);
                 const std::int32_t valueBefore = detail::positionValue(board, side);
                 detail::MoveProbe probe(board, side);
                 for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -59,10 +59,10 @@ TEST(SearchProbe, AgreesWithTheEngineOnEveryLegalCell) {
                     }  // the search board takes its move back
                     ASSERT_TRUE(std::equal(original.begin(), original.end(), board.bytes().begin()));
 
-                    EXPECT_EQ(effect.five, five) << describe(board) << " cell " << move.cell;
-                    EXPECT_EQ(fiveOnly, five) << describe(board) << " cell " << move.cell;
+                    EXPECT_EQ(effect.five, five) << boardPicture(board) << " cell " << move.cell;
+                    EXPECT_EQ(fiveOnly, five) << boardPicture(board) << " cell " << move.cell;
                     EXPECT_EQ(effect.gain, valueAfter - valueBefore)
-                        << describe(board) << " cell " << move.cell;
+                        << boardPicture(board) << " cell " << move.cell;
                     ++probed;
                 }
             }

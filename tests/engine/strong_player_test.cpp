@@ -75,7 +75,7 @@ std::vector<std::int32_t> fivesInOne(Board& board, CellState side) {
     return fives;
 }
 
-// The row b = 7 holds a bait for the described computer: X at (0, 7) then two O, so that (3, 7)
+// The row b = 7 holds a bait for the greedy level: X at (0, 7) then two O, so that (3, 7)
 // encloses two stones, more than any tactical move here.
 constexpr PlacedStone kBait[] = {{0, 7, X}, {1, 7, O}, {2, 7, O}};
 
@@ -91,8 +91,7 @@ TEST(StrongPlayer, MakesItsFiveThroughTheCellItTakes) {
         Board board = boardOn(plane, {{0, 3, X}, {1, 3, X}, {2, 3, X}, {3, 3, X}, {4, 4, O}, {4, 5, X}});
         addBait(plane, board);
         ASSERT_EQ(fivesInOne(board, X), std::vector<std::int32_t>{plane.at(4, 3)});
-        ASSERT_NE(chooseMostEnclosing(board, X), plane.at(4, 3))
-            << "the bait is taken by the described level";
+        ASSERT_NE(chooseMostEnclosing(board, X), plane.at(4, 3)) << "the bait is taken by the greedy level";
         EXPECT_EQ(chooseStrongMove(board, X), plane.at(4, 3)) << "D=" << plane.dimension;
     }
 }
@@ -121,7 +120,7 @@ TEST(StrongPlayer, StopsTheOpponentsFive) {
         const std::int32_t greedy = chooseMostEnclosing(board, X);
         std::vector<std::int32_t> changed;
         playEnclosingMove(board, greedy, X, changed);
-        ASSERT_FALSE(fivesInOne(board, O).empty()) << "the described level lets the five through";
+        ASSERT_FALSE(fivesInOne(board, O).empty()) << "the greedy level lets the five through";
         undoMove(board, changed, X);
 
         const std::int32_t cell = chooseStrongMove(board, X);
@@ -159,7 +158,7 @@ TEST(StrongPlayer, FindsFiveInOneExactlyAsTheEngine) {
             for (const CellState side : {X, O}) {
                 const std::vector<std::int32_t> fives = fivesInOne(board, side);
                 EXPECT_EQ(findFiveInOne(board, side), fives.empty() ? -1 : fives.front())
-                    << describe(board) << " side " << static_cast<int>(side);
+                    << boardPicture(board) << " side " << static_cast<int>(side);
             }
         }
     }

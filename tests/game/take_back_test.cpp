@@ -58,8 +58,8 @@ TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
     GameHarness game;
     game.switchRecordOn();
     game.load(standardOpeningGame(dimension, GameMode::HumanVsCpu, CellState::First));
-    if (dimension == 2) {
-        game.command(command_id::StrongLevel);  // on eight axes the described level keeps the test quick
+    if (dimension == 2) {  // on eight axes the greedy level keeps the test quick
+        game.command(command_id::StrongLevel);
     }
     std::vector<Snapshot> before;
     for (int move = 0; move < 3 && game.state().inProgress; ++move) {
@@ -114,7 +114,7 @@ TEST(TakeBackBetweenPeople, ReopensAGameTheLastMoveWon) {
     EXPECT_TRUE(game.state().inProgress);
 }
 
-TEST(ComputerLevel, TheStrongLevelAnswersAndTheComputersAmongThemselvesStayDescribed) {
+TEST(ComputerLevel, TheStrongLevelAnswersAndTheComputersAmongThemselvesStayClassic) {
     // Against the person: the computer's reply is the strong level's choice.
     GameHarness strong;
     strong.load(standardOpeningGame(3, GameMode::HumanVsCpu, CellState::Second));
@@ -131,7 +131,7 @@ TEST(ComputerLevel, TheStrongLevelAnswersAndTheComputersAmongThemselvesStayDescr
     EXPECT_TRUE(std::equal(expected.bytes().begin(), expected.bytes().end(), strong.board().bytes().begin()))
         << "the same position gives the same reply";
 
-    // The computer against itself plays the described strategies whatever the level.
+    // The computer against itself plays the classic strategies whatever the level.
     const auto playToTheEnd = [](CpuLevel level) {
         GameHarness game;
         game.session.cpuLevel = level;

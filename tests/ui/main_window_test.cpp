@@ -27,7 +27,7 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_TRUE(std::filesystem::is_regular_file(desc.iconPath)) << desc.iconPath;
     EXPECT_EQ(std::filesystem::path(desc.iconPath).filename(), "my_icon.svg");
 
-    // The described menu, with the game menu between its two entries.
+    // The classic menu, with the game menu between its two entries.
     ASSERT_EQ(desc.menuBar.size(), 3u);
     EXPECT_EQ(desc.menuBar[1].text, "ゲーム");
     const platform::MenuItem& menu = desc.menuBar[0];

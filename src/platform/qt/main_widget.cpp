@@ -28,7 +28,7 @@ const QColor lightGreyBackground(192, 192, 192);
 // The client area paints its light grey itself rather than through a palette of its own: every
 // child would otherwise get a palette of its own resolved from it, so that the style caches each
 // button's face anew (a new game of four axes added hundreds of cached faces).
-// It also scales: the controls keep their places and sizes of the described layout, multiplied
+// It also scales: the controls keep their places and sizes of the classic layout, multiplied
 // by the one factor that fits that layout into the area, fonts with them.
 class ClientArea : public QWidget {
   public:

@@ -45,7 +45,7 @@ struct Window {
     Control* buttonInDispatch = nullptr;
     bool destroySent = false;
     QEventLoop* eventLoop = nullptr;
-    double scale = 1.0;  // of the client area's controls over the described layout
+    double scale = 1.0;  // of the client area's controls over the classic layout
     std::optional<int> quitCode;
 
     // The checkable menu items and the state their marks show.
