@@ -1,28 +1,23 @@
 #include "level_setting.h"
 
-#include <QSettings>
-#include <QString>
+#include "desktop_settings.h"
 
 namespace kalvenor {
 
 namespace {
 
-const QString kKey = QStringLiteral("computer/level");
-const QString kStrong = QStringLiteral("strong");
-const QString kStandard = QStringLiteral("standard");
-
-QSettings settings() {
-    return QSettings(QStringLiteral("kalvenor"), QStringLiteral("kalvenor"));
-}
+constexpr std::string_view kKey = "computer/level";
+constexpr std::string_view kStrong = "strong";
+constexpr std::string_view kStandard = "standard";
 
 }  // namespace
 
 CpuLevel storedCpuLevel() {
-    return settings().value(kKey, kStandard).toString() == kStrong ? CpuLevel::Strong : CpuLevel::Standard;
+    return desktopSetting(kKey, kStandard) == kStrong ? CpuLevel::Strong : CpuLevel::Standard;
 }
 
 void storeCpuLevel(CpuLevel level) {
-    settings().setValue(kKey, level == CpuLevel::Strong ? kStrong : kStandard);
+    storeDesktopSetting(kKey, level == CpuLevel::Strong ? kStrong : kStandard);
 }
 
 }  // namespace kalvenor

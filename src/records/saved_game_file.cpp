@@ -2,14 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "records/file_replacement.h"
 #include "records/posix_file.h"
 #include "records/saved_game.h"
 #include "records/saved_game_format.h"
@@ -28,61 +27,6 @@ FileResult writeGame(const OpenFile& file, const GameDataHeader& header,
     return file.writeAll(board);
 }
 
-// The file a save writes: through symbolic links, also dangling ones, to the file they name.
-FileValue<fs::path> saveTarget(const fs::path& path) {
-    constexpr int kMostLinks = 40;  // as the system itself follows them
-    fs::path target = path;
-    for (int links = 0; links < kMostLinks; ++links) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(target, error))) {
-            return target;
-        }
-        const fs::path named = fs::read_symlink(target, error);
-        if (error) {
-            return FileError{FileStep::Open, path, error.message()};
-        }
-        target = named.is_absolute() ? named : target.parent_path() / named;
-    }
-    return FileError{FileStep::Open, path, systemError(ELOOP)};
-}
-
-bool inOurGroups(gid_t group) {
-    if (group == ::getegid()) {
-        return true;
-    }
-    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(0, ::getgroups(0, nullptr))));
-    const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
-    return std::find(groups.begin(), groups.begin() + std::max(0, count), group) != groups.end();
-}
-
-// Whether the file's own permissions let us write it. Read from the mode bits, so that a file
-// its owner made read-only stays protected also from a user whom the system would let write.
-bool permissionsLetUsWrite(const struct stat& file) {
-    if (file.st_uid == ::geteuid()) {
-        return (file.st_mode & S_IWUSR) != 0;
-    }
-    if (inOurGroups(file.st_gid)) {
-        return (file.st_mode & S_IWGRP) != 0;
-    }
-    return (file.st_mode & S_IWOTH) != 0;
-}
-
-// A fresh file beside the target, created with the permissions a new save would get.
-FileValue<OpenFile> createTemporaryBeside(const fs::path& target, fs::path& temporary) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::random_device entropy;
-    int error = EEXIST;
-    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
-        temporary = folder / (".kalvenor-save-" + std::to_string(entropy()) + ".tmp");
-        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0) {
-            return OpenFile(descriptor, temporary);
-        }
-        error = errno;
-    }
-    return FileError{FileStep::Create, target, systemError(error)};
-}
-
 // Devices and pipes cannot be replaced by renaming: they are written in place, with nothing to
 // flush to a disk.
 FileResult writeInPlace(const fs::path& target, const GameDataHeader& header,
@@ -96,49 +40,6 @@ FileResult writeInPlace(const fs::path& target, const GameDataHeader& header,
     return written.ok() ? closed : written;
 }
 
-// Writes the game to a temporary file beside `target`, flushed to disk, and renames it over
-// `target`; the temporary file is removed again on any failure.
-FileResult replaceByRename(const fs::path& target, const struct stat* existing, const GameDataHeader& header,
-                           std::span<const std::uint8_t> board) {
-    fs::path temporary;
-    FileValue<OpenFile> file = createTemporaryBeside(target, temporary);
-    if (!file.ok()) {
-        return file.error();
-    }
-    if (existing != nullptr) {
-        ::fchmod(file.value().descriptor(),
-                 existing->st_mode & 07777);  // keep the replaced file's permissions
-    }
-    FileResult result = writeGame(file.value(), header, board);
-    if (result.ok()) {
-        result = file.value().flush();
-    }
-    if (FileResult closed = file.value().close(); result.ok()) {
-        result = std::move(closed);
-    }
-    if (result.ok() && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        result = FileError{FileStep::Replace, target, systemError(errno)};
-    }
-    if (!result.ok()) {
-        ::unlink(temporary.c_str());
-        // The failure is the target's, whatever file the step failed on.
-        FileError error = result.error();
-        error.path = target;
-        return error;
-    }
-    return {};
-}
-
-// Best effort: makes the rename itself survive a crash.
-void flushFolder(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        OpenFile directory(descriptor, folder);
-        (void)directory.flush();  // the game is saved either way
-    }
-}
-
 }  // namespace
 
 FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeader& header,
@@ -146,7 +47,8 @@ FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeade
     if (std::string problem = boardSizeProblem(header, board); !problem.empty()) {
         return FileError{FileStep::Write, path, std::move(problem)};
     }
-    const FileValue<fs::path> followed = saveTarget(path);
+    // Through symbolic links, also dangling ones, to the file they name.
+    const FileValue<fs::path> followed = followLinks(path, LinkOwners::Anyone);
     if (!followed.ok()) {
         return followed.error();
     }
@@ -166,12 +68,9 @@ FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeade
     if (exists && ::access(target.c_str(), W_OK) != 0) {
         return FileError{FileStep::Replace, target, systemError(errno)};
     }
-    if (FileResult replaced = replaceByRename(target, exists ? &existing : nullptr, header, board);
-        !replaced.ok()) {
-        return replaced;
-    }
-    flushFolder(target);
-    return {};
+    const auto headerBytes = encodeGameDataHeader(header);
+    const std::span<const std::uint8_t> parts[] = {headerBytes, board};
+    return replaceByRename(target, exists ? &existing : nullptr, parts);
 }
 
 FileValue<SavedGame> readSavedGame(const std::filesystem::path& path) {
