@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "game/commands.h"
+#include "game/cpu_level.h"
 #include "platform/headless/headless.h"
 #include "script_line.h"
 #include "script_render.h"

@@ -1,5 +1,7 @@
+#include "game/computer_move.h"
+
 #include "engine/enclosure.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
 #include "records/texts.h"

@@ -1,14 +1,16 @@
+#include "game/cpu_vs_cpu.h"
+
 #include <vector>
 
 #include "cpu/move_choice.h"
 #include "engine/coordinates.h"
 #include "engine/enclosure.h"
-#include "game/commands.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
+#include "game/computer_move.h"
+#include "game/game_end.h"
 #include "game/labels.h"
 #include "game/new_game.h"
 #include "game/record_writer.h"
-#include "game/turn_flows.h"
 #include "platform/window_system.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"
@@ -27,13 +29,34 @@ bool isPressed(const Session& session, int slot) {
            platform::buttonState(controls[slot]) != 0;
 }
 
+// One move or pass of the side to move; does not switch sides. The cells placed and turned are
+// appended to `changedCells`.
+void playComputerStep(Session& session, std::vector<std::int32_t>& changedCells) {
+    GameState& state = session.state;
+    if (!session.board) {
+        return;
+    }
+    Board& board = *session.board;
+    const CellState side = state.sideToMove;
+    // CPU A (First) plays the fewest-enclosing strategy, CPU B (Second) the most-enclosing one.
+    const std::int32_t cell =
+        side == CellState::Second ? chooseMostEnclosing(board, side) : chooseFewestEnclosing(board, side);
+    playComputerChoice(session, cell, &changedCells);
+    if (side == CellState::First) {
+        setTurnLabel(session, turn_label::CpuB, CellState::Second);
+    } else {
+        setTurnLabel(session, turn_label::CpuA, CellState::First);
+    }
+    showBoardFor(session, otherSide(side));
+}
+
 // One move or pass of the side to move, with the status texts around it.
 void makeStep(Session& session) {
     GameState& state = session.state;
     setStatus(session,
               state.sideToMove == CellState::First ? status_text::CpuProgramA : status_text::CpuProgramB);
     std::vector<std::int32_t> changedCells;
-    playCpuStep(session, &changedCells);
+    playComputerStep(session, changedCells);
     state.switchSides();
     setStatus(session, status_text::GameContinue);
     checkGameEnd(session, changedCells);
@@ -68,26 +91,6 @@ void restart(Session& session) {
 }
 
 }  // namespace
-
-std::int32_t playCpuStep(Session& session, std::vector<std::int32_t>* changedCells) {
-    GameState& state = session.state;
-    if (!session.board) {
-        return -1;
-    }
-    Board& board = *session.board;
-    const CellState side = state.sideToMove;
-    // CPU A (First) plays the fewest-enclosing strategy, CPU B (Second) the most-enclosing one.
-    const std::int32_t cell =
-        side == CellState::Second ? chooseMostEnclosing(board, side) : chooseFewestEnclosing(board, side);
-    playComputerChoice(session, cell, changedCells);
-    if (side == CellState::First) {
-        setTurnLabel(session, turn_label::CpuB, CellState::Second);
-    } else {
-        setTurnLabel(session, turn_label::CpuA, CellState::First);
-    }
-    showBoardFor(session, otherSide(side));
-    return cell;
-}
 
 void stepCpuVsCpu(Session& session) {
     GameState& state = session.state;

@@ -1,10 +1,11 @@
+#include "game/game_end.h"
+
 #include <string_view>
 
 #include "cpu/pass_check.h"
 #include "engine/five.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
-#include "game/turn_flows.h"
 #include "platform/window_system.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"

@@ -2,19 +2,11 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
+#include "engine/cell_state.h"
 #include "game/session.h"
 
 namespace kalvenor {
-
-// One move or pass of the computer playing sideToMove against the person (also the computer's
-// opening when the person moves second). Does not switch sides. Returns the cell, or -1 for a pass.
-// When `changedCells` is given, the cells the move placed and turned are appended to it.
-std::int32_t playCpuReply(Session& session, std::vector<std::int32_t>* changedCells = nullptr);
-
-// One move or pass of the side to move in a game between computers; does not switch sides.
-std::int32_t playCpuStep(Session& session, std::vector<std::int32_t>* changedCells = nullptr);
 
 // After every move or pass (sides already switched): announces a win of the side that has just
 // moved, or a draw on a full board or, under the enclosure rule, when neither side can move. True

@@ -27,7 +27,7 @@ struct GameState {
 
     std::int32_t& turnNumberOf(CellState side) { return turnNumber[sideIndex(side)]; }
     std::int32_t turnNumberOf(CellState side) const { return turnNumber[sideIndex(side)]; }
-    CellState cpuSide() const { return otherSide(humanSide); }
+    CellState computerSide() const { return otherSide(humanSide); }
     void switchSides() { sideToMove = otherSide(sideToMove); }
     friend bool operator==(const GameState&, const GameState&) = default;
 };

@@ -1,7 +1,8 @@
+#include "game/guide_buttons.h"
+
 #include <optional>
 
-#include "game/commands.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
 #include "view/view_layout.h"
 
 namespace kalvenor {

@@ -1,15 +1,17 @@
+#include "game/human_vs_cpu.h"
+
 #include <vector>
 
 #include "cpu/move_choice.h"
 #include "cpu/strong_player.h"
 #include "engine/enclosure.h"
-#include "game/commands.h"
-#include "game/computer_turns.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
+#include "game/computer_move.h"
+#include "game/game_end.h"
 #include "game/labels.h"
+#include "game/pass_progress.h"
 #include "game/record_writer.h"
 #include "game/take_back.h"
-#include "game/turn_flows.h"
 #include "records/texts.h"
 #include "view/board_view.h"
 
@@ -24,7 +26,7 @@ void finishTurn(Session& session) {
 
 }  // namespace
 
-std::int32_t playCpuReply(Session& session, std::vector<std::int32_t>* changedCells) {
+std::int32_t playComputerReply(Session& session, std::vector<std::int32_t>* changedCells) {
     GameState& state = session.state;
     if (!session.board) {
         return -1;
@@ -60,11 +62,11 @@ void playComputerTurns(Session& session, std::vector<std::int32_t> changedCells)
         }
 
         setStatus(session, status_text::CpuAutoPass);
-        const bool computerPasses = checkAutoPassShowingProgress(session, state.cpuSide());
+        const bool computerPasses = checkAutoPassShowingProgress(session, state.computerSide());
         setStatus(session, status_text::CpuTurn);
         clearProgress(session);
         changedCells.clear();
-        playCpuReply(session, &changedCells);
+        playComputerReply(session, &changedCells);
         state.switchSides();
         if (computerPasses) {
             checkGameEnd(session, changedCells);

@@ -1,9 +1,10 @@
-#include "game/commands.h"
-#include "game/flow_support.h"
+#include "game/human_vs_human.h"
+
+#include "game/board_display.h"
+#include "game/game_end.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
 #include "game/take_back.h"
-#include "game/turn_flows.h"
 #include "records/texts.h"
 #include "view/board_view.h"
 

@@ -3,10 +3,9 @@
 #include <vector>
 
 #include "engine/standard_opening.h"
-#include "game/commands.h"
+#include "game/human_vs_cpu.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
-#include "game/turn_flows.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"
 #include "view/board_view.h"
@@ -58,12 +57,12 @@ void refreshForSideToMove(Session& session) {
 }
 
 // The computer opens a game against a person who moves second.
-void playCpuOpening(Session& session) {
+void playComputerOpening(Session& session) {
     GameState& state = session.state;
     setTurnLabel(session, turn_label::FirstCpu, CellState::First);
     refreshStonesOnly(session.view, *session.board, state.viewOffset);
     setCountLabels(session);
-    playCpuReply(session);
+    playComputerReply(session);
     state.sideToMove = CellState::Second;
     ++state.stoneCount;  // the opening counts once more, stone or pass, as saved games expect
     setTurnLabel(session, turn_label::SecondYou, CellState::Second);
@@ -82,7 +81,7 @@ void playOpening(Session& session) {
                 state.sideToMove = CellState::First;
                 refreshForSideToMove(session);
             } else {
-                playCpuOpening(session);
+                playComputerOpening(session);
             }
             break;
         case GameMode::CpuVsCpu:

@@ -16,6 +16,11 @@ struct GameStart {
     bool operator==(const GameStart&) const = default;
 };
 
+// Ids 101..114 and 120..126.
+bool isGameStartCommand(int commandId);
+// Starts the game the id names (asks who moves first for a game against the computer).
+bool startNewGame(Session& session, int commandId);
+
 // 101..114: two ids per dimension from 2 up, odd for HumanVsCpu, even for HumanVsHuman;
 // 120..126: CpuVsCpu on 2..8 axes. Nothing for any other id.
 std::optional<GameStart> decodeGameStart(int commandId);

@@ -1,8 +1,9 @@
+#include "game/pass_progress.h"
+
 #include <cstdio>
 #include <string>
 
 #include "cpu/pass_check.h"
-#include "game/flow_support.h"
 #include "game/labels.h"
 #include "view/board_view.h"
 

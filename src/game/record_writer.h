@@ -8,6 +8,9 @@
 
 namespace kalvenor {
 
+// Command 152: asks whether to switch the record on (or off) and does so on a Yes.
+void toggleRecord(Session& session);
+
 // The game's side of the record: nothing at all while the record is off. A line that cannot be
 // written shows one box with the record's path and what failed, and switches the record off; the
 // game goes on.

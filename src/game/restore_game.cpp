@@ -1,10 +1,10 @@
 #include "game/restore_game.h"
 
-#include "game/computer_turns.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
+#include "game/game_end.h"
+#include "game/human_vs_cpu.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
-#include "game/turn_flows.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"
 #include "view/board_view.h"

@@ -1,8 +1,9 @@
+#include "game/save_load.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
 
-#include "game/commands.h"
 #include "game/restore_game.h"
 #include "platform/window_system.h"
 #include "records/saved_game.h"

@@ -1,8 +1,9 @@
+#include "game/slice_navigation.h"
+
 #include <algorithm>
 
 #include "engine/coordinates.h"
-#include "game/commands.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
 #include "records/texts.h"
 #include "view/axis_marks.h"
 #include "view/board_view.h"
@@ -99,6 +100,13 @@ bool onAxisCaptionClick(Session& session) {
     return false;
 }
 
+void showSliceHolding(Session& session, std::int32_t cell) {
+    for (int k = 0; k < trackedAxes(session); ++k) {
+        placeTrackBar(session, k, coordinateOf(cell, kFirstTrackedAxis + k) + 1);
+    }
+    showSliceOfTheBars(session);
+}
+
 bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender) {
     const auto& labels = session.view.infoLabels;
     const std::int32_t lastMove = session.view.highlights.lastMove;
@@ -110,12 +118,8 @@ bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender) {
     if (platform::controlText(sender).empty()) {
         return true;
     }
-    const int groups = trackedAxes(session);
-    if (groups > 0) {
-        for (int k = 0; k < groups; ++k) {
-            placeTrackBar(session, k, coordinateOf(lastMove, kFirstTrackedAxis + k) + 1);
-        }
-        showSliceOfTheBars(session);
+    if (trackedAxes(session) > 0) {
+        showSliceHolding(session, lastMove);
     }
     return true;
 }

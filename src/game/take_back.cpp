@@ -3,8 +3,7 @@
 #include <cassert>
 
 #include "engine/move_undo.h"
-#include "game/commands.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
 #include "game/session.h"

@@ -44,6 +44,10 @@ class TakeBackLog {
     std::vector<PlayedStone> stones_;
 };
 
+// 待った: takes back the person's last move with the computer's replies since (between two
+// people, the last move). False when there is nothing to take back.
+bool takeBackMove(Session& session);
+
 // A point to take back to, just before a person's move of the current game.
 void markTakeBackPoint(Session& session);
 // A stone that a person or the computer has just played (`changed`: its cell, then the stones turned).

@@ -1,6 +1,16 @@
 #include "ui/command_routing.h"
 
-#include "game/commands.h"
+#include "game/cpu_level.h"
+#include "game/cpu_vs_cpu.h"
+#include "game/guide_buttons.h"
+#include "game/hint.h"
+#include "game/human_vs_cpu.h"
+#include "game/human_vs_human.h"
+#include "game/new_game.h"
+#include "game/record_writer.h"
+#include "game/save_load.h"
+#include "game/slice_navigation.h"
+#include "game/take_back.h"
 #include "ui/about_box.h"
 #include "ui/quit_program.h"
 

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "game/commands.h"
+#include "game/slice_navigation.h"
 #include "resources/my_icon.h"
 #include "ui/about_box.h"
 #include "ui/command_routing.h"

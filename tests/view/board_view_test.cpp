@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/commands.h"
 #include "game/opening_game.h"
+#include "game/slice_navigation.h"
 #include "records/saved_game.h"
 #include "ui/window_fixture.h"
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/session.h"
+#include "platform/window_system.h"
+
+namespace kalvenor {
+
+// A track-bar notification (code 0..8) from `control`.
+void onAxisScroll(Session& session, int code, platform::ControlHandle control);
+// A click on an axis caption button moves that axis's bar to its next marked position (the next
+// one that leads to a legal move of the guided side, or to a stone with the guide off) and shows
+// that slice; nothing moves when no position is marked. False when no caption was clicked.
+bool onAxisCaptionClick(Session& session);
+// Moves the track bars and their value labels to the slice that holds `cell` and shows that
+// slice, drawn for the side to move.
+void showSliceHolding(Session& session, std::int32_t cell);
+// A click on the last-move label brings the slice that holds the last stone placed into view;
+// while the label is empty it does nothing. False when `sender` is not that label.
+bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender);
+
+}  // namespace kalvenor
