@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "records/cp932.h"
 #include "records/utf8_path.h"
@@ -19,14 +20,24 @@ using testing_support::WindowTest;
 namespace headless = platform::headless;
 
 TEST(GameStartIds, DecodeEveryId) {
-    for (int id = 101; id <= 114; ++id) {
-        const auto start = decodeGameStart(id);
-        ASSERT_TRUE(start.has_value()) << id;
-        EXPECT_EQ(start->dimension, (id - 101) / 2 + 2) << id;
-        EXPECT_EQ(start->mode, id % 2 == 1 ? GameMode::HumanVsCpu : GameMode::HumanVsHuman) << id;
+    // The ids as the menus send them.
+    const std::pair<int, GameStart> menuItems[] = {
+        {101, {2, GameMode::HumanVsCpu}},   {102, {2, GameMode::HumanVsHuman}},
+        {104, {3, GameMode::HumanVsHuman}}, {105, {4, GameMode::HumanVsCpu}},
+        {110, {6, GameMode::HumanVsHuman}}, {113, {8, GameMode::HumanVsCpu}},
+        {114, {8, GameMode::HumanVsHuman}}, {120, {2, GameMode::CpuVsCpu}},
+        {123, {5, GameMode::CpuVsCpu}},     {126, {8, GameMode::CpuVsCpu}},
+    };
+    for (const auto& [id, start] : menuItems) {
+        EXPECT_EQ(decodeGameStart(id), start) << id;
     }
-    for (int id = 120; id <= 126; ++id) {
-        EXPECT_EQ(decodeGameStart(id), (GameStart{id - 118, GameMode::CpuVsCpu})) << id;
+    // Every id of the two ranges starts a game of its own, and that game's id is the id again.
+    for (const auto& range : {std::pair{101, 114}, std::pair{120, 126}}) {
+        for (int id = range.first; id <= range.second; ++id) {
+            const auto start = decodeGameStart(id);
+            ASSERT_TRUE(start.has_value()) << id;
+            EXPECT_EQ(gameStartCommand(*start), id);
+        }
     }
     for (int id : {0, 100, 115, 116, 117, 118, 119, 127, 150, 254, 255}) {
         EXPECT_FALSE(decodeGameStart(id).has_value()) << id;
