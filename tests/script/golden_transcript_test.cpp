@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "game/opening_game.h"
+#include "records/saved_game.h"
 #include "script_run.h"
 #include "support/transcripts.h"
 
@@ -16,7 +18,8 @@ namespace {
 // A transcript is what the driver writes with echo on: each script line as "> LINE", the output
 // of that line below it, and an error, if any, at the end. Replaying its "> " lines must give the
 // file back exactly. A script runs in a fresh scratch folder holding copies of the saved games of
-// the golden folder, so that what it saves and records starts from nothing every time.
+// the golden folder and the standard openings below, so that what it saves and records starts
+// from nothing every time; a transcript calls that folder @DIR@.
 // KALVENOR_UPDATE_GOLDEN=1 rewrites the files from the current output.
 std::filesystem::path goldenDir() {
     return testing::sourceFolder("tests/script/golden");
@@ -32,7 +35,22 @@ std::filesystem::path freshScratchFolder(const std::string& name) {
             std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
         }
     }
+    const auto writeOpening = [&folder](const char* file, int dimension, GameMode mode, CellState humanSide) {
+        const SavedGame game = standardOpeningGame(dimension, mode, humanSide);
+        EXPECT_TRUE(writeSavedGame(folder / file, game.header, game.board).ok()) << file;
+    };
+    writeOpening("cpu2_first.gd", 2, GameMode::HumanVsCpu, CellState::First);
+    writeOpening("cpu2_second.gd", 2, GameMode::HumanVsCpu, CellState::Second);
+    writeOpening("cpu3_first.gd", 3, GameMode::HumanVsCpu, CellState::First);
+    writeOpening("watch2.gd", 2, GameMode::CpuVsCpu, CellState::First);
     return folder;
+}
+
+std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
 }
 
 class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
@@ -46,10 +64,11 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     const std::filesystem::path scratch = freshScratchFolder(GetParam());
     const std::filesystem::path previousDir = std::filesystem::current_path();
     std::filesystem::current_path(scratch);
-    const ScriptResult result = runText(testing::scriptOf(expected.str()), true);
+    const ScriptResult result =
+        runText(replaceAll(testing::scriptOf(expected.str()), "@DIR@", scratch.string()), true);
     std::filesystem::current_path(previousDir);
     std::filesystem::remove_all(scratch);
-    const std::string actual = result.out + result.err;
+    const std::string actual = replaceAll(result.out + result.err, scratch.string(), "@DIR@");
     if (std::getenv("KALVENOR_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(path, std::ios::binary) << actual;
         GTEST_SKIP() << "rewrote " << path;
@@ -57,13 +76,14 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     EXPECT_EQ(actual, expected.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
-                         ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes",
-                                           "vs_cpu_guide", "nobody_can_move", "save_before_any_game", "menu",
-                                           "save_adds_extension", "guide_clicks_three_axes",
-                                           "computers_four_axes", "computer_opens_two_axes",
-                                           "computer_opens_three_axes", "eight_axes_find_moves",
-                                           "strong_level_two_axes"));
+INSTANTIATE_TEST_SUITE_P(
+    Transcripts, GoldenTranscript,
+    ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes", "vs_cpu_guide",
+                      "nobody_can_move", "save_before_any_game", "menu", "save_adds_extension",
+                      "guide_clicks_three_axes", "computers_four_axes", "computer_opens_two_axes",
+                      "computer_opens_three_axes", "eight_axes_find_moves", "strong_level_two_axes",
+                      "loaded_computer_answers_two_axes", "loaded_computer_opens_two_axes",
+                      "loaded_computer_three_axes_status", "loaded_computers_step_two_axes"));
 
 }  // namespace
 }  // namespace kalvenor::script
