@@ -1,5 +1,7 @@
 #include "script_line.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -165,6 +167,43 @@ Action parseChoose(std::string_view rest) {
     }
 }
 
+// "key NAME": the keys of the desktop's board and controls, and any letter key.
+Action parseKey(Words& words) {
+    struct Named {
+        std::string_view name;
+        int code;
+    };
+    static constexpr std::array<Named, 12> kNames = {{
+        {"Left", platform::key::Left},
+        {"Right", platform::key::Right},
+        {"Up", platform::key::Up},
+        {"Down", platform::key::Down},
+        {"PageUp", platform::key::PageUp},
+        {"PageDown", platform::key::PageDown},
+        {"Home", platform::key::Home},
+        {"End", platform::key::End},
+        {"Return", platform::key::Return},
+        {"Space", platform::key::Space},
+        {"Tab", platform::key::Tab},
+        {"Shift+Tab", platform::key::Tab},
+    }};
+    const std::string_view name = words.next("a key name");
+    Action action = actionOf(ActionKind::Key);
+    if (name.size() == 1 && name.front() >= 'A' && name.front() <= 'Z') {
+        action.number = name.front();
+        return action;
+    }
+    const auto found = std::find_if(kNames.begin(), kNames.end(), [name](const Named& key) { return key.name == name; });
+    if (found == kNames.end()) {
+        throw ScriptError("no key " + quoted(name) +
+                          ": Left, Right, Up, Down, PageUp, PageDown, Home, End, Return, Space, Tab, "
+                          "Shift+Tab or a letter A..Z");
+    }
+    action.number = found->code;
+    action.position = name == "Shift+Tab" ? 1 : 0;
+    return action;
+}
+
 }  // namespace
 
 std::optional<Action> parseLine(std::string_view line) {
@@ -202,6 +241,8 @@ std::optional<Action> parseLine(std::string_view line) {
         action.kind = ActionKind::State;
     } else if (keyword == "board") {
         action.kind = ActionKind::Board;
+    } else if (keyword == "key") {
+        action = parseKey(words);
     } else if (keyword == "level") {
         const std::string_view level = words.next("standard or strong");
         if (level != "standard" && level != "strong") {

@@ -35,6 +35,7 @@ enum class ActionKind {
     Menu,    // menu
     Choose,  // choose A › B › C
     Level,   // level standard|strong (number 0 or 1)
+    Key,     // key NAME (number: the key code; position: 1 with Shift)
 };
 
 struct Action {

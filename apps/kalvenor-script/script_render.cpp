@@ -224,13 +224,34 @@ void printFileDialog(std::ostream& out, const hl::FileDialogRecord& dialog) {
     out << "dialog " << quotedText(dialog.title) << " -> " << dialog.answer.value_or("cancel") << '\n';
 }
 
-void printWindow(std::ostream& out, const Session& session) {
+void printWindow(std::ostream& out, const Session& session, bool showFocus) {
     out << "window " << quotedText(hl::windowDesc(session.window).title) << '\n';
-    printControls(out, session, "InfoLabels", session.view.infoLabels);
-    printControls(out, session, "GuideControls", session.view.guideControls);
-    printControls(out, session, "VsControls", session.view.vsControls);
-    printControls(out, session, "AxisControls", session.view.axisControls);
+    const std::array<std::pair<std::string_view, const std::vector<platform::ControlHandle>*>, 4> arrays = {{
+        {"InfoLabels", &session.view.infoLabels},
+        {"GuideControls", &session.view.guideControls},
+        {"VsControls", &session.view.vsControls},
+        {"AxisControls", &session.view.axisControls},
+    }};
+    for (const auto& [name, controls] : arrays) {
+        printControls(out, session, name, *controls);
+    }
     printCells(out, session);
+    if (!showFocus) {
+        return;
+    }
+    const platform::ControlHandle focused = hl::focusedControl(session.window);
+    const auto& cells = session.view.cellButtons;
+    std::string where = "none";
+    if (const auto cell = std::find(cells.begin(), cells.end(), focused); focused != nullptr && cell != cells.end()) {
+        where = "cell " + std::to_string(session.state.viewOffset + (cell - cells.begin()));
+    }
+    for (const auto& [name, controls] : arrays) {
+        if (const auto found = std::find(controls->begin(), controls->end(), focused);
+            focused != nullptr && found != controls->end()) {
+            where = std::string(name) + '[' + std::to_string(found - controls->begin()) + ']';
+        }
+    }
+    out << "focus = " << where << '\n';
 }
 
 void printState(std::ostream& out, const GameState& state) {

@@ -22,8 +22,9 @@ void printMessageBox(std::ostream& out, const platform::headless::MessageBoxReco
 void printFileDialog(std::ostream& out, const platform::headless::FileDialogRecord& dialog);
 
 // The title, every control of the view but the cells with its array, slot and text, then the
-// cell buttons laid out as on the screen.
-void printWindow(std::ostream& out, const Session& session);
+// cell buttons laid out as on the screen; with `showFocus`, a last line "focus = ..." naming the
+// control with the keyboard focus ("cell 27", "GuideControls[2]", "none").
+void printWindow(std::ostream& out, const Session& session, bool showFocus = false);
 // The menu bar as a person sees it, one item a line, indented two blanks per level: the text, the
 // command id in parentheses, the shortcut, and "[x]" or "[ ]" for a check mark ("(x)" or "( )"
 // for one of several choices); "---" for a separator line.

@@ -96,7 +96,11 @@ class ScriptRun {
                 dialogAnswerLines_.push_back(lineNumber);
                 break;
             case ActionKind::Show:
-                printWindow(out_, session_);
+                printWindow(out_, session_, keysUsed_);
+                break;
+            case ActionKind::Key:
+                keysUsed_ = true;
+                hl::pressKey(window_, action.number, action.position != 0);
                 break;
             case ActionKind::State:
                 printState(out_, session_.state);
@@ -238,6 +242,8 @@ class ScriptRun {
     platform::WindowHandle window_ = nullptr;
     std::deque<int> boxAnswerLines_;
     std::deque<int> dialogAnswerLines_;
+    // Transcripts without key lines show the window as they always have: no keyboard focus.
+    bool keysUsed_ = false;
 };
 
 }  // namespace

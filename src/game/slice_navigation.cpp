@@ -75,6 +75,23 @@ void onAxisScroll(Session& session, int code, platform::ControlHandle control) {
     }
 }
 
+bool stepTrackedAxis(Session& session, int k, int step) {
+    if (!session.board || k < 0 || k >= trackedAxes(session)) {
+        return false;
+    }
+    const platform::ControlHandle trackBar = trackBarOf(session, k);
+    if (trackBar == nullptr) {
+        return false;
+    }
+    const int current = platform::trackBarPosition(trackBar);
+    const int next = std::clamp(current + step, 1, kAxisLength);
+    if (next != current) {
+        placeTrackBar(session, k, next);
+        showSliceOfTheBars(session);
+    }
+    return true;
+}
+
 bool onAxisCaptionClick(Session& session) {
     if (!session.board) {
         return false;

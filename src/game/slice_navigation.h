@@ -16,6 +16,9 @@ bool onAxisCaptionClick(Session& session);
 // Moves the track bars and their value labels to the slice that holds `cell` and shows that
 // slice, drawn for the side to move.
 void showSliceHolding(Session& session, std::int32_t cell);
+// Moves the track bar of axis 3 + k by `step` positions (within 1..8), with its value label, and
+// shows the slice the bars then give. False when the view has no such bar.
+bool stepTrackedAxis(Session& session, int k, int step);
 // A click on the last-move label brings the slice that holds the last stone placed into view;
 // while the label is empty it does nothing. False when `sender` is not that label.
 bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender);

@@ -1,8 +1,9 @@
 #pragma once
 
 // How a cell button looks in the desktop programs, whatever draws it: a board-coloured square with
-// a thin grid line, a stone as a disc, a guide mark as bold text, and the highlight of the last
-// move, the turned stones and the winning five. Sizes are fractions of the cell's shorter side.
+// a thin grid line, a stone as a disc, a guide mark as bold text, the highlight of the last move,
+// the turned stones and the winning five, and the frame of the keyboard cursor. Sizes are
+// fractions of the cell's shorter side.
 
 #include <cstdint>
 #include <string_view>
@@ -33,6 +34,12 @@ inline constexpr double stoneRimWidth = 1.0 / 18;
 inline constexpr double markHeight = 0.62;
 inline constexpr double highlightWidth = 1.0 / 9;  // a frame for the last move and the five
 inline constexpr double turnedDotRadius = 0.12;    // a dot on a stone the last move turned
+
+// The keyboard cursor, while the board has the focus: a frame inside the highlight frames, in a
+// colour none of them uses, so that it reads beside any of them.
+inline constexpr Rgb cursorFrame{120, 20, 170};
+inline constexpr double cursorInset = highlightWidth;  // from the edge: clear of a highlight frame
+inline constexpr double cursorWidth = 1.0 / 10;
 
 constexpr Rgb highlightColour(CellHighlight highlight) {
     switch (highlight) {

@@ -31,7 +31,26 @@ inline constexpr unsigned Destroy = 2;
 inline constexpr unsigned Size = 5;
 inline constexpr unsigned Command = 273;
 inline constexpr unsigned HScroll = 276;
+// A key pressed while the board has the keyboard focus (or no control has it): first = the key
+// code, second = the control with the focus (null for none). The keys that a focused control
+// takes itself (Tab, Return and Space on a button, the arrows on a track bar) never come here.
+inline constexpr unsigned KeyDown = 256;
 }  // namespace message
+
+// Key codes, numbered as the classic API's virtual keys; a letter key is its capital ('Q').
+namespace key {
+inline constexpr int Tab = 0x09;
+inline constexpr int Return = 0x0D;
+inline constexpr int Space = 0x20;
+inline constexpr int PageUp = 0x21;
+inline constexpr int PageDown = 0x22;
+inline constexpr int End = 0x23;
+inline constexpr int Home = 0x24;
+inline constexpr int Left = 0x25;
+inline constexpr int Up = 0x26;
+inline constexpr int Right = 0x27;
+inline constexpr int Down = 0x28;
+}  // namespace key
 
 // Track-bar notification codes carried in the low word of an HScroll message's first parameter.
 namespace trackbar {
@@ -151,6 +170,15 @@ int buttonState(ControlHandle button);
 
 // Marks a cell button (CellButton only); the text stays as it is.
 void setCellHighlight(ControlHandle cellButton, CellHighlight highlight);
+
+// Makes `cellButton` the board's cursor: of all cell buttons it alone takes the keyboard focus
+// (Tab reaches the board there), and while it has the focus it shows a focus frame. It takes the
+// focus when the previous cursor had it or no control of the window has it.
+void setCellCursor(ControlHandle cellButton);
+
+// What the platform's accessibility (a screen reader) says of a control: a name and a longer
+// description, beside its text. Empty texts leave the platform's own (the control's text).
+void setAccessibleText(ControlHandle control, std::string_view name, std::string_view description);
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum);
 // Marks positions of a track bar: bit p set marks position p. 0 marks none.

@@ -31,7 +31,14 @@ std::string moveText(std::string_view kindWord, int dimension, std::int32_t cell
     text += ' ';
     text += kindWord;
     text += ": ";
-    for (int axis = 0; axis < dimension; ++axis) {
+    return text + coordinatesText(dimension, cell);
+}
+
+}  // namespace
+
+std::string coordinatesText(int dimension, std::int32_t cell) {
+    std::string text;
+    for (int axis = 0; axis < dimension && isPlayableDimension(dimension); ++axis) {
         if (axis > 0) {
             text += "  ";
         }
@@ -41,8 +48,6 @@ std::string moveText(std::string_view kindWord, int dimension, std::int32_t cell
     }
     return text;
 }
-
-}  // namespace
 
 std::string playerMoveText(int dimension, std::int32_t cell, CellState side) {
     return moveText("player choice", dimension, cell, side);

@@ -16,6 +16,8 @@ namespace kalvenor {
 // " ■ player choice: 縦:%d  横:%d ..." with one item per axis, coordinates shown 1..8.
 // Empty for a dimension outside 2..8.
 std::string playerMoveText(int dimension, std::int32_t cell, CellState side);
+// "縦:%d  横:%d ...": the coordinates of a cell as the move texts show them, 1..8.
+std::string coordinatesText(int dimension, std::int32_t cell);
 // The same with "cpu choice" (last-move label) and "cpu    choice" (record line).
 std::string cpuMoveText(int dimension, std::int32_t cell, CellState side);
 std::string cpuRecordMoveText(int dimension, std::int32_t cell, CellState side);

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "game/keyboard_play.h"
 #include "game/slice_navigation.h"
 #include "resources/my_icon.h"
 #include "ui/about_box.h"
@@ -42,6 +43,9 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
             break;
         case platform::message::HScroll:
             onAxisScroll(*session, platform::lowWord(first), platform::toControl(second));
+            break;
+        case platform::message::KeyDown:
+            onBoardKey(*session, static_cast<int>(first), platform::toControl(second));
             break;
         case platform::message::Size:  // the game keeps its layout; the Qt backend scales it
         default:

@@ -6,6 +6,7 @@
 #include "records/texts.h"
 #include "view/axis_marks.h"
 #include "view/board_view.h"
+#include "view/cell_description.h"
 
 namespace kalvenor {
 
@@ -88,7 +89,11 @@ void refreshHighlights(const BoardView& view, std::int32_t viewOffset) {
     std::for_each(highlights.five.begin(), highlights.five.end(), mark);
     for (std::int32_t slot = 0; slot < shown; ++slot) {
         if (const platform::ControlHandle button = view.cellButtons[static_cast<std::size_t>(slot)]) {
-            platform::setCellHighlight(button, marks[static_cast<std::size_t>(slot)]);
+            const platform::CellHighlight highlight = marks[static_cast<std::size_t>(slot)];
+            platform::setCellHighlight(button, highlight);
+            platform::setAccessibleText(
+                button, cellAccessibleName(view.dimension, viewOffset + slot, platform::controlText(button)),
+                cellAccessibleDescription(highlight));
         }
     }
 }

@@ -58,6 +58,22 @@ void releaseBoardView(BoardView& view) {
     release(view.vsControls);
     view.highlights = {};
     view.axisMarks.clear();
+    view.dimension = 0;
+    view.cursorSlot = -1;
+}
+
+std::int32_t initialCursorSlot(int dimension) {
+    constexpr std::int32_t middle = 3;
+    return dimension <= 2 ? middle + 8 * middle : middle + 8 * middle + 64 * middle;
+}
+
+void placeCellCursor(BoardView& view, std::int32_t slot) {
+    if (slot < 0 || static_cast<std::size_t>(slot) >= view.cellButtons.size() ||
+        view.cellButtons[static_cast<std::size_t>(slot)] == nullptr) {
+        return;
+    }
+    view.cursorSlot = slot;
+    platform::setCellCursor(view.cellButtons[static_cast<std::size_t>(slot)]);
 }
 
 void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters) {
@@ -80,6 +96,8 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
             platform::setTrackBarPosition(control, placement.trackBarPosition);
         }
     }
+    view.dimension = parameters.dimension;
+    placeCellCursor(view, initialCursorSlot(parameters.dimension));
 }
 
 }  // namespace kalvenor

@@ -41,6 +41,9 @@ struct BoardView {
     // its track bar marks (bit p for position p), as the last redraw found them.
     CellHighlights highlights;
     std::vector<std::uint32_t> axisMarks;
+    int dimension = 0;
+    // The slot of the cell button that is the board's keyboard cursor; -1 without cell buttons.
+    std::int32_t cursorSlot = -1;
 };
 
 enum class ViewOrigin { NewGame, LoadedGame };
@@ -62,6 +65,11 @@ void releaseBoardView(BoardView& view);
 // Creates every control of the view in the order and at the places that viewLayout lists.
 void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters);
 
+// The slot where a new view's cursor stands: every coordinate it shows at 3, near the middle.
+std::int32_t initialCursorSlot(int dimension);
+// Moves the keyboard cursor to cell button `slot`; nothing for a slot the view does not have.
+void placeCellCursor(BoardView& view, std::int32_t slot);
+
 // Cell button v shows board cell viewOffset + v: stones, and for guideLevel 1 or 2 the marks of
 // the Empty cells that are legal for `side` ("↓" or the enclosure count); the highlights; and the
 // track bars mark the positions that lead to a slice holding such a cell (to a stone with the guide
@@ -70,7 +78,8 @@ void refreshBoardView(BoardView& view, const Board& board, std::int32_t viewOffs
                       CellState side);
 // Stones and highlights only, whatever the guide level.
 void refreshStonesOnly(const BoardView& view, const Board& board, std::int32_t viewOffset);
-// The highlights alone, after they changed.
+// The highlights alone, after they changed; with them what each cell button says to the platform's
+// accessibility (its coordinates, what it shows, what sets it apart).
 void refreshHighlights(const BoardView& view, std::int32_t viewOffset);
 
 }  // namespace kalvenor

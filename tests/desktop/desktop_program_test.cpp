@@ -3,7 +3,9 @@
 
 #include "desktop_program.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 #include "desktop/modal_answerer.h"
 #include "desktop/socket_client.h"
 #include "engine/enclosure.h"
+#include "platform/cell_look.h"
 #include "platform/qt/qt_access.h"
 #include "ui/command_routing.h"
 #include "ui/main_window.h"
@@ -178,6 +181,83 @@ class DesktopProgramTest : public QObject {
         }
         QCOMPARE(session.state.viewOffset, 1536);
         QCOMPARE(textOf(session.view.cellButtons[0]), QString("■"));
+    }
+
+    // Keys go where a person's keys go: to the widget that has the focus.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        QTest::keyClick(focus, key, modifiers);
+    }
+
+    static QString accessibleName(QWidget* widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+    }
+
+    // How many pixels of the cell show the cursor's frame colour.
+    static int cursorPixels(QWidget* cell) {
+        const QImage picture = cell->grab().toImage();
+        const QColor frame(platform::cell_look::cursorFrame.red, platform::cell_look::cursorFrame.green,
+                           platform::cell_look::cursorFrame.blue);
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                count += QColor(picture.pixel(x, y)) == frame ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    void theKeyboardAlonePlaysAndReachesEveryControl() {
+        QMainWindow* window = platform::mainWindowWidget(program_->window());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        choose("２次元");
+        Session& session = program_->session();
+        // The board has the focus at its middle; the frame shows once the keyboard is used.
+        QWidget* cursor = QApplication::focusWidget();
+        QCOMPARE(cursor, platform::controlWidget(session.view.cellButtons[27]));
+        QCOMPARE(cursorPixels(cursor), 0);
+        QCOMPARE(accessibleName(cursor), QString("縦:4  横:4  空き"));
+        press(Qt::Key_Right);
+        press(Qt::Key_Down);
+        cursor = QApplication::focusWidget();
+        QCOMPARE(cursor, platform::controlWidget(session.view.cellButtons[36]));
+        QVERIFY(cursorPixels(cursor) > 0);
+        press(Qt::Key_Return);
+        QCOMPARE(textOf(session.view.cellButtons[36]), QString("■"));
+        QCOMPARE(accessibleName(cursor), QString("縦:5  横:5  先手の石 ■"));
+        QCOMPARE(cursor->accessibleDescription(), QString("最後の手"));
+        press(Qt::Key_Space);  // the same cell again: refused as a click there is
+        QCOMPARE(session.state.sideToMove, CellState::Second);
+        press(Qt::Key_Left);
+        press(Qt::Key_Space);
+        QCOMPARE(textOf(session.view.cellButtons[28]), QString("□"));
+
+        // Tab leaves the board for the guide buttons and comes back to the cursor.
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), platform::controlWidget(session.view.guideControls[1]));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        QCOMPARE(session.state.guideLevel, 1);
+        QCOMPARE(cursorPixels(platform::controlWidget(session.view.cellButtons[28])), 0);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), platform::controlWidget(session.view.cellButtons[28]));
+        // A mouse click hides the frame again.
+        clickCell2d(0, 0);
+        QCOMPARE(cursorPixels(platform::controlWidget(session.view.cellButtons[28])), 0);
+
+        // On four axes Q and A move the time axis's track bar with the cursor's slice.
+        choose("４次元");
+        QCOMPARE(session.state.viewOffset, 1536);
+        press(Qt::Key_Q);
+        QCOMPARE(session.state.viewOffset, 2048);
+        QCOMPARE(textOf(session.view.axisControls[2]), QString("5"));
+        press(Qt::Key_PageDown);
+        press(Qt::Key_Return);
+        QCOMPARE((*session.board)[2048 + 219 + 64], CellState::First);
     }
 
     // The game menu as a person opens it: the bar's entry, then the pop-up, then the item.

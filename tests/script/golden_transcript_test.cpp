@@ -83,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "guide_clicks_three_axes", "computers_four_axes", "computer_opens_two_axes",
                       "computer_opens_three_axes", "eight_axes_find_moves", "strong_level_two_axes",
                       "loaded_computer_answers_two_axes", "loaded_computer_opens_two_axes",
-                      "loaded_computer_three_axes_status", "loaded_computers_step_two_axes"));
+                      "loaded_computer_three_axes_status", "loaded_computers_step_two_axes",
+                      "keyboard_two_person_win", "keyboard_eight_axes_vs_cpu"));
 
 }  // namespace
 }  // namespace kalvenor::script

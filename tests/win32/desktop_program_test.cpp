@@ -125,6 +125,48 @@ TEST_F(DesktopProgram, TwoPeoplePlayToTheResultBoxByClickingTheRealButtons) {
     EXPECT_EQ(test::maskTimestamp(bytes), expected);
 }
 
+TEST_F(DesktopProgram, TheKeyboardAlonePlaysThroughKeyMessages) {
+    sendCommand(window_, kTwoPeopleTwoAxes);
+    waitUntilIdle(window_);
+    const std::vector<HWND> cells = cellButtons(window_);
+    const auto isCell = [&](HWND hwnd) { return std::find(cells.begin(), cells.end(), hwnd) != cells.end(); };
+    const HWND start = focusedWindow(window_);
+    ASSERT_TRUE(isCell(start)) << "the board has the focus after a new game";
+    pressKey(window_, VK_RIGHT);
+    pressKey(window_, VK_DOWN);
+    const HWND cursor = focusedWindow(window_);
+    ASSERT_TRUE(isCell(cursor));
+    EXPECT_NE(cursor, start);
+    pressKey(window_, VK_RETURN);
+    EXPECT_EQ(windowText(cursor), "■");
+    pressKey(window_, VK_SPACE);  // the same cell again is refused, as a click there is
+    pressKey(window_, VK_LEFT);
+    pressKey(window_, VK_SPACE);
+    EXPECT_EQ(windowText(focusedWindow(window_)), "□");
+
+    // Tab goes round the three guide buttons and back to the board; Space presses a button.
+    pressKey(window_, VK_TAB);
+    pressKey(window_, VK_TAB);
+    const HWND simple = focusedWindow(window_);
+    EXPECT_EQ(windowText(simple), "簡易");
+    pressKey(window_, VK_SPACE);
+    EXPECT_EQ(windowText(simple), "[簡易]");
+    pressKey(window_, VK_TAB);
+    pressKey(window_, VK_TAB);
+    EXPECT_TRUE(isCell(focusedWindow(window_)));
+
+    // On four axes Q moves the time axis's track bar, and the cursor with it.
+    sendCommand(window_, kTwoPeopleFourAxes);
+    waitUntilIdle(window_);
+    const std::vector<HWND> bars = childrenOfClass(window_, TRACKBAR_CLASSW);
+    ASSERT_FALSE(bars.empty());
+    EXPECT_EQ(SendMessageW(bars.front(), TBM_GETPOS, 0, 0), 4);
+    pressKey(window_, 'Q');
+    EXPECT_EQ(SendMessageW(bars.front(), TBM_GETPOS, 0, 0), 5);
+    pressKey(window_, VK_RETURN);
+    EXPECT_EQ(windowText(focusedWindow(window_)), "■");
+}
+
 // A cell whose frame has the colour of the last move's highlight, as the screen shows it.
 bool framedAsLastMove(HWND cell) {
     RECT rect{};

@@ -179,6 +179,21 @@ void waitUntilIdle(HWND mainWindow) {
     SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
 }
 
+HWND focusedWindow(HWND mainWindow) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(mainWindow, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void pressKey(HWND mainWindow, WPARAM virtualKey) {
+    const HWND focus = focusedWindow(mainWindow);
+    const HWND target = focus != nullptr ? focus : mainWindow;
+    const UINT scanCode = MapVirtualKeyW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+    PostMessageW(target, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
+    PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16) | (3U << 30)));
+    waitUntilIdle(mainWindow);
+}
+
 void sendCommand(HWND mainWindow, int commandId) {
     SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }

@@ -51,6 +51,12 @@ void sendCommand(HWND mainWindow, int commandId);
 void postClick(HWND button);
 void postCommand(HWND mainWindow, int commandId);
 
+// The window of the program that has the keyboard focus, or null.
+HWND focusedWindow(HWND mainWindow);
+// A key pressed and let go on the focused window of the program, as the keyboard sends it; returns
+// once the program has handled it.
+void pressKey(HWND mainWindow, WPARAM virtualKey);
+
 // The dialog (message box or file dialog) that `owner` has open, waiting for it to appear.
 HWND waitForDialog(HWND owner);
 // A message box's text.

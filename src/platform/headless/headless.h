@@ -34,6 +34,8 @@ struct ControlRecord {
     int trackPosition = 0;
     std::uint32_t trackMarks = 0;                   // track bars only: bit p marks position p
     CellHighlight highlight = CellHighlight::None;  // cell buttons only
+    std::string accessibleName;                     // as setAccessibleText left them
+    std::string accessibleDescription;
 
     // A zero-sized control exists but can be neither seen nor clicked.
     bool visible() const { return rect.width > 0 && rect.height > 0; }
@@ -103,6 +105,16 @@ void dragTrackBar(ControlHandle trackBar, int position);
 // One HScroll notification from `trackBar` with `code` (0..8); the high word carries the current
 // position for ThumbTrack and ThumbPosition, as the control reports it.
 std::intptr_t sendTrackBarCode(ControlHandle trackBar, int code);
+// A key pressed, as the desktop's controls take it: Tab (Shift+Tab with `shift`) moves the focus
+// to the next (previous) control that takes it, in creation order: visible push buttons, the
+// board's cursor cell and visible track bars. Return and Space click the focused button. On a
+// focused track bar the arrows step it (Left and Up down, Right and Down up), Page Up and Page
+// Down page it, Home and End go to its ends, each followed by the end of tracking. Any other key
+// reaches the window procedure as KeyDown with the focused control.
+void pressKey(WindowHandle window, int key, bool shift = false);
+// The control with the keyboard focus, or null.
+ControlHandle focusedControl(WindowHandle window);
+
 // Any message, straight to the window procedure.
 std::intptr_t sendMessage(WindowHandle window, unsigned message, WParam first, LParam second);
 

@@ -28,6 +28,8 @@ struct Window {
     ~Window();  // frees the slots of the controls still on it
 
     ControlHandle pressedButton = nullptr;  // set only while its click is dispatched
+    ControlHandle focused = nullptr;        // the control with the keyboard focus
+    ControlHandle cursorCell = nullptr;     // the one cell button that takes the focus
 
     std::deque<MessageBoxResult> boxAnswers;
     std::deque<std::optional<std::string>> dialogAnswers;

@@ -82,8 +82,10 @@ void destroyControl(ControlHandle control) {
     const headless::ControlSlot& slot = table.at(control, "destroyControl");
     Window* window = slot.window;
     window->controls.erase(slot.record.serial);
-    if (window->pressedButton == control) {
-        window->pressedButton = nullptr;
+    for (ControlHandle* held : {&window->pressedButton, &window->focused, &window->cursorCell}) {
+        if (*held == control) {
+            *held = nullptr;
+        }
     }
     table.remove(control);
 }
@@ -117,6 +119,25 @@ int buttonState(ControlHandle button) {
 void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
     if (cellButton != nullptr) {
         ControlTable::instance().at(cellButton, "setCellHighlight").record.highlight = highlight;
+    }
+}
+
+void setCellCursor(ControlHandle cellButton) {
+    if (cellButton == nullptr) {
+        return;
+    }
+    Window* window = ControlTable::instance().at(cellButton, "setCellCursor").window;
+    if (window->focused == nullptr || window->focused == window->cursorCell) {
+        window->focused = cellButton;
+    }
+    window->cursorCell = cellButton;
+}
+
+void setAccessibleText(ControlHandle control, std::string_view name, std::string_view description) {
+    if (control != nullptr) {
+        headless::ControlRecord& record = ControlTable::instance().at(control, "setAccessibleText").record;
+        record.accessibleName = name;
+        record.accessibleDescription = description;
     }
 }
 

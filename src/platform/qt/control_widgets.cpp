@@ -1,5 +1,7 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -55,8 +57,22 @@ void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 PushButtonWidget::PushButtonWidget(std::unique_ptr<Control> control, QWidget* parent)
     : QPushButton(parent), control_(std::move(control)) {
     control_->widget = this;
-    setFocusPolicy(Qt::NoFocus);  // no focus frame, and no keyboard "click" on the last button
+    // Tab reaches the button, a mouse click does not give it the focus; Space and Return click
+    // it through the same dispatch as the mouse (buttonState() answers for that click alone).
+    setFocusPolicy(Qt::TabFocus);
     connect(this, &QPushButton::clicked, this, [this] { control_->owner->sendClick(control_.get()); });
+}
+
+void PushButtonWidget::keyPressEvent(QKeyEvent* event) {
+    control_->owner->showKeyboardCues(true);
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (returnKey && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PushButtonWidget::paintEvent(QPaintEvent*) {
@@ -83,7 +99,44 @@ QColor colour(cell_look::Rgb rgb) {
 }  // namespace
 
 CellButtonWidget::CellButtonWidget(std::unique_ptr<Control> control, QWidget* parent)
-    : PushButtonWidget(std::move(control), parent) {}
+    : PushButtonWidget(std::move(control), parent) {
+    setFocusPolicy(Qt::NoFocus);  // until the game makes it the cursor
+}
+
+void CellButtonWidget::keyPressEvent(QKeyEvent* event) {
+    Window& owner = *control().owner;
+    owner.showKeyboardCues(true);
+    const int code = keyCodeOf(*event);
+    if (code == key::Return || code == key::Space) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    }
+    if (code != 0) {
+        owner.sendKey(code, &control());
+        return;
+    }
+    event->ignore();
+}
+
+void CellButtonWidget::mousePressEvent(QMouseEvent* event) {
+    control().owner->showKeyboardCues(false);
+    PushButtonWidget::mousePressEvent(event);
+}
+
+void CellButtonWidget::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        control().owner->showKeyboardCues(true);
+    }
+    PushButtonWidget::focusInEvent(event);
+    update();
+}
+
+void CellButtonWidget::focusOutEvent(QFocusEvent* event) {
+    PushButtonWidget::focusOutEvent(event);
+    update();
+}
 
 void CellButtonWidget::setHighlight(CellHighlight highlight) {
     if (highlight_ != highlight) {
@@ -133,6 +186,13 @@ void CellButtonWidget::paintEvent(QPaintEvent*) {
             painter.setPen(QPen(highlight, width));
             painter.drawRect(face.adjusted(width / 2, width / 2, -width / 2, -width / 2));
         }
+    }
+    if (hasFocus() && control().owner->keyboardCues) {
+        const qreal width = std::max<qreal>(2.0, side * cell_look::cursorWidth);
+        const qreal inset = side * cell_look::cursorInset + width / 2;
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colour(cell_look::cursorFrame), width));
+        painter.drawRect(face.adjusted(inset, inset, -inset, -inset));
     }
 }
 

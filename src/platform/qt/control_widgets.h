@@ -34,6 +34,9 @@ class PushButtonWidget : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Return clicks as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+    Control& control() { return *control_; }
 
   private:
     std::unique_ptr<Control> control_;
@@ -49,6 +52,11 @@ class CellButtonWidget : public PushButtonWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The board's keys go to the window procedure; Return and Space click.
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     CellHighlight highlight_ = CellHighlight::None;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QVariant>
 #include <cmath>
+#include <utility>
 
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_backend.h"
@@ -91,6 +92,10 @@ void destroyControl(ControlHandle control) {
     if (control == nullptr) {
         return;
     }
+    Window& owner = *control->owner;
+    if (owner.cursorCell == control) {
+        owner.cursorCell = nullptr;
+    }
     // Deleted by the event loop, so that a control may be destroyed from inside its own click.
     control->widget->hide();
     control->widget->deleteLater();
@@ -139,6 +144,38 @@ void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
     }
     if (auto* cell = dynamic_cast<CellButtonWidget*>(cellButton->widget)) {
         cell->setHighlight(highlight);
+    }
+}
+
+void setCellCursor(ControlHandle cellButton) {
+    if (cellButton == nullptr || cellButton->kind != ControlKind::CellButton) {
+        return;
+    }
+    Window& owner = *cellButton->owner;
+    Control* const previous = std::exchange(owner.cursorCell, cellButton);
+    QWidget* const focus = owner.widget->focusWidget();
+    const bool takesFocus = focus == nullptr || !focus->isVisible() ||
+                            (previous != nullptr && focus == previous->widget);
+    if (previous != nullptr && previous != cellButton) {
+        previous->widget->setFocusPolicy(Qt::NoFocus);
+    }
+    cellButton->widget->setFocusPolicy(Qt::TabFocus);
+    if (takesFocus) {
+        cellButton->widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void setAccessibleText(ControlHandle control, std::string_view name, std::string_view description) {
+    if (control == nullptr) {
+        return;
+    }
+    const QString accessibleName = toQString(name);
+    if (control->widget->accessibleName() != accessibleName) {
+        control->widget->setAccessibleName(accessibleName);
+    }
+    const QString accessibleDescription = toQString(description);
+    if (control->widget->accessibleDescription() != accessibleDescription) {
+        control->widget->setAccessibleDescription(accessibleDescription);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,6 +125,18 @@ void MainWidget::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MainWidget::keyPressEvent(QKeyEvent* event) {
+    // A key no control took: the board's when no control has the focus.
+    const int code = keyCodeOf(*event);
+    QWidget* focus = focusWidget();
+    if (code == 0 || (focus != nullptr && focus != this && focus->isVisible())) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    owner_.showKeyboardCues(true);
+    owner_.sendKey(code, nullptr);
+}
+
 void MainWidget::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize size = owner_.clientArea->size();
@@ -149,6 +162,53 @@ void Window::sendClick(Control* control, std::uint16_t notification) {
     buttonInDispatch = button ? control : nullptr;
     send(message::Command, makeWParam(0, notification), toLParam(control));
     buttonInDispatch = previous;
+}
+
+void Window::sendKey(int keyCode, Control* focused) {
+    send(message::KeyDown, static_cast<WParam>(keyCode), toLParam(focused));
+}
+
+void Window::showKeyboardCues(bool shown) {
+    if (keyboardCues != shown) {
+        keyboardCues = shown;
+        if (cursorCell != nullptr) {
+            cursorCell->widget->update();
+        }
+    }
+}
+
+int keyCodeOf(const QKeyEvent& event) {
+    constexpr Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if ((event.modifiers() & commandKeys) != 0) {
+        return 0;
+    }
+    switch (event.key()) {
+        case Qt::Key_Left:
+            return key::Left;
+        case Qt::Key_Right:
+            return key::Right;
+        case Qt::Key_Up:
+            return key::Up;
+        case Qt::Key_Down:
+            return key::Down;
+        case Qt::Key_PageUp:
+            return key::PageUp;
+        case Qt::Key_PageDown:
+            return key::PageDown;
+        case Qt::Key_Home:
+            return key::Home;
+        case Qt::Key_End:
+            return key::End;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return key::Return;
+        case Qt::Key_Space:
+            return key::Space;
+        default:
+            break;
+    }
+    // Qt numbers the letter keys as their capitals, as the classic virtual keys do.
+    return event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z ? event.key() : 0;
 }
 
 void Window::sendDestroyOnce() {

@@ -16,6 +16,7 @@
 
 class QAction;
 class QEventLoop;
+class QKeyEvent;
 
 namespace kalvenor::platform {
 
@@ -43,6 +44,10 @@ struct Window {
 
     // The button whose click is being dispatched right now; buttonState() is non-zero for it alone.
     Control* buttonInDispatch = nullptr;
+    // The cell button that takes the keyboard focus; its frame shows once the keyboard is used,
+    // until the mouse clicks a cell.
+    Control* cursorCell = nullptr;
+    bool keyboardCues = false;
     bool destroySent = false;
     QEventLoop* eventLoop = nullptr;
     double scale = 1.0;  // of the client area's controls over the classic layout
@@ -58,8 +63,15 @@ struct Window {
     void sendClick(Control* control, std::uint16_t notification = 0);
     // Sends Destroy once, whichever of closing and destroyMainWindow comes first.
     void sendDestroyOnce();
+    // A key for the window procedure (message::KeyDown), from the focused control or none.
+    void sendKey(int keyCode, Control* focused);
+    void showKeyboardCues(bool shown);
     void refreshMenuChecks();
 };
+
+// The key code (key:: or a capital letter) of a key pressed without Ctrl, Alt or Meta; 0 for any
+// other key.
+int keyCodeOf(const QKeyEvent& event);
 
 // Puts a control at its rectangle of the layout times `scale`, its font scaled alike.
 void placeScaled(QWidget& widget, double scale);
@@ -72,6 +84,7 @@ class MainWidget : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

@@ -96,6 +96,14 @@ void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item) {
             break;
         }
     }
+    // The keyboard cursor, while the board has the focus and the keyboard has been used.
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        const int width = std::max(2, static_cast<int>(side * cell_look::cursorWidth));
+        const int inset = static_cast<int>(side * cell_look::cursorInset);
+        const Selected pen(dc, CreatePen(PS_INSIDEFRAME, width, colourRef(cell_look::cursorFrame)));
+        const Selected noFill(dc, GetStockObject(NULL_BRUSH), false);
+        Rectangle(dc, face.left + inset, face.top + inset, face.right - inset, face.bottom - inset);
+    }
 }
 
 }  // namespace kalvenor::platform

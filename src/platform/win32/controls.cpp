@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/win32_backend.h"
 #include "records/win32/wide_text.h"
@@ -25,11 +26,13 @@ ControlClass classOf(ControlKind kind) {
         case ControlKind::CentredLabel:
             return {L"STATIC", label | SS_CENTER};  // 0x50800301
         case ControlKind::PushButton:
-            return {L"BUTTON", WS_CHILD | WS_VISIBLE};  // 0x50000000
+            // 0x50000000, and a tab stop for the keyboard
+            return {L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP};
         case ControlKind::CellButton:
-            return {L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW};  // drawn by paintCellButton
+            // drawn by paintCellButton; the cursor's cell alone becomes a tab stop
+            return {L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW};
         case ControlKind::TrackBar:
-            return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | TBS_AUTOTICKS | TBS_TOP |
+            return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TBS_AUTOTICKS | TBS_TOP |
                                          TBS_TOOLTIPS | TBS_REVERSED};
     }
     return {L"STATIC", label};
@@ -96,6 +99,9 @@ void destroyControl(ControlHandle control) {
     if (owner.buttonInDispatch == control) {
         owner.buttonInDispatch = nullptr;  // a later control at the same address is not pressed
     }
+    if (owner.cursorCell == control) {
+        owner.cursorCell = nullptr;
+    }
     if (control->hwnd != nullptr) {
         SetWindowLongPtrW(control->hwnd, GWLP_USERDATA, 0);
         DestroyWindow(control->hwnd);
@@ -136,6 +142,38 @@ void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
     if (cellButton->hwnd != nullptr) {
         InvalidateRect(cellButton->hwnd, nullptr, FALSE);
     }
+}
+
+void setCellCursor(ControlHandle cellButton) {
+    if (cellButton == nullptr || cellButton->kind != ControlKind::CellButton || cellButton->hwnd == nullptr) {
+        return;
+    }
+    Window& owner = *cellButton->owner;
+    Control* const previous = std::exchange(owner.cursorCell, cellButton);
+    const HWND focus = GetFocus();
+    const bool takesFocus = focus == nullptr || focus == owner.hwnd || !IsWindowVisible(focus) ||
+                            (previous != nullptr && focus == previous->hwnd);
+    const auto setTabStop = [](HWND hwnd, bool on) {
+        const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        SetWindowLongPtrW(hwnd, GWL_STYLE, on ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    };
+    if (previous != nullptr && previous != cellButton && previous->hwnd != nullptr) {
+        setTabStop(previous->hwnd, false);
+    }
+    setTabStop(cellButton->hwnd, true);
+    if (takesFocus) {
+        SetFocus(cellButton->hwnd);
+    }
+}
+
+void setAccessibleText(ControlHandle control, std::string_view name, std::string_view description) {
+    if (control == nullptr || control->hwnd == nullptr ||
+        (control->accessibleName == name && control->accessibleDescription == description)) {
+        return;
+    }
+    control->accessibleName = name;
+    control->accessibleDescription = description;
+    annotateAccessibleText(control->hwnd, name, description);
 }
 
 void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions) {

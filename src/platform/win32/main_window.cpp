@@ -42,6 +42,13 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
         case WM_SIZE:
             window->send(message::Size, first, second);
             return 0;
+        case WM_SETFOCUS:
+            // Back to the window: the board takes the keyboard again.
+            if (window->cursorCell != nullptr && window->cursorCell->hwnd != nullptr) {
+                SetFocus(window->cursorCell->hwnd);
+                return 0;
+            }
+            break;
         case WM_COMMAND:
             if (second != 0) {
                 if (Control* control = window->controlOf(reinterpret_cast<HWND>(second))) {
@@ -161,6 +168,9 @@ int runEventLoop(WindowHandle window) {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (window->hwnd != nullptr && window->accelerators != nullptr &&
             TranslateAcceleratorW(window->hwnd, window->accelerators, &message)) {
+            continue;
+        }
+        if (window->hwnd != nullptr && handleKeyboard(*window, message)) {
             continue;
         }
         TranslateMessage(&message);

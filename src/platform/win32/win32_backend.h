@@ -21,6 +21,8 @@ struct Control {
     HWND hwnd = nullptr;
     std::string text;  // exactly as last set, so controlText() round-trips any bytes
     CellHighlight highlight{};
+    std::string accessibleName;  // as last given to the system's accessibility
+    std::string accessibleDescription;
 };
 
 // A menu item with a check mark that follows the state (set whenever its menu opens).
@@ -46,6 +48,8 @@ struct Window {
 
     // The button whose click is being dispatched right now; buttonState() is non-zero for it alone.
     Control* buttonInDispatch = nullptr;
+    // The one cell button that takes the keyboard focus (a tab stop).
+    Control* cursorCell = nullptr;
     bool destroySent = false;
     std::optional<int> quitCode;
 
@@ -65,6 +69,16 @@ struct Window {
 
 // The window procedure's handling of a child's notification (controls.cpp).
 void dispatchControlCommand(Window& window, Control& control, WORD notification);
+
+// The keyboard as the desktop's controls take it, before the message is dispatched: Tab and
+// Shift+Tab move the focus between the tab stops, Return and Space click the focused button, and
+// the board's keys (those pressed on the cursor cell, or with no control focused) go to the
+// window procedure as KeyDown. True when the message has been handled (keyboard.cpp).
+bool handleKeyboard(Window& window, const MSG& message);
+
+// Gives the system's accessibility the name and description of a control beside its window text
+// (accessible_text.cpp); nothing where the system offers no such annotation.
+void annotateAccessibleText(HWND control, std::string_view name, std::string_view description);
 
 // Draws an owner-drawn cell button (WM_DRAWITEM).
 void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item);
