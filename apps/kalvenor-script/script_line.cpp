@@ -193,7 +193,8 @@ Action parseKey(Words& words) {
         action.number = name.front();
         return action;
     }
-    const auto found = std::find_if(kNames.begin(), kNames.end(), [name](const Named& key) { return key.name == name; });
+    const auto found =
+        std::find_if(kNames.begin(), kNames.end(), [name](const Named& key) { return key.name == name; });
     if (found == kNames.end()) {
         throw ScriptError("no key " + quoted(name) +
                           ": Left, Right, Up, Down, PageUp, PageDown, Home, End, Return, Space, Tab, "

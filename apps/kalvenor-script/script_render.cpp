@@ -242,7 +242,8 @@ void printWindow(std::ostream& out, const Session& session, bool showFocus) {
     const platform::ControlHandle focused = hl::focusedControl(session.window);
     const auto& cells = session.view.cellButtons;
     std::string where = "none";
-    if (const auto cell = std::find(cells.begin(), cells.end(), focused); focused != nullptr && cell != cells.end()) {
+    if (const auto cell = std::find(cells.begin(), cells.end(), focused);
+        focused != nullptr && cell != cells.end()) {
         where = "cell " + std::to_string(session.state.viewOffset + (cell - cells.begin()));
     }
     for (const auto& [name, controls] : arrays) {

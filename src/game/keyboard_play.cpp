@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "engine/coordinates.h"
 #include "game/slice_navigation.h"
@@ -67,6 +68,12 @@ void onBoardKey(Session& session, int pressed, platform::ControlHandle focused) 
     }
     if (const auto [k, step] = axisStepOf(pressed); k >= 0) {
         stepTrackedAxis(session, k, step);
+        return;
+    }
+    const std::int32_t lastMove = view.highlights.lastMove;
+    if (pressed == kLastMoveKey && lastMove >= 0 && lastMove < session.board->cellCount()) {
+        showSliceHolding(session, lastMove);
+        placeCellCursor(view, lastMove - session.state.viewOffset);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// The keys of the board beyond the arrows and the pages: one pair per axis beyond the third.
+// The keys of the board beyond the arrows and the pages: one pair per axis beyond the third, and
+// one for the last move.
 
 #include <array>
 
@@ -15,6 +16,9 @@ namespace kalvenor {
 // is a menu shortcut.
 inline constexpr std::array<char, 5> kAxisKeysUp = {'Q', 'W', 'E', 'R', 'T'};
 inline constexpr std::array<char, 5> kAxisKeysDown = {'A', 'S', 'D', 'F', 'G'};
+// The cursor goes to the last stone placed, its slice brought into view (as a click on the
+// last-move label does), so that a screen reader says that move.
+inline constexpr char kLastMoveKey = 'L';
 
 // A key pressed on the board (`focused` is the cursor's cell button, or null when no control has
 // the focus): the arrows move the cursor within its layer, Page Up and Page Down to the layer

@@ -96,6 +96,11 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
             platform::setTrackBarPosition(control, placement.trackBarPosition);
         }
     }
+    // A track bar is said by the name of its axis, the caption button before it.
+    for (std::size_t caption = 0; caption + 1 < view.axisControls.size(); caption += 3) {
+        platform::setAccessibleText(view.axisControls[caption + 1],
+                                    platform::controlText(view.axisControls[caption]), {});
+    }
     view.dimension = parameters.dimension;
     placeCellCursor(view, initialCursorSlot(parameters.dimension));
 }

@@ -154,8 +154,8 @@ void setCellCursor(ControlHandle cellButton) {
     Window& owner = *cellButton->owner;
     Control* const previous = std::exchange(owner.cursorCell, cellButton);
     QWidget* const focus = owner.widget->focusWidget();
-    const bool takesFocus = focus == nullptr || !focus->isVisible() ||
-                            (previous != nullptr && focus == previous->widget);
+    const bool takesFocus =
+        focus == nullptr || !focus->isVisible() || (previous != nullptr && focus == previous->widget);
     if (previous != nullptr && previous != cellButton) {
         previous->widget->setFocusPolicy(Qt::NoFocus);
     }

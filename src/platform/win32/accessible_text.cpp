@@ -17,8 +17,8 @@ IAccPropServices* propertyServices() {
     static IAccPropServices* const services = [] {
         IAccPropServices* made = nullptr;
         if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) ||
-            FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                    reinterpret_cast<void**>(&made)))) {
+            FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IAccPropServices, reinterpret_cast<void**>(&made)))) {
             return static_cast<IAccPropServices*>(nullptr);
         }
         return made;

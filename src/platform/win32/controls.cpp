@@ -32,8 +32,8 @@ ControlClass classOf(ControlKind kind) {
             // drawn by paintCellButton; the cursor's cell alone becomes a tab stop
             return {L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW};
         case ControlKind::TrackBar:
-            return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TBS_AUTOTICKS | TBS_TOP |
-                                         TBS_TOOLTIPS | TBS_REVERSED};
+            return {TRACKBAR_CLASSW, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TBS_AUTOTICKS |
+                                         TBS_TOP | TBS_TOOLTIPS | TBS_REVERSED};
     }
     return {L"STATIC", label};
 }
@@ -155,7 +155,8 @@ void setCellCursor(ControlHandle cellButton) {
                             (previous != nullptr && focus == previous->hwnd);
     const auto setTabStop = [](HWND hwnd, bool on) {
         const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-        SetWindowLongPtrW(hwnd, GWL_STYLE, on ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowLongPtrW(hwnd, GWL_STYLE,
+                          on ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
     };
     if (previous != nullptr && previous != cellButton && previous->hwnd != nullptr) {
         setTabStop(previous->hwnd, false);
