@@ -191,6 +191,9 @@ void pressKey(HWND mainWindow, WPARAM virtualKey) {
     const UINT scanCode = MapVirtualKeyW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
     PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16) | (3U << 30)));
+    // A sent message is handled at the program's next look into its queue, which may come before
+    // the posted key; the second one comes after the key has been handled.
+    waitUntilIdle(mainWindow);
     waitUntilIdle(mainWindow);
 }
 
