@@ -2,11 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "records/file_replacement.h"
 #include "records/posix_file.h"
@@ -74,10 +72,6 @@ FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeade
 }
 
 FileValue<SavedGame> readSavedGame(const std::filesystem::path& path) {
-    const auto notASavedGame = [&path](std::string why) {
-        return FileError{FileStep::Check, path, std::move(why)};
-    };
-
     FileValue<OpenFile> opened = OpenFile::open(path, O_RDONLY);
     if (!opened.ok()) {
         return opened.error();
@@ -91,35 +85,11 @@ FileValue<SavedGame> readSavedGame(const std::filesystem::path& path) {
         return FileError{FileStep::Open, path, "it is a folder"};
     }
     if (!S_ISREG(status.st_mode)) {
-        return notASavedGame("not a saved game: it is a device or a pipe, not a file");
+        return notAFileRefusal(path);
     }
-
-    const auto fileSize = static_cast<std::uint64_t>(status.st_size);
-    std::array<std::uint8_t, kGameDataHeaderSize> headerBytes{};
-    const FileValue<std::size_t> headerRead = file.readFully(headerBytes);
-    if (!headerRead.ok()) {
-        return headerRead.error();
-    }
-    const std::span<const std::uint8_t> leading(headerBytes.data(), headerRead.value());
-    if (std::string problem = gameDataHeaderProblem(leading, fileSize); !problem.empty()) {
-        return notASavedGame(std::move(problem));
-    }
-
-    // The length now matches the dimension, so the board is at most 8^8 bytes.
-    std::vector<std::uint8_t> board(fileSize - kGameDataHeaderSize);
-    const FileValue<std::size_t> boardRead = file.readFully(board);
-    if (!boardRead.ok()) {
-        return boardRead.error();
-    }
-    std::uint8_t beyond = 0;
-    const FileValue<std::size_t> beyondRead = file.readFully({&beyond, 1});
-    if (boardRead.value() != board.size() || !beyondRead.ok() || beyondRead.value() != 0) {
-        return notASavedGame("not a saved game: the file changed its length while it was read");
-    }
-    if (std::string problem = boardBytesProblem(board); !problem.empty()) {
-        return notASavedGame(std::move(problem));
-    }
-    return SavedGame{decodeGameDataHeader(headerBytes), std::move(board)};
+    return readSavedGameFrom(path,
+                             {static_cast<std::uint64_t>(status.st_size),
+                              [&file](std::span<std::uint8_t> buffer) { return file.readFully(buffer); }});
 }
 
 }  // namespace kalvenor

@@ -1,6 +1,8 @@
 #include "records/saved_game_format.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "engine/coordinates.h"
 #include "records/board_sizes.h"
@@ -175,19 +177,52 @@ std::string boardBytesProblem(std::span<const std::uint8_t> board) {
 
 namespace kalvenor {
 
+FileError notAFileRefusal(const std::filesystem::path& path) {
+    return FileError{FileStep::Check, path, invalid("it is a device or a pipe, not a file")};
+}
+
+FileValue<SavedGame> readSavedGameFrom(const std::filesystem::path& path, const ByteSource& source) {
+    const auto refused = [&path](std::string problem) {
+        return FileError{FileStep::Check, path, std::move(problem)};
+    };
+
+    std::array<std::uint8_t, kGameDataHeaderSize> headerBytes{};
+    const FileValue<std::size_t> headerRead = source.readFully(headerBytes);
+    if (!headerRead.ok()) {
+        return headerRead.error();
+    }
+    const std::span<const std::uint8_t> leading(headerBytes.data(), headerRead.value());
+    if (std::string problem = gameDataHeaderProblem(leading, source.size); !problem.empty()) {
+        return refused(std::move(problem));
+    }
+
+    // The length now matches the dimension, so the board is at most 8^8 bytes.
+    std::vector<std::uint8_t> board(source.size - kGameDataHeaderSize);
+    const FileValue<std::size_t> boardRead = source.readFully(board);
+    if (!boardRead.ok()) {
+        return boardRead.error();
+    }
+    std::uint8_t beyond = 0;
+    const FileValue<std::size_t> beyondRead = source.readFully({&beyond, 1});
+    if (boardRead.value() != board.size() || !beyondRead.ok() || beyondRead.value() != 0) {
+        return refused(invalid("the file changed its length while it was read"));
+    }
+    if (std::string problem = boardBytesProblem(board); !problem.empty()) {
+        return refused(std::move(problem));
+    }
+    return SavedGame{decodeGameDataHeader(headerBytes), std::move(board)};
+}
+
 FileValue<SavedGame> parseSavedGame(std::span<const std::uint8_t> bytes) {
-    const std::span<const std::uint8_t> leading = bytes.first(std::min(bytes.size(), kGameDataHeaderSize));
-    std::string problem = gameDataHeaderProblem(leading, bytes.size());
-    const std::span<const std::uint8_t> board =
-        problem.empty() ? bytes.subspan(kGameDataHeaderSize) : std::span<const std::uint8_t>{};
-    if (problem.empty()) {
-        problem = boardBytesProblem(board);
-    }
-    if (!problem.empty()) {
-        return FileError{FileStep::Check, {}, std::move(problem)};
-    }
-    return SavedGame{decodeGameDataHeader(leading.first<kGameDataHeaderSize>()),
-                     {board.begin(), board.end()}};
+    std::size_t position = 0;
+    const ByteSource memory{bytes.size(), [&](std::span<std::uint8_t> buffer) -> FileValue<std::size_t> {
+                                const std::size_t count = std::min(buffer.size(), bytes.size() - position);
+                                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(position), count,
+                                            buffer.begin());
+                                position += count;
+                                return count;
+                            }};
+    return readSavedGameFrom({}, memory);
 }
 
 }  // namespace kalvenor

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -25,5 +27,19 @@ std::string boardSizeProblem(const GameDataHeader& header, std::span<const std::
 
 // What is wrong with the board bytes: empty when every byte is a cell value 0..2.
 std::string boardBytesProblem(std::span<const std::uint8_t> board);
+
+// An opened file as the saved-game reader sees it on every system: its length when it was
+// opened, and reads that fill `buffer` unless the file ends first (the count read) or fail.
+struct ByteSource {
+    std::uint64_t size = 0;
+    std::function<FileValue<std::size_t>(std::span<std::uint8_t>)> readFully;
+};
+
+// Reads and validates the saved game that `source` holds; `path` names the file in every refusal.
+// Nothing is allocated beyond the length that the header's dimension needs.
+FileValue<SavedGame> readSavedGameFrom(const std::filesystem::path& path, const ByteSource& source);
+
+// The refusal of a device or a pipe: only a file has a length to check before reading.
+FileError notAFileRefusal(const std::filesystem::path& path);
 
 }  // namespace kalvenor

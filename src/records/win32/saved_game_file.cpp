@@ -1,6 +1,5 @@
 // Saved games on Windows: the same contracts as on Linux, through the wide-character API.
 
-#include <array>
 #include <random>
 #include <string>
 #include <utility>
@@ -93,10 +92,6 @@ FileResult writeSavedGame(const std::filesystem::path& path, const GameDataHeade
 }
 
 FileValue<SavedGame> readSavedGame(const std::filesystem::path& path) {
-    const auto notASavedGame = [&path](std::string why) {
-        return FileError{FileStep::Check, path, std::move(why)};
-    };
-
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return FileError{FileStep::Open, path, "it is a folder"};
@@ -107,39 +102,21 @@ FileValue<SavedGame> readSavedGame(const std::filesystem::path& path) {
         return systemFailure(FileStep::Open, path, GetLastError());
     }
     if (GetFileType(file.get()) != FILE_TYPE_DISK) {
-        return notASavedGame("not a saved game: it is a device or a pipe, not a file");
+        return notAFileRefusal(path);
     }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) {
         return systemFailure(FileStep::Read, path, GetLastError());
     }
-
-    const auto fileSize = static_cast<std::uint64_t>(size.QuadPart);
-    std::array<std::uint8_t, kGameDataHeaderSize> headerBytes{};
-    DWORD error = 0;
-    const std::size_t headerRead = win32::readFully(file.get(), headerBytes, error);
-    if (error != 0) {
-        return systemFailure(FileStep::Read, path, error);
-    }
-    const std::span<const std::uint8_t> leading(headerBytes.data(), headerRead);
-    if (std::string problem = gameDataHeaderProblem(leading, fileSize); !problem.empty()) {
-        return notASavedGame(std::move(problem));
-    }
-
-    // The length now matches the dimension, so the board is at most 8^8 bytes.
-    std::vector<std::uint8_t> board(fileSize - kGameDataHeaderSize);
-    const std::size_t boardRead = win32::readFully(file.get(), board, error);
-    if (error != 0) {
-        return systemFailure(FileStep::Read, path, error);
-    }
-    std::uint8_t beyond = 0;
-    if (boardRead != board.size() || win32::readFully(file.get(), {&beyond, 1}, error) != 0) {
-        return notASavedGame("not a saved game: the file changed its length while it was read");
-    }
-    if (std::string problem = boardBytesProblem(board); !problem.empty()) {
-        return notASavedGame(std::move(problem));
-    }
-    return SavedGame{decodeGameDataHeader(headerBytes), std::move(board)};
+    const auto readFully = [&](std::span<std::uint8_t> buffer) -> FileValue<std::size_t> {
+        DWORD error = 0;
+        const std::size_t count = win32::readFully(file.get(), buffer, error);
+        if (error != 0) {
+            return systemFailure(FileStep::Read, path, error);
+        }
+        return count;
+    };
+    return readSavedGameFrom(path, {static_cast<std::uint64_t>(size.QuadPart), readFully});
 }
 
 }  // namespace kalvenor
