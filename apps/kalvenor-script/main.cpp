@@ -1,6 +1,6 @@
 // kalvenor-script: plays the game without a screen, one event a line, from the files named on the
-// command line (in order, as one script) or from standard input. With --echo first, every line
-// is repeated as "> LINE" above its output.
+// command line (in order, as one script) or from standard input. With --echo, every line is
+// repeated as "> LINE" above its output; with --language en the window speaks English.
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -9,22 +9,31 @@
 
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalog/language.h"
 #include "script_input.h"
 #include "script_line.h"
 #include "script_runner.h"
 
 namespace {
 
-constexpr std::string_view usageLine = "usage: kalvenor-script [--echo] [FILE...]\n";
+constexpr std::string_view usageLine = "usage: kalvenor-script [--echo] [--language ja|en] [FILE...]\n";
 constexpr std::string_view helpText =
     "Plays Kalvenor without a screen: one event a line, from the files in order or else from\n"
-    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).\n"
-    "  --echo  repeat every line as \"> LINE\" above its output\n"
-    "  --help  show this text\n"
+    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).
+"
+    "  --echo           repeat every line as \"> LINE\" above its output
+"
+    "  --language ja|en the language of the window's texts (default ja); the record file is
+"
+    "                   always written in Japanese
+"
+    "  --help           show this text
+"
     "Exit status: 0 at the end of the input or after command 255; 2 for a bad line, an unreadable\n"
     "file or wrong usage.\n";
 
@@ -45,19 +54,26 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     bool echo = false;
     std::vector<std::string> paths;
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (*argument == "--help" || *argument == "-h") {
             std::cout << usageLine << helpText;
             return 0;
         }
-        if (argument == "--echo") {
+        if (*argument == "--echo") {
             echo = true;
-        } else if (argument.starts_with('-')) {
+        } else if (*argument == "--language") {
+            const std::string code = std::next(argument) == arguments.end() ? "" : *++argument;
+            const auto language = kalvenor::languageFromCode(code);
+            if (!language) {
+                return misuse("--language takes ja or en, not \"" + code + "\"");
+            }
+            kalvenor::setDisplayLanguage(*language);
+        } else if (argument->starts_with('-')) {
             // A mistyped option must not be read as a script, nor "-" as standard input.
-            return misuse("unknown option \"" + argument + "\" (a script of that name is given as ./" +
-                          argument + ")");
+            return misuse("unknown option \"" + *argument + "\" (a script of that name is given as ./" +
+                          *argument + ")");
         } else {
-            paths.push_back(argument);
+            paths.push_back(*argument);
         }
     }
     if (paths.empty()) {

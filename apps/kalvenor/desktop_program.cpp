@@ -1,6 +1,7 @@
 #include "desktop_program.h"
 
 #include "level_setting.h"
+#include "qt_translations.h"
 #include "ui/main_window.h"
 
 namespace kalvenor {
@@ -8,6 +9,13 @@ namespace kalvenor {
 DesktopProgram::DesktopProgram() {
     session_.cpuLevel = storedCpuLevel();
     session_.cpuLevelChanged = &storeCpuLevel;
+    session_.languageChoice = storedLanguageChoice();
+    setDisplayLanguage(languageOf(session_.languageChoice));
+    qtTranslations_.follow(displayLanguage());
+    session_.languageChoiceChanged = [this](LanguageChoice choice) {
+        storeLanguageChoice(choice);
+        qtTranslations_.follow(languageOf(choice));
+    };
     window_ = openMainWindow(session_);
     door_ = std::make_unique<CommandDoor>([this](int commandId) {
         // The window may already be going (closed, or quit through command 255).

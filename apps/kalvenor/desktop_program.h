@@ -7,6 +7,7 @@
 #include "command_door.h"
 #include "game/session.h"
 #include "platform/window_system.h"
+#include "qt_translations.h"
 
 namespace kalvenor {
 
@@ -28,6 +29,7 @@ class DesktopProgram {
     int run();
 
   private:
+    QtTranslations qtTranslations_;
     Session session_;
     platform::WindowHandle window_ = nullptr;
     std::unique_ptr<CommandDoor> door_;

@@ -9,6 +9,7 @@ namespace {
 constexpr std::string_view kKey = "computer/level";
 constexpr std::string_view kStrong = "strong";
 constexpr std::string_view kStandard = "standard";
+constexpr std::string_view kLanguageKey = "window/language";
 
 }  // namespace
 
@@ -18,6 +19,14 @@ CpuLevel storedCpuLevel() {
 
 void storeCpuLevel(CpuLevel level) {
     storeDesktopSetting(kKey, level == CpuLevel::Strong ? kStrong : kStandard);
+}
+
+LanguageChoice storedLanguageChoice() {
+    return choiceFromCode(desktopSetting(kLanguageKey, "system")).value_or(LanguageChoice::System);
+}
+
+void storeLanguageChoice(LanguageChoice choice) {
+    storeDesktopSetting(kLanguageKey, choiceCode(choice));
 }
 
 }  // namespace kalvenor

@@ -3,6 +3,7 @@
 // The computer's level is remembered between runs of the desktop program, in its settings (never
 // in a saved game).
 
+#include "catalog/language.h"
 #include "game/cpu_level.h"
 
 namespace kalvenor {
@@ -11,5 +12,10 @@ namespace kalvenor {
 // value is not one we know.
 CpuLevel storedCpuLevel();
 void storeCpuLevel(CpuLevel level);
+
+// The language chosen in 表示 › 言語; システムに従う when none is stored or the stored value is not
+// one we know.
+LanguageChoice storedLanguageChoice();
+void storeLanguageChoice(LanguageChoice choice);
 
 }  // namespace kalvenor

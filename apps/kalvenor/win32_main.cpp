@@ -1,12 +1,16 @@
 // Kalvenor on Windows: the main window on the Win32 backend, and its message loop. Commands from
 // outside (kalvenor-command.exe) arrive as the window's own command messages.
 
+#include "catalog/language.h"
 #include "game/session.h"
 #include "platform/window_system.h"
 #include "ui/main_window.h"
 
 int main() {
     kalvenor::Session session;
+    // The user's UI language; 表示 › 言語 changes it for this run.
+    session.languageChoice = kalvenor::LanguageChoice::System;
+    kalvenor::setDisplayLanguage(kalvenor::languageOf(session.languageChoice));
     const kalvenor::platform::WindowHandle window = kalvenor::openMainWindow(session);
     if (window == nullptr) {
         return 0;  // the class or the window was refused: nothing to show

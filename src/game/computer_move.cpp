@@ -30,7 +30,8 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
             changedCells->insert(changedCells->end(), turned.begin(), turned.end());
         }
         highlightMove(session, cell, turned);
-        setInfoLabel(session, info_slot::LastMove, cpuMoveText(state.dimension, cell, side));
+        setInfoLabel(session, info_slot::LastMove,
+                     cpuMoveText(state.dimension, cell, side, displayLanguage()));
         appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
     }
     setCountLabels(session);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "catalog/localized.h"
 #include "cpu/pass_check.h"
 #include "engine/five.h"
 #include "game/labels.h"
@@ -21,20 +22,21 @@ struct ResultBox {
 };
 
 ResultBox resultBox(CellState winner, GameMode mode, CellState humanSide) {
-    constexpr std::string_view gameOver = "ゲーム終了";
+    const std::string_view gameOver = localized("ゲーム終了");
     if (winner == CellState::Empty) {
-        return {"引き分けです", gameOver};
+        return {localized("引き分けです"), gameOver};
     }
     switch (mode) {
         case GameMode::HumanVsHuman:
-            return {winner == CellState::First ? "先手のプレイヤーの勝利です" : "後手のプレイヤーの勝利です",
+            return {winner == CellState::First ? localized("先手のプレイヤーの勝利です")
+                                               : localized("後手のプレイヤーの勝利です"),
                     gameOver};
         case GameMode::HumanVsCpu:
-            return {winner == humanSide ? "貴方の勝利です" : "CPUの勝利です", gameOver};
+            return {winner == humanSide ? localized("貴方の勝利です") : localized("CPUの勝利です"), gameOver};
         case GameMode::CpuVsCpu:
             break;
     }
-    return {resultText(winner, mode, humanSide), " 対戦終了 "};
+    return {resultText(winner, mode, humanSide, displayLanguage()), localized(" 対戦終了 ")};
 }
 
 // Under the enclosure rule a board can come to a stand with empty cells left: neither side has a
@@ -103,8 +105,8 @@ void announceResult(Session& session, CellState winner) {
     state.inProgress = false;
     setCountLabels(session);
     setInfoLabel(session, info_slot::LastMove, "");
-    const std::string_view result = resultText(winner, state.mode, state.humanSide);
-    setInfoLabel(session, info_slot::Turn, result);
+    setInfoLabel(session, info_slot::Turn,
+                 resultText(winner, state.mode, state.humanSide, displayLanguage()));
     if (session.board && winner != CellState::Empty) {
         session.view.highlights.five = fiveCells(*session.board, winner);
         refreshHighlights(session.view, state.viewOffset);

@@ -22,14 +22,14 @@ void playHumanMove(Session& session) {
     }
     markTakeBackPoint(session);
     const CellState mover = state.sideToMove;
-    const std::string moveText = playerMoveText(state.dimension, *cell, mover);
-    setInfoLabel(session, info_slot::LastMove, moveText);
+    setInfoLabel(session, info_slot::LastMove,
+                 playerMoveText(state.dimension, *cell, mover, displayLanguage()));
     ++state.turnNumberOf(mover);
     session.board->set(*cell, mover);
     const std::int32_t placed[] = {*cell};
     noteStonePlayed(session, placed, mover);
     ++state.stoneCount;
-    appendRecordLineWithBoard(session, moveText);
+    appendRecordLineWithBoard(session, playerMoveText(state.dimension, *cell, mover));
 
     if (mover == CellState::First) {
         setTurnLabel(session, turn_label::SecondHuman, CellState::Second);

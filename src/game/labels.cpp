@@ -1,5 +1,6 @@
 #include "game/labels.h"
 
+#include "catalog/localized.h"
 #include "records/texts.h"
 #include "view/board_view.h"
 
@@ -13,15 +14,18 @@ void setInfoLabel(Session& session, int slot, std::string_view text) {
 }
 
 void setTurnLabel(Session& session, std::string_view format, CellState side) {
-    setInfoLabel(session, info_slot::Turn, oneNumberText(format, session.state.turnNumberOf(side)));
+    setInfoLabel(session, info_slot::Turn,
+                 oneNumberText(localized(format), session.state.turnNumberOf(side)));
 }
 
 void setCountLabels(Session& session) {
     if (!session.board) {
         return;
     }
-    setInfoLabel(session, info_slot::FirstCount, stoneCountText(*session.board, CellState::First));
-    setInfoLabel(session, info_slot::SecondCount, stoneCountText(*session.board, CellState::Second));
+    setInfoLabel(session, info_slot::FirstCount,
+                 stoneCountText(*session.board, CellState::First, displayLanguage()));
+    setInfoLabel(session, info_slot::SecondCount,
+                 stoneCountText(*session.board, CellState::Second, displayLanguage()));
 }
 
 void setStatus(Session& session, std::string_view text) {

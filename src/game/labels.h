@@ -2,21 +2,22 @@
 
 #include <string_view>
 
+#include "catalog/localized.h"
 #include "engine/cell_state.h"
 #include "game/session.h"
 
 namespace kalvenor {
 
-// The turn label formats (filled with oneNumberText and a turn number).
+// The turn label formats (shown in the display language, filled with a turn number).
 namespace turn_label {
-inline constexpr std::string_view FirstHuman = " %d turn : ■ ( 先手 )";
-inline constexpr std::string_view SecondHuman = " %d turn : □ ( 後手 )";
-inline constexpr std::string_view FirstYou = " %d turn : ■ ( 先手:貴方 )";
-inline constexpr std::string_view SecondYou = " %d turn : □ ( 後手:貴方 )";
-inline constexpr std::string_view FirstCpu = " %d turn : ■ ( 先手:CPU  )";
-inline constexpr std::string_view SecondCpu = " %d turn : □ ( 後手:CPU  )";
-inline constexpr std::string_view CpuA = " %d turn : ■ 先手:CPU A";
-inline constexpr std::string_view CpuB = " %d turn : □ 後手:CPU B";
+inline constexpr std::string_view FirstHuman = catalogText(" %d turn : ■ ( 先手 )");
+inline constexpr std::string_view SecondHuman = catalogText(" %d turn : □ ( 後手 )");
+inline constexpr std::string_view FirstYou = catalogText(" %d turn : ■ ( 先手:貴方 )");
+inline constexpr std::string_view SecondYou = catalogText(" %d turn : □ ( 後手:貴方 )");
+inline constexpr std::string_view FirstCpu = catalogText(" %d turn : ■ ( 先手:CPU  )");
+inline constexpr std::string_view SecondCpu = catalogText(" %d turn : □ ( 後手:CPU  )");
+inline constexpr std::string_view CpuA = catalogText(" %d turn : ■ 先手:CPU A");
+inline constexpr std::string_view CpuB = catalogText(" %d turn : □ 後手:CPU B");
 }  // namespace turn_label
 
 // Status texts of boards of three or more axes.

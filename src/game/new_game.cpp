@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "catalog/localized.h"
 #include "engine/standard_opening.h"
 #include "game/human_vs_cpu.h"
 #include "game/labels.h"
@@ -20,9 +21,9 @@ constexpr int kFirstCpuVsCpuId = 120;
 constexpr int kLastCpuVsCpuId = 126;
 
 CellState askWhoMovesFirst(Session& session) {
-    const auto answer =
-        platform::messageBox(session.window, "先攻ですか？", "対CPU戦 先攻 or 後攻 選択",
-                             {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});
+    const auto answer = platform::messageBox(
+        session.window, localized("先攻ですか？"), localized("対CPU戦 先攻 or 後攻 選択"),
+        {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});
     return answer == platform::MessageBoxResult::Yes ? CellState::First : CellState::Second;
 }
 

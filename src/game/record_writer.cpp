@@ -1,5 +1,6 @@
 #include "game/record_writer.h"
 
+#include "catalog/localized.h"
 #include "platform/window_system.h"
 #include "records/utf8_path.h"
 
@@ -47,8 +48,8 @@ void appendRecordEntries(Session& session, const std::vector<RecordEntry>& entri
 void toggleRecord(Session& session) {
     const bool on = session.state.recordEnabled;
     const auto answer = platform::messageBox(
-        session.window, on ? "棋譜機能を [ OFF ] にしますか？" : "棋譜機能を [ ON ] にしますか？",
-        on ? "棋譜機能 ON -> OFF" : "棋譜機能 OFF -> ON",
+        session.window, on ? localized("棋譜機能を [ OFF ] にしますか？") : localized("棋譜機能を [ ON ] にしますか？"),
+        on ? localized("棋譜機能 ON -> OFF") : localized("棋譜機能 OFF -> ON"),
         {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});
     if (answer == platform::MessageBoxResult::Yes) {
         session.state.recordEnabled = !on;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "catalog/localized.h"
 #include "game/restore_game.h"
 #include "platform/window_system.h"
 #include "records/saved_game.h"
@@ -40,7 +41,7 @@ std::optional<std::string> askForPath(Session& session, platform::FileDialogKind
 bool saveGame(Session& session) {
     if (!session.board) {
         // Before the first game there is nothing to save: no dialog, no file.
-        platform::messageBox(session.window, "保存するゲームがありません", "Can not Save File",
+        platform::messageBox(session.window, localized("保存するゲームがありません"), "Can not Save File",
                              kFileErrorStyle);
         return false;
     }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "catalog/language.h"
 #include "engine/board.h"
 #include "game/cpu_level.h"
 #include "game/game_state.h"
@@ -34,6 +35,10 @@ struct Session {
     CpuLevel cpuLevel = CpuLevel::Standard;
     std::function<void(CpuLevel)> cpuLevelChanged;
     TakeBackLog takeBack;
+    // The language chosen for the window (the display language follows it). Not part of a saved
+    // game; the desktop program keeps it between runs and is told of every change.
+    LanguageChoice languageChoice = LanguageChoice::Japanese;
+    std::function<void(LanguageChoice)> languageChoiceChanged;
 
     Session() = default;
     Session(const Session&) = delete;

@@ -11,16 +11,19 @@
 #include <string_view>
 #include <system_error>
 
+#include "catalog/localized.h"
 #include "platform/window_system.h"
 #include "records/utf8_path.h"
 
 namespace kalvenor::platform {
 
-inline constexpr std::string_view kReplaceCaption = "上書き確認";
+inline std::string_view replaceCaption() {
+    return localized("上書き確認");
+}
 
 // "PATH\nは既に存在します。上書きしますか？"
 inline std::string replaceQuestion(std::string_view path) {
-    return std::string(path) + "\nは既に存在します。上書きしますか？";
+    return localizedFormat("%s\nは既に存在します。上書きしますか？", path);
 }
 
 // ".gd" for the pattern "*.gd"; empty for "*.*", "*" or no filter.
@@ -63,7 +66,7 @@ std::optional<std::string> runSaveDialog(WindowHandle owner, std::span<const Fil
             return path;
         }
         const MessageBoxResult answer =
-            messageBox(owner, replaceQuestion(path), kReplaceCaption,
+            messageBox(owner, replaceQuestion(path), replaceCaption(),
                        {MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation, false});
         if (answer == MessageBoxResult::Yes) {
             return path;

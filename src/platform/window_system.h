@@ -156,6 +156,10 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
 void destroyMainWindow(WindowHandle window);
 void* windowUserData(WindowHandle window);
 
+// Replaces the window's menu bar (its texts change with the language), shortcuts and check marks
+// included.
+void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar);
+
 // A child control of `parent`, visible at `rect` (a zero-sized control exists but cannot be seen
 // or clicked). Labels report a click as a Command with notification code 0, like buttons.
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect);

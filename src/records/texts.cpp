@@ -3,14 +3,17 @@
 #include <array>
 #include <ctime>
 
+#include "catalog/localized.h"
 #include "engine/coordinates.h"
 
 namespace kalvenor {
 
 namespace {
 
+// TRANSLATORS: the axes in the texts of moves ("縦:5  横:4 ...").
 constexpr std::array<std::string_view, kMaxDimension> kAxisNames = {
-    "縦", "横", "高さ", "時間軸", "平行世界軸", "抽象軸A", "抽象軸B", "抽象軸C",
+    catalogText("縦"),         catalogText("横"),      catalogText("高さ"),    catalogText("時間軸"),
+    catalogText("平行世界軸"), catalogText("抽象軸A"), catalogText("抽象軸B"), catalogText("抽象軸C"),
 };
 
 std::string_view sideMark(CellState side) {
@@ -22,7 +25,8 @@ bool isPlayableDimension(int dimension) {
 }
 
 // " ■ <kind>: 縦:1  横:2 ..." with one item per axis, each coordinate shown plus one.
-std::string moveText(std::string_view kindWord, int dimension, std::int32_t cell, CellState side) {
+std::string moveText(std::string_view kindWord, int dimension, std::int32_t cell, CellState side,
+                     Language language) {
     if (!isPlayableDimension(dimension)) {
         return {};
     }
@@ -31,34 +35,34 @@ std::string moveText(std::string_view kindWord, int dimension, std::int32_t cell
     text += ' ';
     text += kindWord;
     text += ": ";
-    return text + coordinatesText(dimension, cell);
+    return text + coordinatesText(dimension, cell, language);
 }
 
 }  // namespace
 
-std::string coordinatesText(int dimension, std::int32_t cell) {
+std::string coordinatesText(int dimension, std::int32_t cell, Language language) {
     std::string text;
     for (int axis = 0; axis < dimension && isPlayableDimension(dimension); ++axis) {
         if (axis > 0) {
             text += "  ";
         }
-        text += kAxisNames[static_cast<std::size_t>(axis)];
+        text += localized(kAxisNames[static_cast<std::size_t>(axis)], language);
         text += ':';
         text += numberText(coordinateOf(cell, axis) + 1);
     }
     return text;
 }
 
-std::string playerMoveText(int dimension, std::int32_t cell, CellState side) {
-    return moveText("player choice", dimension, cell, side);
+std::string playerMoveText(int dimension, std::int32_t cell, CellState side, Language language) {
+    return moveText("player choice", dimension, cell, side, language);
 }
 
-std::string cpuMoveText(int dimension, std::int32_t cell, CellState side) {
-    return moveText("cpu choice", dimension, cell, side);
+std::string cpuMoveText(int dimension, std::int32_t cell, CellState side, Language language) {
+    return moveText("cpu choice", dimension, cell, side, language);
 }
 
 std::string cpuRecordMoveText(int dimension, std::int32_t cell, CellState side) {
-    return moveText("cpu    choice", dimension, cell, side);
+    return moveText("cpu    choice", dimension, cell, side, Language::Japanese);
 }
 
 std::string cpuPassText(CellState side) {
@@ -75,12 +79,13 @@ std::string takeBackText(CellState side) {
     return text;
 }
 
-std::string stoneCountText(const Board& board, CellState side) {
+std::string stoneCountText(const Board& board, CellState side, Language language) {
     // Only the three cell values can be counted; any other side value has no stones.
     const bool countable = static_cast<int>(side) <= static_cast<int>(CellState::Second);
     std::string text = " ";
     text += sideMark(side);
-    text += "：";
+    // TRANSLATORS: between a stone and the number of such stones on the board (" ■：12").
+    text += localized("：", language);
     text += numberText(countable ? board.count(side) : 0);
     return text;
 }

@@ -1,13 +1,16 @@
 #include "ui/about_box.h"
 
+#include "catalog/localized.h"
+
 namespace kalvenor {
 
 std::string_view aboutText() {
-    return "作者 : ターンウェル (Tarnwell)\n"
-           "mail : (none)\n"
-           "web site 1 : (none)\n"
-           "web site 2 : (none)\n"
-           "作者紹介ページ : (none)";
+    return localized(
+        "作者 : ターンウェル (Tarnwell)\n"
+        "mail : (none)\n"
+        "web site 1 : (none)\n"
+        "web site 2 : (none)\n"
+        "作者紹介ページ : (none)");
 }
 
 void showAboutBox(Session& session) {

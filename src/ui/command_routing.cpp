@@ -12,6 +12,7 @@
 #include "game/slice_navigation.h"
 #include "game/take_back.h"
 #include "ui/about_box.h"
+#include "ui/language_choice.h"
 #include "ui/quit_program.h"
 
 namespace kalvenor {
@@ -77,6 +78,15 @@ void runCommand(Session& session, int commandId) {
             break;
         case command_id::TakeBack:
             takeBackMove(session);
+            break;
+        case command_id::Japanese:
+            chooseLanguage(session, LanguageChoice::Japanese);
+            break;
+        case command_id::English:
+            chooseLanguage(session, LanguageChoice::English);
+            break;
+        case command_id::SystemLanguage:
+            chooseLanguage(session, LanguageChoice::System);
             break;
         case command_id::About:
             showAboutBox(session);

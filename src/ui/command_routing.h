@@ -11,10 +11,13 @@ inline constexpr int Save = 150;
 inline constexpr int Load = 151;
 inline constexpr int Record = 152;
 // Additions of ours, from the ids that did nothing (153..253).
-inline constexpr int StandardLevel = 200;  // the computer plays the greedy level (標準)
-inline constexpr int StrongLevel = 201;    // the computer searches (強い)
-inline constexpr int Hint = 202;           // ヒント: mark the strong level's move for the person
-inline constexpr int TakeBack = 203;       // 待った
+inline constexpr int StandardLevel = 200;   // the computer plays the greedy level (標準)
+inline constexpr int StrongLevel = 201;     // the computer searches (強い)
+inline constexpr int Hint = 202;            // ヒント: mark the strong level's move for the person
+inline constexpr int TakeBack = 203;        // 待った
+inline constexpr int Japanese = 211;        // 表示 › 言語 › 日本語
+inline constexpr int English = 212;         // 表示 › 言語 › English
+inline constexpr int SystemLanguage = 213;  // 表示 › 言語 › システムに従う
 inline constexpr int About = 254;
 inline constexpr int Quit = 255;
 }  // namespace command_id

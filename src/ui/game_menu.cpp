@@ -1,5 +1,6 @@
 #include "ui/game_menu.h"
 
+#include "catalog/localized.h"
 #include "game/new_game.h"
 #include "records/texts.h"
 #include "resources/my_menu.h"
@@ -15,39 +16,62 @@ using platform::MenuItem;
 MenuItem gamesOf(GameMode mode) {
     std::vector<MenuItem> games;
     for (int dimension = 2; dimension <= 8; ++dimension) {
-        games.push_back(platform::menuCommand(dimensionText(dimension), gameStartCommand({dimension, mode})));
+        games.push_back(platform::menuCommand(std::string(dimensionText(dimension, displayLanguage())),
+                                              gameStartCommand({dimension, mode})));
     }
-    return platform::menuPopup(std::string(modeName(mode)), std::move(games));
+    return platform::menuPopup(std::string(modeName(mode, displayLanguage())), std::move(games));
 }
 
 // The computer's level against a person, the current one checked.
-MenuItem levelItem(const Session& session, std::string text, int commandId, CpuLevel level) {
-    MenuItem item = platform::menuCommand(std::move(text), commandId);
+MenuItem levelItem(const Session& session, std::string_view text, int commandId, CpuLevel level) {
+    MenuItem item = platform::menuCommand(std::string(localized(text)), commandId);
     item.isChecked = [&session, level] { return session.cpuLevel == level; };
+    item.exclusive = true;
+    return item;
+}
+
+// One language of 表示 › 言語, checked while it is the one chosen.
+MenuItem languageItem(const Session& session, std::string text, int commandId, LanguageChoice choice) {
+    MenuItem item = platform::menuCommand(std::move(text), commandId);
+    item.isChecked = [&session, choice] { return session.languageChoice == choice; };
     item.exclusive = true;
     return item;
 }
 
 }  // namespace
 
+MenuItem viewMenu(const Session& session) {
+    // A language is named in its own script, so that a reader of it finds the way back.
+    return platform::menuPopup(
+        std::string(localized("表示")),
+        {platform::menuPopup(std::string(localized("言語")),
+                             {languageItem(session, "日本語", command_id::Japanese, LanguageChoice::Japanese),
+                              languageItem(session, "English", command_id::English, LanguageChoice::English),
+                              languageItem(session, std::string(localized("システムに従う")),
+                                           command_id::SystemLanguage, LanguageChoice::System)})});
+}
+
 MenuItem gameMenu(const Session& session) {
     using platform::menuCommand;
-    MenuItem record = menuCommand("棋譜機能", command_id::Record);
+    MenuItem record = menuCommand(std::string(localized("棋譜機能")), command_id::Record);
     record.isChecked = [&session] { return session.state.recordEnabled; };
     return platform::menuPopup(
-        "ゲーム",
+        std::string(localized("ゲーム")),
         {gamesOf(GameMode::HumanVsHuman), gamesOf(GameMode::HumanVsCpu), gamesOf(GameMode::CpuVsCpu),
-         platform::menuSeparator(), levelItem(session, "標準", command_id::StandardLevel, CpuLevel::Standard),
-         levelItem(session, "強い", command_id::StrongLevel, CpuLevel::Strong),
-         menuCommand("ヒント", command_id::Hint, "H"), menuCommand("待った", command_id::TakeBack, "Ctrl+Z"),
-         platform::menuSeparator(), menuCommand("保存…", command_id::Save, "Ctrl+S"),
-         menuCommand("読込…", command_id::Load, "Ctrl+O"), std::move(record), platform::menuSeparator(),
-         menuCommand("終了", command_id::Quit, "Ctrl+Q")});
+         platform::menuSeparator(),
+         levelItem(session, catalogText("標準"), command_id::StandardLevel, CpuLevel::Standard),
+         levelItem(session, catalogText("強い"), command_id::StrongLevel, CpuLevel::Strong),
+         menuCommand(std::string(localized("ヒント")), command_id::Hint, "H"),
+         menuCommand(std::string(localized("待った")), command_id::TakeBack, "Ctrl+Z"),
+         platform::menuSeparator(), menuCommand(std::string(localized("保存…")), command_id::Save, "Ctrl+S"),
+         menuCommand(std::string(localized("読込…")), command_id::Load, "Ctrl+O"), std::move(record),
+         platform::menuSeparator(), menuCommand(std::string(localized("終了")), command_id::Quit, "Ctrl+Q")});
 }
 
 std::vector<MenuItem> menuBar(const Session& session) {
     std::vector<MenuItem> bar = myMenu();
     bar.insert(bar.begin() + 1, gameMenu(session));
+    bar.insert(bar.begin() + 2, viewMenu(session));
     return bar;
 }
 

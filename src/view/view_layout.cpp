@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "catalog/localized.h"
 #include "engine/coordinates.h"
 #include "records/texts.h"
 
@@ -19,12 +20,20 @@ constexpr int kLayerPitchY = 270;
 constexpr int kLayerSide = 8 * kCellSize;
 constexpr int kNoPosition = 0;
 
-constexpr std::array<std::string_view, 8> kLayerCaptions = {"１段目", "２段目", "３段目", "４段目",
-                                                            "５段目", "６段目", "７段目", "８段目"};
-constexpr std::array<std::string_view, 5> kAxisCaptions = {"時間軸", "平行世界軸", "抽象軸 A ", "抽象軸 B ",
-                                                           "抽象軸 C "};
-constexpr std::array<std::string_view, 3> kGuideLevelNames = {"無し", "簡易", "詳細"};
-constexpr std::array<std::string_view, 4> kStepNames = {"一手進む", "10手進む", "最後まで", "最初から"};
+// Shown through localized().
+constexpr std::array<std::string_view, 8> kLayerCaptions = {
+    catalogText("１段目"), catalogText("２段目"), catalogText("３段目"), catalogText("４段目"),
+    catalogText("５段目"), catalogText("６段目"), catalogText("７段目"), catalogText("８段目")};
+// TRANSLATORS: the buttons above the track bars of the fourth to eighth axes.
+constexpr std::array<std::string_view, 5> kAxisCaptions = {catalogText("時間軸"), catalogText("平行世界軸"),
+                                                           catalogText("抽象軸 A "), catalogText("抽象軸 B "),
+                                                           catalogText("抽象軸 C ")};
+// TRANSLATORS: the guide levels: no marks, where the side to move can play, how many stones turn.
+constexpr std::array<std::string_view, 3> kGuideLevelNames = {catalogText("無し"), catalogText("簡易"),
+                                                              catalogText("詳細")};
+// TRANSLATORS: the buttons that step a game of the computer against itself.
+constexpr std::array<std::string_view, 4> kStepNames = {catalogText("一手進む"), catalogText("10手進む"),
+                                                        catalogText("最後まで"), catalogText("最初から")};
 
 // Places of the labels every view writes to; the rows differ only between two axes and more.
 struct InfoGeometry {
@@ -75,7 +84,7 @@ GuideGeometry guideGeometry(const ViewParameters& parameters) {
 }  // namespace
 
 std::string guideLevelText(int level, int currentLevel) {
-    const std::string name(kGuideLevelNames[static_cast<std::size_t>(level)]);
+    const std::string name(localized(kGuideLevelNames[static_cast<std::size_t>(level)]));
     return level == currentLevel ? "[" + name + "]" : name;
 }
 
@@ -133,10 +142,10 @@ class LayoutBuilder {
         }
         const int d = parameters_.dimension;
         if (d == 2) {
-            add(ViewArray::InfoLabels, 4, ControlKind::CentredLabel, dimensionText(2),
-                kDimensionCaptionRect2);
-            add(ViewArray::InfoLabels, 5, ControlKind::CentredLabel, std::string(modeName(parameters_.mode)),
-                kModeCaptionRect2);
+            add(ViewArray::InfoLabels, 4, ControlKind::CentredLabel,
+                std::string(dimensionText(2, displayLanguage())), kDimensionCaptionRect2);
+            add(ViewArray::InfoLabels, 5, ControlKind::CentredLabel,
+                std::string(modeName(parameters_.mode, displayLanguage())), kModeCaptionRect2);
             addGuideControls();
             addCells(0, 64);
             addTurnAndCounts();
@@ -150,7 +159,7 @@ class LayoutBuilder {
         for (int layer = 0; layer < 8; ++layer) {
             addCells(64 * layer, 64);
             add(ViewArray::InfoLabels, 4 + layer, ControlKind::CentredLabel,
-                std::string(kLayerCaptions[layer]), layerCaptionRect(layer));
+                std::string(localized(kLayerCaptions[layer])), layerCaptionRect(layer));
         }
         if (d >= 4) {
             for (int k = 0; k + 3 < d; ++k) {
@@ -179,14 +188,15 @@ class LayoutBuilder {
         const VsGeometry vs = vsGeometry(parameters_.dimension);
         add(ViewArray::VsControls, 0, ControlKind::CentredLabel, "VS Control", vs.label);
         for (int i = 1; i <= 4; ++i) {
-            add(ViewArray::VsControls, i, ControlKind::PushButton, std::string(kStepNames[i - 1]),
+            add(ViewArray::VsControls, i, ControlKind::PushButton, std::string(localized(kStepNames[i - 1])),
                 {vs.x, 30 * i, vs.width, 30});
         }
     }
 
     void addGuideControls() {
         const GuideGeometry guide = guideGeometry(parameters_);
-        add(ViewArray::GuideControls, 0, ControlKind::CentredLabel, "ガイド機能", guide.caption);
+        add(ViewArray::GuideControls, 0, ControlKind::CentredLabel, std::string(localized("ガイド機能")),
+            guide.caption);
         for (int level = 0; level < 3; ++level) {
             add(ViewArray::GuideControls, 1 + level, ControlKind::PushButton,
                 guideLevelText(level, parameters_.guideLevel), guide.levels[level]);
@@ -197,7 +207,7 @@ class LayoutBuilder {
     // the button stays as a marker of where a person's pass would be asked for.
     void addPassButton() {
         if (parameters_.mode != GameMode::CpuVsCpu) {
-            add(ViewArray::GuideControls, 4, ControlKind::PushButton, "パス",
+            add(ViewArray::GuideControls, 4, ControlKind::PushButton, std::string(localized("パス")),
                 guideGeometry(parameters_).pass);
         }
     }
@@ -215,7 +225,7 @@ class LayoutBuilder {
         const int position = parameters_.origin == ViewOrigin::LoadedGame
                                  ? trackBarPositionOf(parameters_.viewOffset, 3 + k)
                                  : 4;
-        add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(kAxisCaptions[k]),
+        add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(localized(kAxisCaptions[k])),
             axis.caption);
         add(ViewArray::AxisControls, 3 * k + 1, ControlKind::TrackBar, "Track Bar", axis.trackBar, position);
         add(ViewArray::AxisControls, 3 * k + 2, ControlKind::CentredLabel, numberText(position), axis.value);
@@ -223,7 +233,8 @@ class LayoutBuilder {
 
     void addDimensionAndModeCaption() {
         add(ViewArray::InfoLabels, dimensionAndModeSlot(parameters_.dimension), ControlKind::CentredLabel,
-            dimensionAndModeText(parameters_.dimension, parameters_.mode), kDimensionAndModeRect);
+            dimensionAndModeText(parameters_.dimension, parameters_.mode, displayLanguage()),
+            kDimensionAndModeRect);
     }
 
     void addTurnAndCounts() {

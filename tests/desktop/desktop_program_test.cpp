@@ -123,6 +123,68 @@ class DesktopProgramTest : public QObject {
         QCOMPARE(program_->session().cpuLevel, CpuLevel::Standard);
     }
 
+    // No text is cut off at the classic size, in either language: the start screen, a new view of
+    // every game, and a move of the computers (the longest move texts, on eight axes).
+    void everyTextFitsItsControlInBothLanguages() {
+        testing::ModalAnswerer answerer;  // who moves first: Yes; the results: OK
+        const int margin = 2 * client()->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        const auto checkFit = [&](const QString& where) {
+            for (QLabel* label : client()->findChildren<QLabel*>()) {
+                const int width = label->fontMetrics().horizontalAdvance(label->text());
+                QVERIFY2(width <= label->contentsRect().width(), qPrintable(where + ": " + label->text()));
+            }
+            for (QPushButton* button : client()->findChildren<QPushButton*>()) {
+                if (button->width() == 0) {
+                    continue;  // a control that takes no room (the pass button of a new game)
+                }
+                const int width = button->fontMetrics().horizontalAdvance(button->text());
+                QVERIFY2(width <= button->contentsRect().width() - margin,
+                         qPrintable(where + ": " + button->text()));
+            }
+        };
+        for (const int language : {command_id::English, command_id::Japanese}) {
+            sendCommand(program_->window(), language);
+            checkFit("start screen");
+            for (const int id : {102, 104, 106, 108, 110, 112, 114, 101, 103, 105, 107,
+                                 109, 111, 113, 120, 121, 122, 123, 124, 125, 126}) {
+                sendCommand(program_->window(), id);
+                if (id >= 120) {
+                    auto* step = qobject_cast<QPushButton*>(
+                        platform::controlWidget(program_->session().view.vsControls.at(1)));
+                    QTest::mouseClick(step, Qt::LeftButton);
+                }
+                checkFit(QString::number(id));
+            }
+        }
+    }
+
+    // The language is remembered between runs, and Qt's own buttons speak it too.
+    void theLanguageIsRememberedAndQtsOwnButtonsFollowIt() {
+        sendCommand(program_->window(), command_id::SystemLanguage);
+        program_ = std::make_unique<DesktopProgram>();
+        QCOMPARE(program_->session().languageChoice, LanguageChoice::System);
+        QCOMPARE(displayLanguage(), Language::Japanese);  // the tests run without a locale
+        const auto yesButtonText = [this] {
+            testing::ModalAnswerer answerer;
+            sendCommand(program_->window(), command_id::Record);
+            const testing::ShownMessageBox& box = answerer.messageBoxes().at(0);
+            return box.buttonTexts.at(box.buttons.indexOf(QMessageBox::Yes));
+        };
+        QVERIFY2(yesButtonText().startsWith("はい"), qPrintable(yesButtonText()));
+        choose("English");
+        QCOMPARE(displayLanguage(), Language::English);
+        QVERIFY(findAction(platform::mainWindowWidget(program_->window())->menuBar(), "Two players") !=
+                nullptr);
+        QCOMPARE(yesButtonText(), QString("&Yes"));
+        program_ = std::make_unique<DesktopProgram>();
+        QCOMPARE(program_->session().languageChoice, LanguageChoice::English);
+        QCOMPARE(displayLanguage(), Language::English);
+        sendCommand(program_->window(), command_id::Japanese);
+        QCOMPARE(displayLanguage(), Language::Japanese);
+        program_ = std::make_unique<DesktopProgram>();
+        QCOMPARE(program_->session().languageChoice, LanguageChoice::Japanese);
+    }
+
     void aTwoAxisGameIsPlayedToFiveWithTheMouse() {
         testing::ModalAnswerer answerer;
         choose("２次元");

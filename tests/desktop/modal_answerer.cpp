@@ -18,9 +18,10 @@ void ModalAnswerer::answer() {
     }
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         ShownMessageBox shown{
-            box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget() != nullptr};
+            box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget() != nullptr, {}};
         for (QAbstractButton* button : box->buttons()) {
             shown.buttons.append(box->standardButton(button));
+            shown.buttonTexts.append(button->text());
         }
         messageBoxes_.push_back(shown);
         QAbstractButton* chosen = box->defaultButton();

@@ -18,6 +18,7 @@ struct ShownMessageBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
     bool hadParent = false;
+    QStringList buttonTexts;  // as the buttons read, in the order of `buttons`
 };
 
 struct ShownFileDialog {

@@ -7,9 +7,11 @@
 #include <sstream>
 #include <string>
 
+#include "catalog/language.h"
 #include "game/opening_game.h"
 #include "records/saved_game.h"
 #include "script_run.h"
+#include "support/japanese_text.h"
 #include "support/transcripts.h"
 
 namespace kalvenor::script {
@@ -66,6 +68,7 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     std::filesystem::current_path(scratch);
     const ScriptResult result =
         runText(replaceAll(testing::scriptOf(expected.str()), "@DIR@", scratch.string()), true);
+    setDisplayLanguage(Language::Japanese);  // as the next transcript starts
     std::filesystem::current_path(previousDir);
     std::filesystem::remove_all(scratch);
     const std::string actual = replaceAll(result.out + result.err, scratch.string(), "@DIR@");
@@ -84,7 +87,26 @@ INSTANTIATE_TEST_SUITE_P(
                       "computer_opens_three_axes", "eight_axes_find_moves", "strong_level_two_axes",
                       "loaded_computer_answers_two_axes", "loaded_computer_opens_two_axes",
                       "loaded_computer_three_axes_status", "loaded_computers_step_two_axes",
-                      "keyboard_two_person_win", "keyboard_eight_axes_vs_cpu"));
+                      "keyboard_two_person_win", "keyboard_eight_axes_vs_cpu", "english_walk"));
+
+// The English walk shows no word of Japanese: only the stones and marks, and the name 日本語 of the
+// language menu, which names the language in its own script.
+TEST(EnglishWalk, ShowsNoJapanese) {
+    std::ifstream file(goldenDir() / "english_walk.txt", std::ios::binary);
+    std::string line;
+    int shown = 0;
+    while (std::getline(file, line)) {
+        if (line.starts_with("> ")) {
+            continue;
+        }
+        ++shown;
+        if (const auto own = line.find("日本語"); own != std::string::npos) {
+            line.erase(own, std::string_view("日本語").size());
+        }
+        EXPECT_EQ(testing::firstJapaneseCharacter(line), std::nullopt) << line;
+    }
+    EXPECT_GT(shown, 500);
+}
 
 }  // namespace
 }  // namespace kalvenor::script

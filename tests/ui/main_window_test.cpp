@@ -27,9 +27,10 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_TRUE(std::filesystem::is_regular_file(desc.iconPath)) << desc.iconPath;
     EXPECT_EQ(std::filesystem::path(desc.iconPath).filename(), "my_icon.svg");
 
-    // The classic menu, with the game menu between its two entries.
-    ASSERT_EQ(desc.menuBar.size(), 3u);
+    // The classic menu, with the game menu and 表示 between its two entries.
+    ASSERT_EQ(desc.menuBar.size(), 4u);
     EXPECT_EQ(desc.menuBar[1].text, "ゲーム");
+    EXPECT_EQ(desc.menuBar[2].text, "表示");
     const platform::MenuItem& menu = desc.menuBar[0];
     EXPECT_EQ(menu.text, "メニュー");
     ASSERT_EQ(menu.items.size(), 2u);
@@ -46,9 +47,9 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_EQ(menu.items[1].commandId, 255);
     EXPECT_TRUE(menu.items[1].items.empty());
     // The About box is a command on the bar itself, not a pop-up.
-    EXPECT_EQ(desc.menuBar[2].text, "バージョン情報");
-    EXPECT_EQ(desc.menuBar[2].commandId, 254);
-    EXPECT_TRUE(desc.menuBar[2].items.empty());
+    EXPECT_EQ(desc.menuBar[3].text, "バージョン情報");
+    EXPECT_EQ(desc.menuBar[3].commandId, 254);
+    EXPECT_TRUE(desc.menuBar[3].items.empty());
 }
 
 void collectCommands(const std::vector<platform::MenuItem>& items, std::multiset<int>& ids) {

@@ -32,6 +32,12 @@ Window::~Window() {
     }
 }
 
+void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
+    if (window != nullptr) {
+        window->desc.menuBar = std::move(menuBar);
+    }
+}
+
 WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData) {
     if (proc == nullptr) {
         return nullptr;

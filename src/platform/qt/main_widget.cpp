@@ -248,6 +248,28 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     return window.release();
 }
 
+void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
+    if (window == nullptr || !window->widget) {
+        return;
+    }
+    // The old menus take their actions, and with them their shortcuts, when they go.
+    window->checkedActions.clear();
+    QMenuBar* bar = window->widget->menuBar();
+    const QList<QAction*> entries = bar->actions();
+    bar->clear();
+    for (QAction* entry : entries) {
+        if (QMenu* popup = entry->menu()) {
+            delete popup;
+        } else if (entry->parent() == bar) {
+            delete entry;
+        }
+    }
+    for (QActionGroup* group : bar->findChildren<QActionGroup*>(Qt::FindDirectChildrenOnly)) {
+        delete group;
+    }
+    addMenuItems(*window, bar, menuBar);
+}
+
 void destroyMainWindow(WindowHandle window) {
     if (window == nullptr) {
         return;

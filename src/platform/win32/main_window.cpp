@@ -150,6 +150,26 @@ void destroyMainWindow(WindowHandle window) {
     delete window;
 }
 
+void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
+    if (window == nullptr || window->hwnd == nullptr) {
+        return;
+    }
+    MenuExtras extras;
+    const HMENU menu = buildMenuBar(menuBar, extras);
+    const HMENU previous = GetMenu(window->hwnd);
+    SetMenu(window->hwnd, menu);
+    DestroyMenu(previous);
+    window->checkedItems = std::move(extras.checkedItems);
+    if (window->accelerators != nullptr) {
+        DestroyAcceleratorTable(window->accelerators);
+        window->accelerators = nullptr;
+    }
+    if (!extras.accelerators.empty()) {
+        window->accelerators =
+            CreateAcceleratorTableW(extras.accelerators.data(), static_cast<int>(extras.accelerators.size()));
+    }
+}
+
 void* windowUserData(WindowHandle window) {
     return window != nullptr ? window->userData : nullptr;
 }
