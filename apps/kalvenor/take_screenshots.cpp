@@ -1,6 +1,7 @@
-// Regenerates the pictures of the README: the start screen, a two-person game on two axes, a new
-// game against the computer on three axes with the detailed guide, and the computer against
-// itself on four axes, each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
+// Regenerates the pictures of the README and docs, in Japanese and in English ("en-..."): the start
+// screen, a two-person game on two axes, a new game against the computer on three axes with the
+// detailed guide, six axes against the computer, and the computer against itself on four axes,
+// each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
 // with the offscreen platform; the build target `screenshots` does).
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <utility>
@@ -18,6 +20,7 @@
 
 #include "desktop_program.h"
 #include "platform/qt/qt_access.h"
+#include "ui/command_routing.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -87,6 +90,41 @@ bool save(kalvenor::DesktopProgram& program, const QDir& folder, const QString& 
     return saved;
 }
 
+// The five pictures, each file name after `prefix`.
+bool takeAll(kalvenor::DesktopProgram& program, const QDir& folder, const QString& prefix) {
+    bool saved = save(program, folder, prefix + "start-screen.png");
+
+    kalvenor::sendCommand(program.window(), 102);
+    clickAt(program, {{87, 87}, {112, 87}, {87, 112}, {112, 112}, {62, 62}, {137, 137}, {87, 137}});
+    saved = save(program, folder, prefix + "game-2d.png") && saved;
+
+    // A new game against the computer from the game menu, moving first: the detailed guide is
+    // switched on, the person plays a guided cell and the computer replies.
+    const BoxAnswerer answerer;
+    kalvenor::sendCommand(program.window(), 103);
+    clickAt(program, {{790 + 50, 500 + 15}});
+    playFirstGuidedCell(program);
+    saved = save(program, folder, prefix + "game-3d.png") && saved;
+
+    // Six axes against the computer: the simple guide on, a guided move, then a click on the
+    // last-move label brings the computer's reply, highlighted, into view.
+    kalvenor::sendCommand(program.window(), 109);
+    clickAt(program, {{690 + 50, 500 + 15}});
+    playFirstGuidedCell(program);
+    if (QWidget* label = kalvenor::platform::clientAreaWidget(program.window())->childAt(100, 618 + 15)) {
+        const QPointF inside(5, 5);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &release);
+    }
+    saved = save(program, folder, prefix + "game-6d.png") && saved;
+
+    // The computer against itself from the standard opening: ten moves on.
+    kalvenor::sendCommand(program.window(), 122);
+    clickAt(program, {{955, 75}});
+    return save(program, folder, prefix + "game-4d.png") && saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,41 +138,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    kalvenor::DesktopProgram program;
-    if (!program.hasWindow()) {
-        return 1;
+    // Settings of the tool's own: the pictures never depend on the user's, nor change them.
+    QStandardPaths::setTestModeEnabled(true);
+    // The Japanese pictures, then the same in English ("en-" before the name), each from a fresh
+    // window on its start screen.
+    bool saved = true;
+    for (const auto& [language, prefix] :
+         {std::pair{kalvenor::command_id::Japanese, ""}, std::pair{kalvenor::command_id::English, "en-"}}) {
+        kalvenor::DesktopProgram program;
+        if (!program.hasWindow()) {
+            return 1;
+        }
+        kalvenor::sendCommand(program.window(), language);
+        kalvenor::platform::mainWindowWidget(program.window())->show();
+        saved = takeAll(program, folder, prefix) && saved;
     }
-    kalvenor::platform::mainWindowWidget(program.window())->show();
-    bool saved = save(program, folder, "start-screen.png");
-
-    kalvenor::sendCommand(program.window(), 102);
-    clickAt(program, {{87, 87}, {112, 87}, {87, 112}, {112, 112}, {62, 62}, {137, 137}, {87, 137}});
-    saved = save(program, folder, "game-2d.png") && saved;
-
-    // A new game against the computer from the game menu, moving first: the detailed guide is
-    // switched on, the person plays a guided cell and the computer replies.
-    const BoxAnswerer answerer;
-    kalvenor::sendCommand(program.window(), 103);
-    clickAt(program, {{790 + 50, 500 + 15}});
-    playFirstGuidedCell(program);
-    saved = save(program, folder, "game-3d.png") && saved;
-
-    // Six axes against the computer: the simple guide on, a guided move, then a click on the
-    // last-move label brings the computer's reply, highlighted, into view.
-    kalvenor::sendCommand(program.window(), 109);
-    clickAt(program, {{690 + 50, 500 + 15}});
-    playFirstGuidedCell(program);
-    if (QWidget* label = kalvenor::platform::clientAreaWidget(program.window())->childAt(100, 618 + 15)) {
-        const QPointF inside(5, 5);
-        QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(label, &release);
-    }
-    saved = save(program, folder, "game-6d.png") && saved;
-
-    // The computer against itself from the standard opening: ten moves on.
-    kalvenor::sendCommand(program.window(), 122);
-    clickAt(program, {{955, 75}});
-    saved = save(program, folder, "game-4d.png") && saved;
     return saved ? 0 : 1;
 }
