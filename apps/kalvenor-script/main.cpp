@@ -24,16 +24,11 @@ namespace {
 constexpr std::string_view usageLine = "usage: kalvenor-script [--echo] [--language ja|en] [FILE...]\n";
 constexpr std::string_view helpText =
     "Plays Kalvenor without a screen: one event a line, from the files in order or else from\n"
-    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).
-    "
-    "  --echo           repeat every line as \"> LINE\" above its output
-    "
-    "  --language ja|en the language of the window's texts (default ja); the record file is
-    "
-    "                   always written in Japanese
-    "
-    "  --help           show this text
-    "
+    "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).\n"
+    "  --echo           repeat every line as \"> LINE\" above its output\n"
+    "  --language ja|en the language of the window's texts (default ja); the record file is\n"
+    "                   always written in Japanese\n"
+    "  --help           show this text\n"
     "Exit status: 0 at the end of the input or after command 255; 2 for a bad line, an unreadable\n"
     "file or wrong usage.\n";
 
