@@ -22,6 +22,7 @@
 #include "desktop/modal_answerer.h"
 #include "desktop/socket_client.h"
 #include "engine/enclosure.h"
+#include "level_setting.h"
 #include "platform/cell_look.h"
 #include "platform/qt/qt_access.h"
 #include "ui/command_routing.h"
@@ -79,7 +80,8 @@ class DesktopProgramTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);  // settings of the tests' own, not the user's
+        QStandardPaths::setTestModeEnabled(true);     // settings of the tests' own, not the user's
+        storeLanguageChoice(LanguageChoice::System);  // whatever a run cut short left behind
         QVERIFY(folder_.isValid());
         ::setenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit().constData(), 1);
         previousFolder_ = QDir::currentPath();
