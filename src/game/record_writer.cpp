@@ -48,7 +48,8 @@ void appendRecordEntries(Session& session, const std::vector<RecordEntry>& entri
 void toggleRecord(Session& session) {
     const bool on = session.state.recordEnabled;
     const auto answer = platform::messageBox(
-        session.window, on ? localized("棋譜機能を [ OFF ] にしますか？") : localized("棋譜機能を [ ON ] にしますか？"),
+        session.window,
+        on ? localized("棋譜機能を [ OFF ] にしますか？") : localized("棋譜機能を [ ON ] にしますか？"),
         on ? localized("棋譜機能 ON -> OFF") : localized("棋譜機能 OFF -> ON"),
         {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});
     if (answer == platform::MessageBoxResult::Yes) {
