@@ -1,5 +1,6 @@
 #include "view/cell_description.h"
 
+#include "catalog/localized.h"
 #include "platform/cell_look.h"
 #include "records/texts.h"
 
@@ -7,48 +8,50 @@ namespace kalvenor {
 
 namespace {
 
-// The words of this file, together so that the text catalog takes them in one place.
-constexpr std::string_view kFirstStone = "先手の石";
-constexpr std::string_view kSecondStone = "後手の石";
-constexpr std::string_view kEmpty = "空き";
+// The words of this file, shown through localized().
+constexpr std::string_view kFirstStone = catalogText("先手の石");
+constexpr std::string_view kSecondStone = catalogText("後手の石");
+constexpr std::string_view kEmpty = catalogText("空き");
 constexpr std::string_view kLegalMark = "↓";
-constexpr std::string_view kLegal = "打てる";
-constexpr std::string_view kEnclosesSuffix = "個返せる";
-constexpr std::string_view kLastMove = "最後の手";
-constexpr std::string_view kTurned = "最後の手で返った石";
-constexpr std::string_view kFive = "勝った五目";
+constexpr std::string_view kLegal = catalogText("打てる");
+constexpr std::string_view kEnclosesSuffix = catalogText("個返せる");
+constexpr std::string_view kLastMove = catalogText("最後の手");
+constexpr std::string_view kTurned = catalogText("最後の手で返った石");
+constexpr std::string_view kFive = catalogText("勝った五目");
 
 std::string contentWords(std::string_view buttonText) {
     if (buttonText == platform::cell_look::firstStoneText) {
-        return std::string(kFirstStone) + " " + std::string(buttonText);
+        return std::string(localized(kFirstStone)) + " " + std::string(buttonText);
     }
     if (buttonText == platform::cell_look::secondStoneText) {
-        return std::string(kSecondStone) + " " + std::string(buttonText);
+        return std::string(localized(kSecondStone)) + " " + std::string(buttonText);
     }
     if (buttonText.empty()) {
-        return std::string(kEmpty);
+        return std::string(localized(kEmpty));
     }
     if (buttonText == kLegalMark) {
-        return std::string(kEmpty) + " " + std::string(kLegalMark) + " " + std::string(kLegal);
+        return std::string(localized(kEmpty)) + " " + std::string(kLegalMark) + " " +
+               std::string(localized(kLegal));
     }
     // The detailed guide's count.
-    return std::string(kEmpty) + " " + std::string(buttonText) + std::string(kEnclosesSuffix);
+    return std::string(localized(kEmpty)) + " " + std::string(buttonText) +
+           std::string(localized(kEnclosesSuffix));
 }
 
 }  // namespace
 
 std::string cellAccessibleName(int dimension, std::int32_t cell, std::string_view buttonText) {
-    return coordinatesText(dimension, cell) + "  " + contentWords(buttonText);
+    return coordinatesText(dimension, cell, displayLanguage()) + "  " + contentWords(buttonText);
 }
 
 std::string_view cellAccessibleDescription(platform::CellHighlight highlight) {
     switch (highlight) {
         case platform::CellHighlight::LastMove:
-            return kLastMove;
+            return localized(kLastMove);
         case platform::CellHighlight::Turned:
-            return kTurned;
+            return localized(kTurned);
         case platform::CellHighlight::Five:
-            return kFive;
+            return localized(kFive);
         case platform::CellHighlight::None:
             break;
     }
