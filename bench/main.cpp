@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
     kalvenor::bench::registerReferenceBenchmarks(positions);
     kalvenor::bench::registerViewBenchmarks(positions);
     kalvenor::bench::registerTurnBenchmarks(positions);
+    kalvenor::bench::registerDenseBenchmarks();
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSpeedUps();

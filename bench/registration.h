@@ -9,5 +9,7 @@ void registerEngineBenchmarks(PositionCache& positions);
 void registerReferenceBenchmarks(PositionCache& positions);
 void registerViewBenchmarks(PositionCache& positions);
 void registerTurnBenchmarks(PositionCache& positions);
+// The dense boards of bench/dense_positions.h, built when first run.
+void registerDenseBenchmarks();
 
 }  // namespace kalvenor::bench

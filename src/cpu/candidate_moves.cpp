@@ -17,18 +17,23 @@ struct FoundRay {
 
 }  // namespace
 
-void collectCandidateMoves(const Board& board, CellState side, CandidateList& list) {
+bool collectCandidateMoves(const Board& board, CellState side, CandidateList& list, std::size_t mostRays) {
     assert(side == CellState::First || side == CellState::Second);
     list.moves.clear();
     list.rays.clear();
     if (board.count(side) == 0 || board.count(otherSide(side)) == 0) {
-        return;
+        return true;
     }
     std::vector<FoundRay> found;
+    bool complete = true;
     forEachRunFromOwnStones(board, side, [&](const RunToEmptyCell& run) {
         found.push_back({run.cell, {std::uint64_t{0} - run.delta, -run.step, run.run}});
-        return true;
+        complete = found.size() <= mostRays;
+        return complete;
     });
+    if (!complete) {
+        return false;
+    }
     std::sort(found.begin(), found.end(), [](const FoundRay& a, const FoundRay& b) {
         return a.cell != b.cell ? a.cell < b.cell : a.ray.step < b.ray.step;
     });
@@ -42,6 +47,7 @@ void collectCandidateMoves(const Board& board, CellState side, CandidateList& li
         ++move.rayCount;
         list.rays.push_back(entry.ray);
     }
+    return true;
 }
 
 }  // namespace kalvenor::detail

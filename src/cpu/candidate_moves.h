@@ -37,9 +37,15 @@ struct CandidateList {
     }
 };
 
+// A list holds at most this many rays (6 MiB of them): on a board dense with stones one side can
+// have hundreds of millions, more than any search could weigh.
+inline constexpr std::size_t kMostCandidateRays = std::size_t{1} << 18;
+
 // The legal cells of `side` (First or Second): the same cells and counts as
 // collectEnclosureCounts, found the same way (walking out from the side's own stones through
-// runs of opposing stones). `list` is cleared first; its space is reused.
-void collectCandidateMoves(const Board& board, CellState side, CandidateList& list);
+// runs of opposing stones). `list` is cleared first; its space is reused. False, with `list`
+// empty, when the side has more than `mostRays` enclosing rays.
+bool collectCandidateMoves(const Board& board, CellState side, CandidateList& list,
+                           std::size_t mostRays = kMostCandidateRays);
 
 }  // namespace kalvenor::detail

@@ -93,8 +93,7 @@ std::int32_t lineValue(const Board& board, CellState side) {
     } else {
         board.forEachStone([&](std::int32_t cell, CellState state) {
             if (state == side) {
-                const std::int32_t one[] = {cell};
-                forEachNeighbourOnBoard(board, one, side, countRun);
+                forEachNeighbourHolding(board, cell, side, countRun);
             }
         });
     }

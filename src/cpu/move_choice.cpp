@@ -3,7 +3,6 @@
 #include <array>
 #include <cassert>
 #include <cstdlib>
-#include <vector>
 
 #include "engine/enclosure_counts.h"
 
@@ -23,23 +22,14 @@ std::int32_t placementScore(std::int32_t cell) {
 }
 
 std::int32_t chooseMostEnclosing(const Board& board, CellState side) {
-    std::vector<EnclosureCount> counts;
-    collectEnclosureCounts(board, side, counts);
-    // The list holds exactly the Empty legal cells, in index order.
-    for (const std::int32_t corner : kPreferredCorners) {
-        for (const EnclosureCount& entry : counts) {
-            if (entry.cell == corner) {
-                return corner;
-            }
-            if (entry.cell > corner) {
-                break;
-            }
-        }
-    }
+    std::array<bool, kPreferredCorners.size()> cornerIsLegal{};
     std::int32_t best = -1;
     std::int32_t bestCount = 0;
     std::int32_t bestScore = 0;
-    for (const EnclosureCount& entry : counts) {
+    forEachEnclosureCount(board, side, [&](const EnclosureCount& entry) {
+        for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
+            cornerIsLegal[i] = cornerIsLegal[i] || entry.cell == kPreferredCorners[i];
+        }
         const std::int32_t score = placementScore(entry.cell);
         // Index order: a later cell wins only with a larger count, or the same count and a
         // strictly higher score.
@@ -48,21 +38,24 @@ std::int32_t chooseMostEnclosing(const Board& board, CellState side) {
             bestCount = entry.enclosed;
             bestScore = score;
         }
+    });
+    for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
+        if (cornerIsLegal[i]) {
+            return kPreferredCorners[i];
+        }
     }
     return best;
 }
 
 std::int32_t chooseFewestEnclosing(const Board& board, CellState side) {
-    std::vector<EnclosureCount> counts;
-    collectEnclosureCounts(board, side, counts);
     std::int32_t best = -1;
     std::int32_t bestCount = 0;
-    for (const EnclosureCount& entry : counts) {
+    forEachEnclosureCount(board, side, [&](const EnclosureCount& entry) {
         if (bestCount == 0 || entry.enclosed < bestCount) {
             best = entry.cell;
             bestCount = entry.enclosed;
         }
-    }
+    });
     return best;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <vector>
 
 #include "engine/enclosure_counts.h"
 
@@ -21,18 +20,18 @@ bool checkAutoPass(const Board& board, CellState side, const PassCheckProgress& 
         return cell >= start ? cell - start : cellCount - start + cell;
     };
     progress(0, cellCount);
-    std::vector<EnclosureCount> counts;
-    collectEnclosureCounts(board, side, counts);
     // The last progress a cell-by-cell search shows is the position of the first legal cell it
     // meets, or of the last cell when none is legal.
     std::int32_t last = cellCount - 1;
-    for (const EnclosureCount& entry : counts) {
+    bool legalCell = false;
+    forEachEnclosureCount(board, side, [&](const EnclosureCount& entry) {
         last = std::min(last, positionInOrder(entry.cell));
-    }
+        legalCell = true;
+    });
     if (last != 0) {
         progress(last, cellCount);
     }
-    return counts.empty();
+    return !legalCell;
 }
 
 }  // namespace kalvenor

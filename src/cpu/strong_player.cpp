@@ -19,7 +19,10 @@
 //    is checked against every five the opponent could answer with, and if it allows one the
 //    threatened cells and the next best moves are tried until one holds (safeMove).
 //  - The effort is a node budget (moves listed, probed and played), never wall time: the same
-//    position gives the same move on every machine.
+//    position gives the same move on every machine. The root's probes have a budget of their own,
+//    a multiple of the search's; a board so dense with stones that a side's moves exceed it, or
+//    their rays exceed kMostCandidateRays, is beyond any search: there the strong level plays the
+//    move that encloses the most, as the classic computer does, and the hint shows that move.
 
 #include "cpu/strong_player.h"
 
@@ -32,6 +35,7 @@
 
 #include "cpu/candidate_moves.h"
 #include "cpu/line_evaluation.h"
+#include "cpu/move_choice.h"
 #include "cpu/search_board.h"
 
 namespace kalvenor {
@@ -43,6 +47,9 @@ constexpr std::int32_t kInfinity = std::numeric_limits<std::int32_t>::max() / 2;
 constexpr std::int32_t kWinBound = kWinScore - 1000;
 constexpr std::int32_t kDrawScore = 0;
 constexpr int kMaxPly = 128;
+// The root probes every legal cell for a five before the search; far more cells than an ordinary
+// game ever offers, but bounded, so that a dense board's millions of cells cost no more.
+constexpr std::int64_t kRootProbesPerNode = 16;
 
 struct Aborted {};
 
@@ -67,7 +74,7 @@ std::int32_t fromTable(std::int32_t score, int ply) {
 class Search {
   public:
     Search(Board& board, const SearchLimits& limits)
-        : board_(board), limits_(limits), table_(std::size_t{1} << kTableBits) {}
+        : board_(board), limits_(limits), budget_(limits.nodeBudget), table_(std::size_t{1} << kTableBits) {}
 
     SearchOutcome run(CellState side);
 
@@ -109,6 +116,7 @@ class Search {
 
     detail::SearchBoard board_;
     SearchLimits limits_;
+    std::int64_t budget_;  // the nodes allowed while budgetApplies_
     std::int64_t nodes_ = 0;
     bool budgetApplies_ = false;
     std::vector<TableEntry> table_;
@@ -118,7 +126,7 @@ class Search {
 
 void Search::countNodes(std::int64_t count) {
     nodes_ += count;
-    if (budgetApplies_ && nodes_ > limits_.nodeBudget) {
+    if (budgetApplies_ && nodes_ > budget_) {
         throw Aborted{};
     }
 }
@@ -134,7 +142,9 @@ void Search::rememberKiller(int ply, std::int32_t cell) {
 std::vector<std::int32_t> Search::fivesInOne(CellState side, std::span<const std::int32_t> likely,
                                              bool firstOnly) {
     detail::CandidateList& list = plies_.back().list;
-    collectCandidateMoves(board_.board(), side, list);
+    if (!collectCandidateMoves(board_.board(), side, list)) {
+        throw Aborted{};
+    }
     countNodes(static_cast<std::int64_t>(list.moves.size()));
     detail::MoveProbe probe(board_.board(), side);
     std::vector<std::int32_t> fives;
@@ -167,18 +177,19 @@ std::vector<std::int32_t> Search::fivesInOne(CellState side, std::span<const std
 std::int32_t Search::safeMove(CellState side, const detail::CandidateList& list,
                               std::span<const std::size_t> order) {
     const CellState opponent = otherSide(side);
-    nodes_ = 0;  // a budget of its own; the first move is always checked
-    budgetApplies_ = false;
-    const std::vector<std::int32_t> threats = fivesInOne(opponent, {}, false);
-    std::vector<std::size_t> candidates;
-    candidates.push_back(order.front());
-    for (const std::size_t i : order) {
-        if (std::find(threats.begin(), threats.end(), list.moves[i].cell) != threats.end()) {
-            candidates.push_back(i);
-        }
-    }
-    candidates.insert(candidates.end(), order.begin() + 1, order.end());
+    nodes_ = 0;  // a budget of its own; the first move is checked within the root's
+    budget_ = kRootProbesPerNode * limits_.nodeBudget;
+    budgetApplies_ = true;
     try {
+        const std::vector<std::int32_t> threats = fivesInOne(opponent, {}, false);
+        std::vector<std::size_t> candidates;
+        candidates.push_back(order.front());
+        for (const std::size_t i : order) {
+            if (std::find(threats.begin(), threats.end(), list.moves[i].cell) != threats.end()) {
+                candidates.push_back(i);
+            }
+        }
+        candidates.insert(candidates.end(), order.begin() + 1, order.end());
         for (const std::size_t i : candidates) {
             const detail::CandidateMove& move = list.moves[i];
             board_.play(move, list.raysOf(move), side);
@@ -187,7 +198,7 @@ std::int32_t Search::safeMove(CellState side, const detail::CandidateList& list,
             if (!answered) {
                 return move.cell;
             }
-            budgetApplies_ = true;
+            budget_ = limits_.nodeBudget;
         }
     } catch (const Aborted&) {
         board_.undoAll();
@@ -265,7 +276,9 @@ std::int32_t Search::negamax(int depth, std::int32_t alpha, std::int32_t beta, i
     }
 
     Ply& here = plies_[static_cast<std::size_t>(ply)];
-    collectCandidateMoves(board_.board(), side, here.list);
+    if (!collectCandidateMoves(board_.board(), side, here.list)) {
+        throw Aborted{};
+    }
     countNodes(static_cast<std::int64_t>(here.list.moves.size()));
     if (here.list.moves.empty()) {
         if (previousPassed) {
@@ -322,15 +335,29 @@ std::int32_t Search::negamax(int depth, std::int32_t alpha, std::int32_t beta, i
 SearchOutcome Search::run(CellState side) {
     SearchOutcome outcome;
     detail::CandidateList list;
-    collectCandidateMoves(board_.board(), side, list);
-    countNodes(static_cast<std::int64_t>(list.moves.size()));
-    if (list.moves.empty()) {
+    // A five this move wins at once: every legal cell is probed for one before any search.
+    std::vector<detail::MoveProbe::Effect> effects;
+    std::ptrdiff_t five = -1;
+    budget_ = kRootProbesPerNode * limits_.nodeBudget;
+    budgetApplies_ = true;
+    try {
+        if (!collectCandidateMoves(board_.board(), side, list)) {
+            throw Aborted{};
+        }
+        countNodes(static_cast<std::int64_t>(list.moves.size()));
+        if (list.moves.empty()) {
+            outcome.nodes = nodes_;
+            return outcome;
+        }
+        five = probeMoves(list, side, -1, 0, effects);
+    } catch (const Aborted&) {
+        outcome.cell = chooseMostEnclosing(board_.board(), side);
         outcome.nodes = nodes_;
         return outcome;
     }
-    // A five this move wins at once: every legal cell is probed for one before any search.
-    std::vector<detail::MoveProbe::Effect> effects;
-    if (const std::ptrdiff_t five = probeMoves(list, side, -1, 0, effects); five >= 0) {
+    budget_ = limits_.nodeBudget;
+    budgetApplies_ = false;
+    if (five >= 0) {
         outcome.cell = list.moves[static_cast<std::size_t>(five)].cell;
         outcome.score = kWinScore - 1;
         outcome.nodes = nodes_;

@@ -10,38 +10,83 @@ namespace kalvenor {
 
 namespace {
 
-// Every Empty cell scanned with its own rays: the cheapest way when few cells are Empty. The list
-// comes out in index order.
-void countFromEmptyCells(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
+using Visit = std::function<void(const EnclosureCount&)>;
+
+// Every Empty cell scanned with its own rays: the cheapest way when few cells are Empty. The
+// cells come in index order.
+void countFromEmptyCells(const Board& board, CellState side, const Visit& visit) {
     const std::span<const std::uint8_t> cells = board.bytes();
     for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
         if (cells[cell] == 0) {
             if (const std::int32_t enclosed = countEnclosed(board, cell, side); enclosed > 0) {
-                counts.push_back({cell, enclosed});
+                visit({cell, enclosed});
             }
         }
     }
 }
 
-// Every enclosing ray of every Empty cell, met once each from the own stone that closes it.
-void countFromOwnStones(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
-    detail::forEachRunFromOwnStones(board, side, [&](const detail::RunToEmptyCell& found) {
-        counts.push_back({found.cell, found.run});
-        return true;
-    });
+// The sums of the enclosing rays of each cell. A list of rays while they are few, sorted and
+// summed at the end; one 16-bit counter a cell once they are many, so that a dense board's
+// hundreds of millions of rays take no more room than its cells. A cell encloses at most six
+// stones along each of its 3^8 - 1 directions: 39,360 fits in 16 bits.
+class EnclosureTally {
+  public:
+    explicit EnclosureTally(std::int32_t cellCount)
+        : cellCount_(cellCount),
+          mostRays_(std::max<std::size_t>(static_cast<std::size_t>(cellCount) / 64, 4096)) {}
 
-    std::sort(counts.begin(), counts.end(),
-              [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; });
-    // Sum the rays of each cell in place.
-    std::size_t merged = 0;
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        if (merged > 0 && counts[merged - 1].cell == counts[i].cell) {
-            counts[merged - 1].enclosed += counts[i].enclosed;
-        } else {
-            counts[merged++] = counts[i];
+    void add(std::int32_t cell, std::int32_t run) {
+        if (!perCell_.empty()) {
+            perCell_[static_cast<std::size_t>(cell)] =
+                static_cast<std::uint16_t>(perCell_[static_cast<std::size_t>(cell)] + run);
+            return;
+        }
+        rays_.push_back({cell, run});
+        if (rays_.size() > mostRays_) {
+            perCell_.assign(static_cast<std::size_t>(cellCount_), 0);
+            for (const EnclosureCount& ray : rays_) {
+                add(ray.cell, ray.enclosed);
+            }
+            rays_ = {};
         }
     }
-    counts.resize(merged);
+
+    // Every cell with its sum, in index order.
+    void visitSums(const Visit& visit) {
+        if (!perCell_.empty()) {
+            for (std::int32_t cell = 0; cell < cellCount_; ++cell) {
+                if (const std::int32_t sum = perCell_[static_cast<std::size_t>(cell)]; sum > 0) {
+                    visit({cell, sum});
+                }
+            }
+            return;
+        }
+        std::sort(rays_.begin(), rays_.end(),
+                  [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; });
+        for (std::size_t i = 0; i < rays_.size();) {
+            EnclosureCount sum = rays_[i];
+            while (++i < rays_.size() && rays_[i].cell == sum.cell) {
+                sum.enclosed += rays_[i].enclosed;
+            }
+            visit(sum);
+        }
+    }
+
+  private:
+    std::int32_t cellCount_;
+    std::size_t mostRays_;
+    std::vector<EnclosureCount> rays_;
+    std::vector<std::uint16_t> perCell_;
+};
+
+// Every enclosing ray of every Empty cell, met once each from the own stone that closes it.
+void countFromOwnStones(const Board& board, CellState side, const Visit& visit) {
+    EnclosureTally tally(board.cellCount());
+    detail::forEachRunFromOwnStones(board, side, [&](const detail::RunToEmptyCell& found) {
+        tally.add(found.cell, found.run);
+        return true;
+    });
+    tally.visitSums(visit);
 }
 
 // Work in probes of one cell: walking out from the own stones costs a pair test per own and
@@ -63,17 +108,21 @@ bool bothSidesOnBoard(const Board& board) {
 
 }  // namespace
 
-void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
+void forEachEnclosureCount(const Board& board, CellState side, const Visit& visit) {
     assert(side == CellState::First || side == CellState::Second);
-    counts.clear();
     if (!bothSidesOnBoard(board)) {
         return;
     }
     if (scanningEmptyCellsIsCheaper(board, side)) {
-        countFromEmptyCells(board, side, counts);
+        countFromEmptyCells(board, side, visit);
     } else {
-        countFromOwnStones(board, side, counts);
+        countFromOwnStones(board, side, visit);
     }
+}
+
+void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
+    counts.clear();
+    forEachEnclosureCount(board, side, [&counts](const EnclosureCount& count) { counts.push_back(count); });
 }
 
 bool hasEnclosingCell(const Board& board, CellState side) {

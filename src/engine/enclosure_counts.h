@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "engine/board.h"
@@ -20,6 +21,12 @@ struct EnclosureCount {
 // the side's own stones through runs of opposing stones, so the cost follows the stones on the
 // board, not its N cells. `counts` is cleared first; pass the same vector again to reuse its space.
 void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts);
+
+// Calls visit(count) for the same cells and counts in the same order, without holding a list of
+// them: the scratch memory stays within two bytes a cell (32 MiB at eight axes) however dense the
+// board is, where a list could hold a legal cell for almost every Empty cell.
+void forEachEnclosureCount(const Board& board, CellState side,
+                           const std::function<void(const EnclosureCount&)>& visit);
 
 // Whether `side` (First or Second) has a legal Empty cell: the same answer as a non-empty
 // collectEnclosureCounts, found the same way but stopping at the first such cell.

@@ -80,8 +80,7 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
         // Many stones: one at a time, so that no list of them is ever held.
         board.forEachStone([&](std::int32_t cell, CellState state) {
             if (state == side) {
-                const std::int32_t one[] = {cell};
-                detail::forEachNeighbourOnBoard(board, one, side, walkLine);
+                detail::forEachNeighbourHolding(board, cell, side, walkLine);
             }
             return !found;
         });

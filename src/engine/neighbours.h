@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -68,23 +69,62 @@ void forEachNeighbourInList(int dimension, std::span<const std::int32_t> cells,
     }
 }
 
-// Calls visit(pair) for every cell of `cells` and every neighbour of it on the board that holds
-// `state`, until visit returns false.
+// Calls visit(pair) for every neighbour of `from` on the board that holds `state`, until visit
+// returns false; false when it did. Reads the neighbours a row of three cells along axis 0 at a
+// time and only the rows on the board: about 2.75^(D-1) rows instead of 3^D directions, which
+// is what keeps a board dense with stones within reach at eight axes.
 template <typename Visit>
-void forEachNeighbourOnBoard(const Board& board, std::span<const std::int32_t> cells, CellState state,
-                             Visit&& visit) {
-    const DirectionTable& table = DirectionTable::forDimension(board.dimension());
-    const int zero = table.zeroDirection();
-    for (const std::int32_t from : cells) {
-        const PackedPosition fromPosition = packPosition(from);
-        for (int k = 0; k < table.count(); ++k) {
-            const PackedPosition toPosition = fromPosition + table.packedDelta(k);
-            const std::int32_t to = from + table.indexStep(k);
-            if (k != zero && isOnBoard(toPosition) && board[to] == state &&
-                !visit(NeighbourPair{from, fromPosition, to, toPosition, table.packedDelta(k),
-                                     table.indexStep(k)})) {
-                return;
+bool forEachNeighbourHolding(const Board& board, std::int32_t from, CellState state, Visit&& visit) {
+    const int dimension = board.dimension();
+    const std::uint8_t* cells = board.bytes().data();
+    const auto wanted = static_cast<std::uint8_t>(state);
+    const PackedPosition fromPosition = packPosition(from);
+    // The offset of the row on every axis above 0, as an odometer between each axis's bounds.
+    std::array<int, kMaxDimension> offset{};
+    std::array<int, kMaxDimension> low{};
+    std::array<int, kMaxDimension> high{};
+    std::int32_t rowStep = 0;
+    std::uint64_t rowDelta = 0;
+    for (int axis = 1; axis < dimension; ++axis) {
+        const int coordinate = coordinateOf(from, axis);
+        low[axis] = coordinate == 0 ? 0 : -1;
+        high[axis] = coordinate == 7 ? 0 : 1;
+        offset[axis] = low[axis];
+        rowStep += low[axis] * (std::int32_t{1} << (3 * axis));
+        rowDelta += static_cast<std::uint64_t>(static_cast<std::int64_t>(low[axis])) << (8 * axis);
+    }
+    const int x = coordinateOf(from, 0);
+    const int firstDx = x == 0 ? 0 : -1;
+    const int lastDx = x == 7 ? 0 : 1;
+    while (true) {
+        for (int dx = firstDx; dx <= lastDx; ++dx) {
+            const std::int32_t step = rowStep + dx;
+            if (step != 0 && cells[from + step] == wanted) {
+                const std::uint64_t delta =
+                    rowDelta + static_cast<std::uint64_t>(static_cast<std::int64_t>(dx));
+                if (!visit(
+                        NeighbourPair{from, fromPosition, from + step, fromPosition + delta, delta, step})) {
+                    return false;
+                }
             }
+        }
+        int axis = 1;
+        for (; axis < dimension; ++axis) {
+            const std::int32_t weight = std::int32_t{1} << (3 * axis);
+            const std::uint64_t lane = std::uint64_t{1} << (8 * axis);
+            if (offset[axis] < high[axis]) {
+                ++offset[axis];
+                rowStep += weight;
+                rowDelta += lane;
+                break;
+            }
+            const int span = offset[axis] - low[axis];
+            offset[axis] = low[axis];
+            rowStep -= span * weight;
+            rowDelta -= static_cast<std::uint64_t>(span) * lane;
+        }
+        if (axis == dimension) {
+            return true;
         }
     }
 }

@@ -60,11 +60,7 @@ void forEachRunFromOwnStones(const Board& board, CellState side, Visit&& visit) 
         if (state != side) {
             return true;
         }
-        const std::int32_t one[] = {cell};
-        bool going = true;
-        forEachNeighbourOnBoard(board, one, opponent,
-                                [&](const NeighbourPair& pair) { return going = walkRun(pair); });
-        return going;
+        return forEachNeighbourHolding(board, cell, opponent, walkRun);
     });
 }
 

@@ -20,12 +20,8 @@ std::vector<std::int32_t> navigationTargets(const Board& board, int guideLevel, 
         board.forEachStone([&](std::int32_t cell, CellState) { targets.push_back(cell); });
         return targets;
     }
-    std::vector<EnclosureCount> legal;
-    collectEnclosureCounts(board, side, legal);
-    targets.reserve(legal.size());
-    for (const EnclosureCount& count : legal) {
-        targets.push_back(count.cell);
-    }
+    forEachEnclosureCount(board, side,
+                          [&targets](const EnclosureCount& count) { targets.push_back(count.cell); });
     return targets;
 }
 

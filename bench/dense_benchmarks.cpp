@@ -1,0 +1,89 @@
+// The computer's choices, the pass check, the guide's marks, the five search and the strong
+// level on dense boards of six to eight axes (bench/dense_positions.h), ■ to move.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "bench/dense_positions.h"
+#include "bench/registration.h"
+#include "cpu/move_choice.h"
+#include "cpu/pass_check.h"
+#include "cpu/strong_player.h"
+#include "engine/five.h"
+#include "view/axis_marks.h"
+
+namespace kalvenor::bench {
+
+namespace {
+
+constexpr CellState kMover = CellState::First;
+
+// Each board is built when first asked for and kept for the rest of the run.
+Board& denseBoard(int dimension, DensePattern pattern) {
+    static std::map<std::pair<int, DensePattern>, std::unique_ptr<Board>> boards;
+    std::unique_ptr<Board>& board = boards[{dimension, pattern}];
+    if (!board) {
+        board = std::make_unique<Board>(densePosition(dimension, pattern));
+    }
+    return *board;
+}
+
+template <typename Body>
+void add(const std::string& name, int dimension, DensePattern pattern, Body body) {
+    const std::string fullName =
+        "dense_" + name + "/" + std::string(patternName(pattern)) + "/" + std::to_string(dimension);
+    benchmark::RegisterBenchmark(fullName.c_str(), [dimension, pattern, body](benchmark::State& state) {
+        Board& board = denseBoard(dimension, pattern);
+        body(state, board);
+        state.counters["stones"] = board.count(CellState::First) + board.count(CellState::Second);
+    })->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+void registerDenseBenchmarks() {
+    for (const DensePattern pattern :
+         {DensePattern::Columns, DensePattern::Triples, DensePattern::Standoff}) {
+        for (int d = 6; d <= kMaxDimension; ++d) {
+            add("choose_most", d, pattern, [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(chooseMostEnclosing(board, kMover));
+                }
+            });
+            add("choose_fewest", d, pattern, [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(chooseFewestEnclosing(board, kMover));
+                }
+            });
+            add("pass_check", d, pattern, [](benchmark::State& state, Board& board) {
+                bool passes = false;
+                for (auto _ : state) {
+                    passes = checkAutoPass(board, kMover, [](std::int32_t, std::int32_t) {});
+                    benchmark::DoNotOptimize(passes);
+                }
+                state.SetLabel(passes ? "must pass" : "has a move");
+            });
+            add("guide_marks", d, pattern, [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(navigationTargets(board, 1, kMover));
+                }
+            });
+            add("find_five_full", d, pattern, [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(hasFiveAnywhere(board, kMover));
+                }
+            });
+            add("strong_move", d, pattern, [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(chooseStrongMove(board, kMover));
+                }
+            });
+        }
+    }
+}
+
+}  // namespace kalvenor::bench

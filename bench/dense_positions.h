@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/board.h"
+
+namespace kalvenor::bench {
+
+// Boards packed with stones and without a five anywhere: the positions where the work of a
+// choice follows the millions of stones and their 3^D - 1 directions, not the few legal cells of
+// an ordinary game. Every line along axis 0 whose other coordinates are none of them 4 holds the
+// pattern's stones at the listed coordinates; every other cell is Empty. A coordinate of 4 on
+// another axis breaks every line that could make five, and along axis 0 the sides alternate.
+enum class DensePattern {
+    Columns,   // ■ at 0 and 5, □ at 1 and 6: each ■ encloses along hundreds of directions
+    Triples,   // ■ at 0, 3 and 6, □ at 1, 4 and 7: more stones, more rays
+    Standoff,  // ■ at 0 and 1, □ at 4 to 7: no side touches the other, neither can move
+};
+
+std::string_view patternName(DensePattern pattern);
+
+Board densePosition(int dimension, DensePattern pattern);
+
+}  // namespace kalvenor::bench
