@@ -12,7 +12,7 @@ namespace kalvenor {
 void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::int32_t>* changedCells) {
     GameState& state = session.state;
     const CellState side = state.sideToMove;
-    ++state.turnNumberOf(side);
+    state.countTurn(side);
     if (cell < 0) {
         const std::string passText = cpuPassText(side);
         setInfoLabel(session, info_slot::LastMove, passText);
@@ -22,7 +22,7 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
     } else {
         Board& board = *session.board;
         board.set(cell, side);
-        ++state.stoneCount;
+        state.countStone();
         std::vector<std::int32_t> turned;
         turnEnclosed(board, cell, side, &turned);
         if (changedCells != nullptr) {

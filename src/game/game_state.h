@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
 #include "engine/cell_state.h"
 #include "records/game_mode.h"
+#include "records/saved_game.h"
 
 namespace kalvenor {
 
@@ -27,9 +29,17 @@ struct GameState {
 
     std::int32_t& turnNumberOf(CellState side) { return turnNumber[sideIndex(side)]; }
     std::int32_t turnNumberOf(CellState side) const { return turnNumber[sideIndex(side)]; }
+    // One more turn of `side`, one more stone. The counters stop at the largest a saved game may
+    // hold, so that a game loaded with counters at that limit and played on saves as a game that
+    // loads again.
+    void countTurn(CellState side) { countOne(turnNumberOf(side)); }
+    void countStone() { countOne(stoneCount); }
     CellState computerSide() const { return otherSide(humanSide); }
     void switchSides() { sideToMove = otherSide(sideToMove); }
     friend bool operator==(const GameState&, const GameState&) = default;
+
+  private:
+    static void countOne(std::int32_t& counter) { counter = std::min(counter, kLargestCounter - 1) + 1; }
 };
 
 }  // namespace kalvenor

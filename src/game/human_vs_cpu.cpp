@@ -84,7 +84,7 @@ void playComputerTurns(Session& session, std::vector<std::int32_t> changedCells)
         }
         // The person has no legal cell: a silent pass, and the computer plays again.
         state.switchSides();
-        ++state.turnNumberOf(state.humanSide);
+        state.countTurn(state.humanSide);
         showStonesOnly(session);
         changedCells.clear();
     }
@@ -102,9 +102,9 @@ void playHumanVsCpuTurn(Session& session) {
     markTakeBackPoint(session);
     Board& board = *session.board;
     const CellState mover = state.sideToMove;
-    ++state.turnNumberOf(state.humanSide);
+    state.countTurn(state.humanSide);
     board.set(*cell, mover);
-    ++state.stoneCount;
+    state.countStone();
     std::vector<std::int32_t> changedCells{*cell};
     turnEnclosed(board, *cell, mover, &changedCells);
     noteStonePlayed(session, changedCells, mover);

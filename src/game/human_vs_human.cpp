@@ -24,11 +24,11 @@ void playHumanMove(Session& session) {
     const CellState mover = state.sideToMove;
     setInfoLabel(session, info_slot::LastMove,
                  playerMoveText(state.dimension, *cell, mover, displayLanguage()));
-    ++state.turnNumberOf(mover);
+    state.countTurn(mover);
     session.board->set(*cell, mover);
     const std::int32_t placed[] = {*cell};
     noteStonePlayed(session, placed, mover);
-    ++state.stoneCount;
+    state.countStone();
     appendRecordLineWithBoard(session, playerMoveText(state.dimension, *cell, mover));
 
     if (mover == CellState::First) {

@@ -65,7 +65,7 @@ void playComputerOpening(Session& session) {
     setCountLabels(session);
     playComputerReply(session);
     state.sideToMove = CellState::Second;
-    ++state.stoneCount;  // the opening counts once more, stone or pass, as saved games expect
+    state.countStone();  // the opening counts once more, stone or pass, as saved games expect
     setTurnLabel(session, turn_label::SecondYou, CellState::Second);
 }
 

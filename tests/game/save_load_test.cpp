@@ -82,6 +82,31 @@ TEST(SaveAndLoad, SavingALoadedGameAtOnceGivesItBackForEveryDimensionAndMode) {
     }
 }
 
+// Counters stop at the loader's limit: whatever a game saves, it loads again.
+TEST(SaveAndLoad, AGamePlayedOnFromTheLargestCountersSavesAFileThatLoads) {
+    for (const GameMode mode : {GameMode::HumanVsHuman, GameMode::HumanVsCpu}) {
+        SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(mode));
+        SavedGame largest = sampleGame(2, mode);
+        largest.header.sideToMove = 1;
+        largest.header.stoneCount = kLargestCounter;
+        largest.header.turnNumberFirst = kLargestCounter;
+        largest.header.turnNumberSecond = kLargestCounter;
+        GameHarness game;
+        game.load(largest);
+        game.clickCell(11);  // encloses the Second stone at 10 for First, in either mode
+        ASSERT_EQ(game.board()[11], CellState::First);
+        const auto path = game.save();
+
+        GameHarness again;
+        again.answerFileDialog(path.string());
+        again.command(151);
+        EXPECT_TRUE(again.boxes().empty()) << again.boxes().front().text;
+        EXPECT_EQ(again.state().stoneCount, kLargestCounter);
+        EXPECT_EQ(again.state().turnNumberOf(CellState::First), kLargestCounter);
+        EXPECT_EQ(again.board().count(CellState::First), game.board().count(CellState::First));
+    }
+}
+
 TEST(SaveAndLoad, TurnLabelKeepsTheSavedSideToMove) {
     struct Case {
         GameMode mode;
