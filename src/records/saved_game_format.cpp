@@ -191,6 +191,12 @@ FileValue<SavedGame> readSavedGameFrom(const std::filesystem::path& path, const 
     if (!headerRead.ok()) {
         return headerRead.error();
     }
+    if (headerRead.value() < std::min<std::uint64_t>(source.size, kGameDataHeaderSize)) {
+        // The files of /proc and /sys state a size they do not hold.
+        return refused(invalid("it is a file the system makes up as it is read (its size says " +
+                               std::to_string(source.size) + " bytes, it holds " +
+                               std::to_string(headerRead.value()) + ")"));
+    }
     const std::span<const std::uint8_t> leading(headerBytes.data(), headerRead.value());
     if (std::string problem = gameDataHeaderProblem(leading, source.size); !problem.empty()) {
         return refused(std::move(problem));

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include "records/file_size_limit.h"
 #endif
 
 #include <algorithm>
@@ -146,6 +149,45 @@ TEST(GameRecordFile, ReportsAWriteThatFailsAfterTheOpen) {
     }
 }
 
+// A file-size limit stands in for a full disk: the write stops part-way through a character.
+TEST(GameRecordFile, AnAppendThatFailsPartWayLeavesTheFileAsItWas) {
+    const TempFolder folder;
+    const GameRecordFile record(folder / "棋譜.txt");
+    ASSERT_TRUE(record.appendLine(" game start").ok());
+    const std::string before = fileBytes(record.path());
+    FileResult result;
+    {
+        const testing::FileSizeLimit limit(before.size() + 3);  // one and a half two-byte characters more
+        result = record.appendLine("先手の勝ちです");
+    }
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().summary(), "cannot write: File too large");
+    EXPECT_EQ(fileBytes(record.path()), before);
+    ASSERT_TRUE(record.appendLine(" game end").ok());
+    EXPECT_EQ(fileBytes(record.path()), before + " game end\r\n");
+}
+
+TEST(GameRecordFile, DoesNotFollowAnotherUsersLinkInASharedFolder) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to plant another user's link";
+    }
+    const TempFolder folder;
+    std::filesystem::create_directory(folder / "shared");
+    ASSERT_EQ(::chmod((folder / "shared").c_str(), 01777), 0);
+    testing::writeFileBytes(folder / "precious", "keep me\n");
+    const std::filesystem::path link = folder / "shared" / "棋譜.txt";
+    std::filesystem::create_symlink(folder / "precious", link);
+    ASSERT_EQ(::lchown(link.c_str(), 65534, 65534), 0);
+    const FileResult result = GameRecordFile(link).appendLine("line");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().summary(),
+              "cannot open: it is a symbolic link of another user in a shared folder");
+    EXPECT_EQ(fileBytes(folder / "precious"), "keep me\n");
+    // Our own link there is followed.
+    ASSERT_EQ(::lchown(link.c_str(), 0, 0), 0);
+    EXPECT_TRUE(GameRecordFile(link).appendLine("line").ok());
+    EXPECT_EQ(fileBytes(folder / "precious"), "keep me\nline\r\n");
+}
 #endif
 
 TEST(GameRecordFile, WritesNothingForATextTheCodePageCannotHold) {

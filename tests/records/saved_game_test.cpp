@@ -4,10 +4,9 @@
 
 #include <random>
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
+#include "records/file_size_limit.h"
 #endif
 
 #include "records/temp_folder.h"
@@ -188,6 +187,18 @@ TEST(SavedGame, ReportsAFolderWhereNothingCanBeCreated) {
 }
 
 #ifndef _WIN32
+TEST(SavedGame, AFileOfTheSystemSaysWhatItIs) {
+    const fs::path madeUp = "/sys/devices/system/cpu/online";  // "4096 bytes", a few bytes read
+    if (!fs::exists(madeUp)) {
+        GTEST_SKIP() << "no " << madeUp;
+    }
+    const FileValue<SavedGame> loaded = readSavedGame(madeUp);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_TRUE(loaded.error().summary().starts_with(
+        "not a saved game: it is a file the system makes up as it is read (its size says 4096 bytes"))
+        << loaded.error().summary();
+}
+
 TEST(SavedGame, ReportsAFullDevice) {
     const FileResult result = writeSavedGame("/dev/full", headerFor(3), randomBoard(512, 4));
     ASSERT_FALSE(result.ok());
@@ -208,28 +219,6 @@ TEST(SavedGame, APipeIsNeitherWaitedForNorReplaced) {
     EXPECT_EQ(loaded.error().step, FileStep::Check);
 }
 
-// Lowers the largest file this process may write, so that a save fails part-way as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit previous_{};
-    void (*previousSignal_)(int) = nullptr;
-};
-
 TEST(SavedGame, AFailedSaveLeavesThePreviousFileByteForByte) {
     const TempFolder folder;
     const fs::path path = folder / "game.gd";
@@ -238,7 +227,7 @@ TEST(SavedGame, AFailedSaveLeavesThePreviousFileByteForByte) {
     const std::string before = fileBytes(path);
 
     const FileResult result = [&path] {
-        const FileSizeLimit limit(1000);
+        const testing::FileSizeLimit limit(1000);
         return writeSavedGame(path, headerFor(4), randomBoard(4096, 6));
     }();
     ASSERT_FALSE(result.ok());
