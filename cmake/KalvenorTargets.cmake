@@ -32,3 +32,16 @@ function(kalvenor_add_subfolders)
     add_subdirectory("${child}")
   endforeach()
 endfunction()
+
+# kalvenor_lost_output_test(NAME PROGRAM REDIRECT ARGS...): runs PROGRAM with ARGS, its standard
+# output redirected by the shell's REDIRECT (">/dev/full", ">&-"), and passes when the program
+# says on standard error that the output was lost and exits with status 1.
+function(kalvenor_lost_output_test name program redirect)
+  if(WIN32)
+    return()
+  endif()
+  add_test(NAME ${name}
+           COMMAND sh -c "\"$0\" \"$@\" 2>&1 ${redirect}; echo \"status $?\"" "$<TARGET_FILE:${program}>" ${ARGN})
+  set_tests_properties(${name} PROPERTIES PASS_REGULAR_EXPRESSION
+                       "^${program}: cannot write to standard output: [A-Za-z ]+\nstatus 1\n$")
+endfunction()

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "command_message.h"
+#include "standard_output.h"
 
 namespace {
 
@@ -27,9 +28,7 @@ constexpr const char* helpText =
     "1 also when no program runs, 2 for wrong usage.\n"
     "  --help  show this text\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::fputs(usageLine, stdout);
         std::fputs(helpText, stdout);
@@ -68,4 +67,10 @@ int main(int argc, char** argv) {
     }
     std::fwrite(reply.constData(), 1, static_cast<std::size_t>(reply.size()), stdout);
     return kalvenor::isOkReply(reply.toStdString()) ? accepted : refused;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kalvenor::exitStatusAfterOutput("kalvenor-command", run(argc, argv));
 }

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "command_message.h"
+#include "standard_output.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ int refuse(const std::string& reason) {
     return refused;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr,
                      "usage: kalvenor-command ID\n"
@@ -66,4 +65,10 @@ int main(int argc, char** argv) {
     }
     std::fputs(kalvenor::okReply().c_str(), stdout);
     return accepted;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kalvenor::exitStatusAfterOutput("kalvenor-command", run(argc, argv));
 }

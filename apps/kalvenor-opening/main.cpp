@@ -11,6 +11,7 @@
 
 #include "game/opening_game.h"
 #include "records/saved_game.h"
+#include "standard_output.h"
 
 namespace {
 
@@ -67,9 +68,7 @@ std::optional<CellState> parseSide(std::string_view text) {
     return std::nullopt;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
     for (const std::string_view argument : args) {
         if (argument == "--help" || argument == "-h") {
@@ -119,4 +118,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kalvenor::exitStatusAfterOutput("kalvenor-opening", run(argc, argv));
 }

@@ -18,6 +18,7 @@
 #include "script_input.h"
 #include "script_line.h"
 #include "script_runner.h"
+#include "standard_output.h"
 
 namespace {
 
@@ -29,17 +30,15 @@ constexpr std::string_view helpText =
     "  --language ja|en the language of the window's texts (default ja); the record file is\n"
     "                   always written in Japanese\n"
     "  --help           show this text\n"
-    "Exit status: 0 at the end of the input or after command 255; 2 for a bad line, an unreadable\n"
-    "file or wrong usage.\n";
+    "Exit status: 0 at the end of the input or after command 255; 1 when the output cannot be\n"
+    "written; 2 for a bad line, an unreadable file or wrong usage.\n";
 
 int misuse(const std::string& problem) {
     std::cerr << "error: " << problem << '\n' << usageLine;
     return kalvenor::script::kScriptFailed;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
 #ifdef _WIN32
     // Line ends as they are, so that a transcript is the same file on every system.
     _setmode(_fileno(stdin), _O_BINARY);
@@ -81,4 +80,10 @@ int main(int argc, char** argv) {
         std::cerr << "error: " << error.what() << '\n';
         return kalvenor::script::kScriptFailed;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kalvenor::exitStatusAfterOutput("kalvenor-script", run(argc, argv));
 }

@@ -54,10 +54,12 @@ class Words {
         if (error != std::errc{} || end != word.data() + word.size()) {
             throw ScriptError(quoted(word) + " is not a number (" + std::string(what) + ")");
         }
-        if (value < minimum && maximum == kLargest) {
+        // "-0" is below every range that starts at 0, as its sign says, though its value is not.
+        const bool below = value < minimum || (word.starts_with('-') && minimum >= 0);
+        if (below && maximum == kLargest) {
             throw ScriptError(std::string(what) + " cannot be " + std::string(word));
         }
-        if (value < minimum || value > maximum) {
+        if (below || value > maximum) {
             throw ScriptError(std::string(what) + " " + std::string(word) + " is outside " +
                               std::to_string(minimum) + ".." + std::to_string(maximum));
         }

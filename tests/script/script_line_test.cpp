@@ -78,6 +78,8 @@ TEST(ScriptLine, BadLinesSayWhatIsWrong) {
     EXPECT_EQ(reasonOf("command 12x"), "'12x' is not a number (a command id)");
     EXPECT_EQ(reasonOf("command 65536"), "a command id 65536 is outside 0..65535");
     EXPECT_EQ(reasonOf("command -1"), "a command id -1 is outside 0..65535");
+    EXPECT_EQ(reasonOf("command -0"), "a command id -0 is outside 0..65535");
+    EXPECT_EQ(reasonOf("click cell -0"), "a cell index cannot be -0");
     EXPECT_EQ(reasonOf("command 104 now"), "unexpected 'now' after 'command 104'");
     EXPECT_EQ(reasonOf("click"), "'click' needs what to click: cell, step, guide, pass, axis or label");
     EXPECT_EQ(reasonOf("click button 3"), "cannot click 'button': cell, step, guide, pass, axis or label");
