@@ -1,11 +1,15 @@
 // Fuzz target for the whole game: the input becomes a saved game of two to four axes (any board,
 // any side to move, any mode and guide level, made valid where the loader demands it) and a
 // sequence of events played on it through the headless backend as a person would: clicks on
-// cells and buttons, steps, slides, new games, saves and loads. Whatever the game does, it must
-// neither crash nor throw anything but the backend's report of a prompt left unanswered.
+// cells and buttons, steps, slides, new games, saves and loads, levels, hints and take-backs.
+// Whatever the game does, it must neither crash nor throw anything but the backend's report of a
+// prompt left unanswered; a level or a hint leaves the game as it was, and a take-back either
+// changes nothing or brings back the game exactly as it stood before one of the earlier events.
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -113,8 +117,41 @@ void clickIfVisible(const Session& session, platform::ControlHandle control) {
     }
 }
 
+// What a take-back restores: the board, the counters and the side to move.
+struct GameSnapshot {
+    std::vector<std::uint8_t> board;
+    std::int32_t stoneCount = 0;
+    std::array<std::int32_t, 2> turnNumber{};
+    CellState sideToMove = CellState::First;
+    bool inProgress = false;
+
+    explicit GameSnapshot(const Session& session)
+        : stoneCount(session.state.stoneCount),
+          turnNumber(session.state.turnNumber),
+          sideToMove(session.state.sideToMove),
+          inProgress(session.state.inProgress) {
+        if (session.board) {
+            board.assign(session.board->bytes().begin(), session.board->bytes().end());
+        }
+    }
+    bool operator==(const GameSnapshot&) const = default;
+};
+
+// The level commands, the hint and the take-back, checked against the game before each event.
+void playLevelOrTakeBack(Session& session, int command, const std::vector<GameSnapshot>& before) {
+    const GameSnapshot now(session);
+    sendCommand(session.window, command);
+    const GameSnapshot after(session);
+    if (after == now) {
+        return;
+    }
+    if (command != 203 || std::find(before.begin(), before.end(), after) == before.end()) {
+        __builtin_trap();
+    }
+}
+
 void playEvent(Session& session, Bytes& input, const std::filesystem::path& loaded,
-               const std::filesystem::path& saved) {
+               const std::filesystem::path& saved, const std::vector<GameSnapshot>& before) {
     const platform::WindowHandle window = session.window;
     const BoardView& view = session.view;
     // Every question gets an answer from the input; unused ones wait for the next.
@@ -122,7 +159,7 @@ void playEvent(Session& session, Bytes& input, const std::filesystem::path& load
         hl::queueMessageBoxAnswer(
             window, input.below(2) == 0 ? platform::MessageBoxResult::Yes : platform::MessageBoxResult::No);
     }
-    switch (input.below(10)) {
+    switch (input.below(11)) {
         case 0:
         case 1:
         case 2: {
@@ -164,6 +201,9 @@ void playEvent(Session& session, Bytes& input, const std::filesystem::path& load
             sendCommand(window, commands[input.below(std::size(commands))]);
             break;
         }
+        case 10:
+            playLevelOrTakeBack(session, 200 + input.below(4), before);
+            break;
     }
 }
 
@@ -189,8 +229,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         hl::queueFileDialogAnswer(session.window, loaded.string());
         sendCommand(session.window, 151);
+        std::vector<GameSnapshot> before;
         for (int events = 0; events < 64 && !input.empty(); ++events) {
-            playEvent(session, input, loaded, saved);
+            before.emplace_back(session);
+            playEvent(session, input, loaded, saved, before);
         }
     } catch (const hl::UnansweredPrompt&) {
         // The input ran out of answers: a script error, not a fault of the game.
