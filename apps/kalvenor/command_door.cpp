@@ -1,5 +1,6 @@
 #include "command_door.h"
 
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,12 +22,6 @@ namespace {
 
 QString nativePath(const std::filesystem::path& path) {
     return QFile::decodeName(path.c_str());
-}
-
-void answer(QLocalSocket* socket, const std::string& reply) {
-    socket->write(reply.data(), static_cast<qint64>(reply.size()));
-    socket->flush();
-    socket->disconnectFromServer();  // after the reply has been written
 }
 
 }  // namespace
@@ -79,13 +75,7 @@ void CommandDoor::takeConnections() {
         switch (taken.outcome) {
             case ConnectionTaker::Outcome::Taken: {
                 toldOutOfDescriptors_ = false;
-                auto* socket = new QLocalSocket(&context_);
-                if (!socket->setSocketDescriptor(taken.descriptor)) {
-                    ::close(taken.descriptor);
-                    delete socket;
-                    continue;
-                }
-                serve(socket);
+                serve(taken.descriptor);
                 continue;
             }
             case ConnectionTaker::Outcome::RefusedForLackOfDescriptors:
@@ -132,41 +122,58 @@ void CommandDoor::fail(std::string problem) {
     problem_ = std::move(problem);
 }
 
-void CommandDoor::serve(QLocalSocket* socket) {
-    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    auto received = std::make_shared<std::string>();
-    auto* timeout = new QTimer(socket);
+void CommandDoor::serve(int connection) {
+    // The connection lives as long as its notifier: deleting the notifier (at the answer, or with
+    // the door) closes it.
+    auto* readable = new QSocketNotifier(connection, QSocketNotifier::Read, &context_);
+    QObject::connect(readable, &QObject::destroyed, [connection] { ::close(connection); });
+    const auto answerOnce = [readable, connection](const std::string& reply) {
+        if (!readable->isEnabled()) {
+            return;  // answered already; the notifier goes at the next turn of the event loop
+        }
+        ::send(connection, reply.data(), reply.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+        readable->setEnabled(false);
+        readable->deleteLater();
+    };
+    auto* timeout = new QTimer(readable);
     timeout->setSingleShot(true);
-    QObject::connect(timeout, &QTimer::timeout, socket,
-                     [socket] { answer(socket, errorReply(unterminatedMessage().reason)); });
+    QObject::connect(timeout, &QTimer::timeout, readable,
+                     [answerOnce] { answerOnce(errorReply(unterminatedMessage().reason)); });
     timeout->start(messageTimeout);
 
-    QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received, timeout] {
-        if (!timeout->isActive()) {
-            return;  // already answered
-        }
-        ParsedMessage parsed = IncompleteMessage{};
-        // Read no more than one message can hold, however much is sent.
-        while (std::holds_alternative<IncompleteMessage>(parsed) && socket->bytesAvailable() > 0) {
-            const QByteArray chunk =
-                socket->read(static_cast<qint64>(maxCommandMessageBytes - received->size()));
-            received->append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
-            parsed = parseCommandMessage(*received);
-        }
-        if (std::holds_alternative<IncompleteMessage>(parsed)) {
-            return;
-        }
-        timeout->stop();
-        if (const auto* rejected = std::get_if<RejectedMessage>(&parsed)) {
-            return answer(socket, errorReply(rejected->reason));
-        }
-        if (QApplication::activeModalWidget() != nullptr) {
-            return answer(socket, errorReply("a dialog of the program is open; answer it and send again"));
-        }
-        answer(socket, okReply());
-        pending_.push_back(std::get<CommandRequest>(parsed).commandId);
-        QTimer::singleShot(0, &context_, [this] { deliverPending(); });
-    });
+    auto received = std::make_shared<std::string>();
+    QObject::connect(readable, &QSocketNotifier::activated, readable,
+                     [this, connection, received, answerOnce] {
+                         // Read no more than one message can hold, however much is sent.
+                         std::array<char, maxCommandMessageBytes> buffer{};
+                         const ssize_t got =
+                             ::recv(connection, buffer.data(), maxCommandMessageBytes - received->size(), 0);
+                         if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+                             return;
+                         }
+                         if (got <= 0) {
+                             // The sender closed its side (or the connection failed) before a whole line
+                             // came.
+                             return answerOnce(errorReply(unterminatedMessage().reason));
+                         }
+                         received->append(buffer.data(), static_cast<std::size_t>(got));
+                         const ParsedMessage parsed = parseCommandMessage(*received);
+                         if (!std::holds_alternative<IncompleteMessage>(parsed)) {
+                             answerOnce(answerTo(parsed));
+                         }
+                     });
+}
+
+std::string CommandDoor::answerTo(const ParsedMessage& message) {
+    if (const auto* rejected = std::get_if<RejectedMessage>(&message)) {
+        return errorReply(rejected->reason);
+    }
+    if (QApplication::activeModalWidget() != nullptr) {
+        return errorReply("a dialog of the program is open; answer it and send again");
+    }
+    pending_.push_back(std::get<CommandRequest>(message).commandId);
+    QTimer::singleShot(0, &context_, [this] { deliverPending(); });
+    return okReply();
 }
 
 void CommandDoor::deliverPending() {

@@ -12,9 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "command_message.h"
 #include "private_socket.h"
-
-class QLocalSocket;
 
 namespace kalvenor {
 
@@ -44,7 +43,10 @@ class CommandDoor {
     bool prepareFolder(const std::filesystem::path& folder);
     bool anotherProgramAnswers() const;
     void takeConnections();
-    void serve(QLocalSocket* socket);
+    // Reads one message from an accepted connection, answers it once and closes it.
+    void serve(int connection);
+    // The reply to a whole message; an accepted command is queued to run.
+    std::string answerTo(const ParsedMessage& message);
     void fail(std::string problem);
     void deliverPending();
 

@@ -69,9 +69,11 @@ class DescriptorsExhausted {
     std::vector<int> held_;
 };
 
-// Connects to `path` with a plain socket and reads what the door answers while the event loop
-// turns (the door runs in this thread).
-QByteArray answerToBareConnection(const std::filesystem::path& path) {
+// Connects to `path` with a plain socket, sends `message` and then, if asked, closes the sending
+// side; reads what the door answers while the event loop turns (the door runs in this thread).
+enum class AfterSending { KeepOpen, CloseSendingSide };
+QByteArray answerToBareConnection(const std::filesystem::path& path, const QByteArray& message = {},
+                                  AfterSending after = AfterSending::KeepOpen) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         return "no socket";
@@ -80,7 +82,10 @@ QByteArray answerToBareConnection(const std::filesystem::path& path) {
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
     QByteArray answer;
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::send(fd, message.constData(), static_cast<std::size_t>(message.size()), MSG_NOSIGNAL) ==
+            message.size() &&
+        (after == AfterSending::KeepOpen || ::shutdown(fd, SHUT_WR) == 0)) {
         QDeadlineTimer deadline(5000);
         while (!answer.endsWith('\n') && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -173,6 +178,16 @@ class CommandDoorTest : public QObject {
         QVERIFY2(reply.startsWith("error: "), reply.constData());
         QTest::qWait(20);
         QVERIFY(delivered_.empty());
+    }
+
+    // A sender that closes its side before the newline still hears why nothing was done.
+    void aMessageClosedWithoutNewlineIsAnswered() {
+        auto door = openDoor();
+        QCOMPARE(answerToBareConnection(door->socketPath(), "121", AfterSending::CloseSendingSide),
+                 QByteArray::fromStdString(kalvenor::errorReply(kalvenor::unterminatedMessage().reason)));
+        QCOMPARE(answerToBareConnection(door->socketPath(), "121\n", AfterSending::CloseSendingSide),
+                 QByteArray("ok\n"));
+        QTRY_COMPARE(delivered_, std::vector<int>{121});
     }
 
     void commandsAreRefusedWhileADialogIsOpen() {
