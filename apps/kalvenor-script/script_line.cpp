@@ -252,6 +252,14 @@ std::optional<Action> parseLine(std::string_view line) {
             throw ScriptError("the level is standard or strong, not " + quoted(level));
         }
         action = actionOf(ActionKind::Level, level == "strong" ? 1 : 0);
+    } else if (keyword == "layout") {
+        const std::string_view layout = words.next("classic or large");
+        if (layout != "classic" && layout != "large") {
+            throw ScriptError("the layout is classic or large, not " + quoted(layout));
+        }
+        action = actionOf(ActionKind::Layout, layout == "large" ? 1 : 0);
+    } else if (keyword == "geometry") {
+        action.kind = ActionKind::Geometry;
     } else {
         throw ScriptError("unknown command " + quoted(keyword));
     }

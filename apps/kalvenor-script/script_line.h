@@ -32,10 +32,12 @@ enum class ActionKind {
     Show,
     State,
     Board,
-    Menu,    // menu
-    Choose,  // choose A › B › C
-    Level,   // level standard|strong (number 0 or 1)
-    Key,     // key NAME (number: the key code; position: 1 with Shift)
+    Menu,      // menu
+    Choose,    // choose A › B › C
+    Level,     // level standard|strong (number 0 or 1)
+    Key,       // key NAME (number: the key code; position: 1 with Shift)
+    Layout,    // layout classic|large (number 0 or 1)
+    Geometry,  // geometry
 };
 
 struct Action {

@@ -255,6 +255,41 @@ void printWindow(std::ostream& out, const Session& session, bool showFocus) {
     out << "focus = " << where << '\n';
 }
 
+namespace {
+
+std::string_view kindName(platform::ControlKind kind) {
+    switch (kind) {
+        case platform::ControlKind::LeftLabel:
+            return "label";
+        case platform::ControlKind::CentredLabel:
+            return "centred label";
+        case platform::ControlKind::PushButton:
+            return "button";
+        case platform::ControlKind::TrackBar:
+            return "track bar";
+        case platform::ControlKind::CellButton:
+            break;
+    }
+    return "cell";
+}
+
+}  // namespace
+
+void printGeometry(std::ostream& out, const Session& session) {
+    const platform::Size canvas = platform::layoutCanvas(session.window);
+    out << "canvas " << canvas.width << " x " << canvas.height << '\n';
+    for (const platform::ControlHandle control : hl::liveControls(session.window)) {
+        const hl::ControlRecord& shown = hl::record(control);
+        const platform::Rect& rect = shown.rect;
+        out << kindName(shown.kind) << ' ' << rect.x << ' ' << rect.y << ' ' << rect.width << ' '
+            << rect.height;
+        if (shown.kind != platform::ControlKind::CellButton) {
+            out << ' ' << quotedText(shown.text);
+        }
+        out << '\n';
+    }
+}
+
 void printState(std::ostream& out, const GameState& state) {
     const auto side = [](CellState value) { return static_cast<int>(value); };
     out << "dimension=" << state.dimension << '\n'

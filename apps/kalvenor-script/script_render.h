@@ -25,6 +25,9 @@ void printFileDialog(std::ostream& out, const platform::headless::FileDialogReco
 // cell buttons laid out as on the screen; with `showFocus`, a last line "focus = ..." naming the
 // control with the keyboard focus ("cell 27", "GuideControls[2]", "none").
 void printWindow(std::ostream& out, const Session& session, bool showFocus = false);
+// The canvas, then every live control in creation order with its rectangle on the canvas:
+// "canvas W x H", then "KIND X Y W H TEXT" a line.
+void printGeometry(std::ostream& out, const Session& session);
 // The menu bar as a person sees it, one item a line, indented two blanks per level: the text, the
 // command id in parentheses, the shortcut, and "[x]" or "[ ]" for a check mark ("(x)" or "( )"
 // for one of several choices); "---" for a separator line.

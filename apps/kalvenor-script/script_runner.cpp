@@ -11,6 +11,7 @@
 #include "platform/headless/headless.h"
 #include "script_line.h"
 #include "script_render.h"
+#include "ui/board_layout_choice.h"
 #include "ui/main_window.h"
 
 namespace kalvenor::script {
@@ -113,6 +114,12 @@ class ScriptRun {
                 break;
             case ActionKind::Level:
                 setCpuLevel(session_, action.number == 1 ? CpuLevel::Strong : CpuLevel::Standard);
+                break;
+            case ActionKind::Layout:
+                setBoardLayout(session_, action.number == 1 ? BoardLayout::Large : BoardLayout::Classic);
+                break;
+            case ActionKind::Geometry:
+                printGeometry(out_, session_);
                 break;
             case ActionKind::Board:
                 if (!session_.board) {

@@ -1,6 +1,8 @@
 #include "desktop_program.h"
 
+#include "display_settings.h"
 #include "level_setting.h"
+#include "platform/qt/qt_access.h"
 #include "qt_translations.h"
 #include "ui/main_window.h"
 
@@ -16,7 +18,13 @@ DesktopProgram::DesktopProgram() {
         storeLanguageChoice(choice);
         qtTranslations_.follow(languageOf(choice));
     };
+    session_.boardLayout = storedBoardLayout();
+    session_.boardLayoutChanged = &storeBoardLayout;
     window_ = openMainWindow(session_);
+    if (window_ != nullptr) {
+        // A place on a screen that is no longer there is refused, and the window opens as new.
+        platform::mainWindowWidget(window_)->restoreGeometry(storedWindowGeometry());
+    }
     door_ = std::make_unique<CommandDoor>([this](int commandId) {
         // The window may already be going (closed, or quit through command 255).
         if (session_.window != nullptr) {
@@ -27,6 +35,9 @@ DesktopProgram::DesktopProgram() {
 
 DesktopProgram::~DesktopProgram() {
     door_.reset();
+    if (window_ != nullptr) {
+        storeWindowGeometry(platform::mainWindowWidget(window_)->saveGeometry());
+    }
     platform::destroyMainWindow(window_);
 }
 

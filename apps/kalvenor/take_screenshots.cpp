@@ -1,7 +1,8 @@
-// Regenerates the pictures of the README and docs, in Japanese and in English ("en-..."): the start
-// screen, a two-person game on two axes, a new game against the computer on three axes with the
-// detailed guide, six axes against the computer, and the computer against itself on four axes,
-// each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
+// Regenerates the pictures of the README and docs, in Japanese and in English ("en-..."), as a new
+// player sees them (the large board): the start screen, a two-person game on two axes, a new game
+// against the computer on three axes with the detailed guide, six axes against the computer, the
+// computer against itself on four axes, then two, three and eight axes at two screen sizes
+// ("large-..."), each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
 // with the offscreen platform; the build target `screenshots` does).
 
 #include <QAbstractButton>
@@ -19,45 +20,41 @@
 #include <vector>
 
 #include "desktop_program.h"
+#include "display_settings.h"
 #include "platform/qt/qt_access.h"
 #include "ui/command_routing.h"
 #include "ui/main_window.h"
 
 namespace {
 
-using Point = std::pair<int, int>;
-
-QAbstractButton* buttonAt(kalvenor::DesktopProgram& program, Point point) {
-    QWidget* client = kalvenor::platform::clientAreaWidget(program.window());
-    return qobject_cast<QAbstractButton*>(client->childAt(point.first, point.second));
+QAbstractButton* buttonOf(kalvenor::platform::ControlHandle control) {
+    return qobject_cast<QAbstractButton*>(kalvenor::platform::controlWidget(control));
 }
 
-// Clicks the buttons at these points of the client area, in turn.
-void clickAt(kalvenor::DesktopProgram& program, const std::vector<Point>& points) {
-    for (const Point& point : points) {
-        if (QAbstractButton* button = buttonAt(program, point)) {
+// Clicks these cell buttons of the view, in turn (cell v + 8 is the next one across).
+void clickCells(kalvenor::DesktopProgram& program, const std::vector<int>& cells) {
+    for (const int slot : cells) {
+        if (QAbstractButton* button = buttonOf(program.session().view.cellButtons[slot])) {
             button->click();
         }
     }
 }
 
-// Centre of the cell button at column a, row b of layer `layer` (boards of three or more axes).
-Point layerCell(int layer, int a, int b) {
-    return {230 * (layer % 4) + 25 * a + 12, 270 * (layer / 4) + 25 * b + 12};
+// The guide button of `level` (0 none, 1 simple, 2 detailed).
+void clickGuide(kalvenor::DesktopProgram& program, int level) {
+    if (QAbstractButton* button = buttonOf(program.session().view.guideControls[1 + level])) {
+        button->click();
+    }
 }
 
 // Clicks the first cell button that shows a guide mark ("↓" or a count), if any.
 void playFirstGuidedCell(kalvenor::DesktopProgram& program) {
-    for (int layer = 0; layer < 8; ++layer) {
-        for (int a = 0; a < 8; ++a) {
-            for (int b = 0; b < 8; ++b) {
-                QAbstractButton* button = buttonAt(program, layerCell(layer, a, b));
-                const QString mark = button != nullptr ? button->text() : QString();
-                if (!mark.isEmpty() && (mark[0].isDigit() || mark == QStringLiteral("↓"))) {
-                    button->click();
-                    return;
-                }
-            }
+    for (const kalvenor::platform::ControlHandle cell : program.session().view.cellButtons) {
+        QAbstractButton* button = buttonOf(cell);
+        const QString mark = button != nullptr ? button->text() : QString();
+        if (!mark.isEmpty() && (mark[0].isDigit() || mark == QStringLiteral("↓"))) {
+            button->click();
+            return;
         }
     }
 }
@@ -82,6 +79,19 @@ class BoxAnswerer {
     QTimer timer_;
 };
 
+// Ten moves on for the computer against itself.
+void clickTenMoves(kalvenor::DesktopProgram& program) {
+    if (QAbstractButton* tenMoves = buttonOf(program.session().view.vsControls[2])) {
+        tenMoves->click();
+    }
+}
+
+// The window at `size`, frame left out, menu bar included.
+void resizeWindow(kalvenor::DesktopProgram& program, QSize size) {
+    kalvenor::platform::mainWindowWidget(program.window())->resize(size);
+    QApplication::processEvents();
+}
+
 bool save(kalvenor::DesktopProgram& program, const QDir& folder, const QString& name) {
     QApplication::processEvents();
     const QString path = folder.filePath(name);
@@ -90,28 +100,30 @@ bool save(kalvenor::DesktopProgram& program, const QDir& folder, const QString& 
     return saved;
 }
 
-// The five pictures, each file name after `prefix`.
+// Every picture, each file name after `prefix`.
 bool takeAll(kalvenor::DesktopProgram& program, const QDir& folder, const QString& prefix) {
+    resizeWindow(program, {1024, 718});
     bool saved = save(program, folder, prefix + "start-screen.png");
 
     kalvenor::sendCommand(program.window(), 102);
-    clickAt(program, {{87, 87}, {112, 87}, {87, 112}, {112, 112}, {62, 62}, {137, 137}, {87, 137}});
+    clickCells(program, {27, 35, 28, 36, 18, 45, 29});
     saved = save(program, folder, prefix + "game-2d.png") && saved;
 
     // A new game against the computer from the game menu, moving first: the detailed guide is
     // switched on, the person plays a guided cell and the computer replies.
     const BoxAnswerer answerer;
     kalvenor::sendCommand(program.window(), 103);
-    clickAt(program, {{790 + 50, 500 + 15}});
+    clickGuide(program, 2);
     playFirstGuidedCell(program);
     saved = save(program, folder, prefix + "game-3d.png") && saved;
 
     // Six axes against the computer: the simple guide on, a guided move, then a click on the
     // last-move label brings the computer's reply, highlighted, into view.
     kalvenor::sendCommand(program.window(), 109);
-    clickAt(program, {{690 + 50, 500 + 15}});
+    clickGuide(program, 1);
     playFirstGuidedCell(program);
-    if (QWidget* label = kalvenor::platform::clientAreaWidget(program.window())->childAt(100, 618 + 15)) {
+    if (QWidget* label = kalvenor::platform::controlWidget(
+            program.session().view.infoLabels[kalvenor::info_slot::LastMove])) {
         const QPointF inside(5, 5);
         QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
@@ -121,8 +133,25 @@ bool takeAll(kalvenor::DesktopProgram& program, const QDir& folder, const QStrin
 
     // The computer against itself from the standard opening: ten moves on.
     kalvenor::sendCommand(program.window(), 122);
-    clickAt(program, {{955, 75}});
-    return save(program, folder, prefix + "game-4d.png") && saved;
+    clickTenMoves(program);
+    saved = save(program, folder, prefix + "game-4d.png") && saved;
+
+    // Two, three and eight axes on a full-HD screen and on a laptop's, each less a panel.
+    for (const QSize size : {QSize(1920, 1050), QSize(1366, 700)}) {
+        resizeWindow(program, size);
+        const QString suffix = QString("-%1x%2.png").arg(size.width()).arg(size.height());
+        kalvenor::sendCommand(program.window(), 102);
+        clickCells(program, {27, 35, 28, 36, 18, 45, 29});
+        saved = save(program, folder, prefix + "large-2d" + suffix) && saved;
+        kalvenor::sendCommand(program.window(), 103);
+        clickGuide(program, 2);
+        playFirstGuidedCell(program);
+        saved = save(program, folder, prefix + "large-3d" + suffix) && saved;
+        kalvenor::sendCommand(program.window(), 126);
+        clickTenMoves(program);
+        saved = save(program, folder, prefix + "large-8d" + suffix) && saved;
+    }
+    return saved;
 }
 
 }  // namespace
@@ -138,8 +167,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    // Settings of the tool's own: the pictures never depend on the user's, nor change them.
+    // Settings of the tool's own, as a new player has them: the large board, the opening size.
+    // The pictures never depend on the user's settings, nor change them.
     QStandardPaths::setTestModeEnabled(true);
+    kalvenor::storeWindowGeometry({});
+    kalvenor::storeBoardLayout(kalvenor::BoardLayout::Large);
     // The Japanese pictures, then the same in English ("en-" before the name), each from a fresh
     // window on its start screen.
     bool saved = true;

@@ -3,19 +3,30 @@
 
 #include "catalog/language.h"
 #include "game/session.h"
+#include "platform/win32/win32_access.h"
 #include "platform/window_system.h"
 #include "ui/main_window.h"
+#include "win32_settings.h"
 
 int main() {
+    namespace settings = kalvenor::win32_settings;
     kalvenor::Session session;
     // The user's UI language; 表示 › 言語 changes it for this run.
     session.languageChoice = kalvenor::LanguageChoice::System;
     kalvenor::setDisplayLanguage(kalvenor::languageOf(session.languageChoice));
+    session.boardLayout = settings::storedBoardLayout();
+    session.boardLayoutChanged = &settings::storeBoardLayout;
     const kalvenor::platform::WindowHandle window = kalvenor::openMainWindow(session);
     if (window == nullptr) {
         return 0;  // the class or the window was refused: nothing to show
     }
+    if (const auto place = settings::storedWindowPlace()) {
+        kalvenor::platform::restoreWindowPlace(window, *place);
+    }
     const int exitCode = kalvenor::platform::runEventLoop(window);
+    if (const auto place = kalvenor::platform::normalWindowPlace(window)) {
+        settings::storeWindowPlace(*place);
+    }
     kalvenor::platform::destroyMainWindow(window);
     return exitCode;
 }

@@ -159,7 +159,8 @@ bool startNewGame(Session& session, int commandId) {
     applySizes(state, start->dimension);
     session.board.emplace(state.dimension);
     buildBoardView(session.view, session.window,
-                   {state.dimension, state.mode, ViewOrigin::NewGame, state.guideLevel, state.viewOffset});
+                   {state.dimension, state.mode, ViewOrigin::NewGame, state.guideLevel, state.viewOffset,
+                    session.boardLayout});
     setInitialPosition(session);
 
     playOpening(session);

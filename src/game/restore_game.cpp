@@ -89,7 +89,8 @@ void restoreGame(Session& session, const SavedGame& game) {
 
     const GameState& state = session.state;
     buildBoardView(session.view, session.window,
-                   {state.dimension, state.mode, ViewOrigin::LoadedGame, state.guideLevel, state.viewOffset});
+                   {state.dimension, state.mode, ViewOrigin::LoadedGame, state.guideLevel, state.viewOffset,
+                    session.boardLayout});
     showTurn(session);
     setCountLabels(session);
     appendRecordEntries(

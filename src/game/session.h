@@ -39,6 +39,10 @@ struct Session {
     // game; the desktop program keeps it between runs and is told of every change.
     LanguageChoice languageChoice = LanguageChoice::Japanese;
     std::function<void(LanguageChoice)> languageChoiceChanged;
+    // Where the view's controls stand (大きい盤). Like the level, kept by the desktop program
+    // between runs and told of every change; never part of a saved game.
+    BoardLayout boardLayout = BoardLayout::Classic;
+    std::function<void(BoardLayout)> boardLayoutChanged;
 
     Session() = default;
     Session(const Session&) = delete;

@@ -138,6 +138,13 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const Size&) const = default;
+};
+
 // A cell button is a push button that shows one board cell: its text is "■", "□", a guide mark or
 // nothing, and a backend may draw the stones as stones.
 enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar, CellButton };
@@ -164,6 +171,14 @@ void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar);
 // or clicked). Labels report a click as a Command with notification code 0, like buttons.
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect);
 void destroyControl(ControlHandle control);
+// Puts a control at another rectangle; one of no size is hidden, as at creation.
+void moveControl(ControlHandle control, Rect rect);
+
+// The controls' rectangles are in layout units on a canvas of this size, which a desktop backend
+// scales to fit its client area and centres there (layout_fit.h). A window starts with the classic
+// canvas, the classic client area.
+void setLayoutCanvas(WindowHandle window, Size canvas);
+Size layoutCanvas(WindowHandle window);
 
 void setControlText(ControlHandle control, std::string_view text);
 std::string controlText(ControlHandle control);

@@ -12,6 +12,7 @@
 #include "game/slice_navigation.h"
 #include "game/take_back.h"
 #include "ui/about_box.h"
+#include "ui/board_layout_choice.h"
 #include "ui/language_choice.h"
 #include "ui/quit_program.h"
 
@@ -87,6 +88,9 @@ void runCommand(Session& session, int commandId) {
             break;
         case command_id::SystemLanguage:
             chooseLanguage(session, LanguageChoice::System);
+            break;
+        case command_id::LargeBoard:
+            switchLargeBoard(session);
             break;
         case command_id::About:
             showAboutBox(session);

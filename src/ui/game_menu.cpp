@@ -41,10 +41,13 @@ MenuItem languageItem(const Session& session, std::string text, int commandId, L
 }  // namespace
 
 MenuItem viewMenu(const Session& session) {
+    MenuItem largeBoard = platform::menuCommand(std::string(localized("大きい盤")), command_id::LargeBoard);
+    largeBoard.isChecked = [&session] { return session.boardLayout == BoardLayout::Large; };
     // A language is named in its own script, so that a reader of it finds the way back.
     return platform::menuPopup(
         std::string(localized("表示")),
-        {platform::menuPopup(std::string(localized("言語")),
+        {std::move(largeBoard), platform::menuSeparator(),
+         platform::menuPopup(std::string(localized("言語")),
                              {languageItem(session, "日本語", command_id::Japanese, LanguageChoice::Japanese),
                               languageItem(session, "English", command_id::English, LanguageChoice::English),
                               languageItem(session, std::string(localized("システムに従う")),

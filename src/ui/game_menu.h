@@ -13,8 +13,8 @@ namespace kalvenor {
 // procedure's own command id. The check mark reads `session`, which must outlive the menu.
 platform::MenuItem gameMenu(const Session& session);
 
-// The menu "表示": the language of the window (表示 › 言語: 日本語, English, システムに従う), the
-// current choice checked.
+// The menu "表示": 大きい盤 (checked while the large board is on), then the language of the window
+// (表示 › 言語: 日本語, English, システムに従う), the current choice checked.
 platform::MenuItem viewMenu(const Session& session);
 
 // The menu bar: メニュー, then ゲーム, then 表示, then the command バージョン情報, which stays last as the

@@ -47,7 +47,7 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
         case platform::message::KeyDown:
             onBoardKey(*session, static_cast<int>(first), platform::toControl(second));
             break;
-        case platform::message::Size:  // the game keeps its layout; the Qt backend scales it
+        case platform::message::Size:  // the window system scales the layout itself
         default:
             break;
     }

@@ -60,6 +60,7 @@ void releaseBoardView(BoardView& view) {
     view.axisMarks.clear();
     view.dimension = 0;
     view.cursorSlot = -1;
+    view.built.reset();
 }
 
 std::int32_t initialCursorSlot(int dimension) {
@@ -87,6 +88,7 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
     view.axisControls.assign(counts.axisControls, nullptr);
     view.guideControls.assign(counts.guideControls, nullptr);
 
+    platform::setLayoutCanvas(window, layoutCanvas(parameters));
     for (const ControlPlacement& placement : viewLayout(parameters)) {
         const ControlHandle control =
             platform::createControl(window, placement.kind, placement.text, placement.rect);
@@ -103,6 +105,21 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
     }
     view.dimension = parameters.dimension;
     placeCellCursor(view, initialCursorSlot(parameters.dimension));
+    view.built = parameters;
+}
+
+void relayoutBoardView(BoardView& view, platform::WindowHandle window, BoardLayout layout) {
+    if (!view.built || view.built->layout == layout) {
+        return;
+    }
+    view.built->layout = layout;
+    platform::setLayoutCanvas(window, layoutCanvas(*view.built));
+    for (const ControlPlacement& placement : viewLayout(*view.built)) {
+        const auto& controls = arrayOf(view, placement.array);
+        if (placement.slot < static_cast<int>(controls.size())) {
+            platform::moveControl(controls[static_cast<std::size_t>(placement.slot)], placement.rect);
+        }
+    }
 }
 
 }  // namespace kalvenor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/board.h"
@@ -28,6 +29,22 @@ struct CellHighlights {
     std::vector<std::int32_t> five;
 };
 
+enum class ViewOrigin { NewGame, LoadedGame };
+
+// Where the controls stand: the classic layout, or the large board (大きい盤) on two and three
+// axes (view/large_layout.h).
+enum class BoardLayout { Classic, Large };
+
+// What a view is built for.
+struct ViewParameters {
+    int dimension = 2;
+    GameMode mode = GameMode::HumanVsHuman;
+    ViewOrigin origin = ViewOrigin::NewGame;
+    int guideLevel = 0;           // bracketed on its level button
+    std::int32_t viewOffset = 0;  // the slice shown; a loaded view's track bars show it
+    BoardLayout layout = BoardLayout::Classic;
+};
+
 // The control arrays of the view on screen (the start screen uses infoLabels alone). An array
 // that is absent is empty; a present array has its full slot count, with null in the slots whose
 // control was not created.
@@ -44,17 +61,8 @@ struct BoardView {
     int dimension = 0;
     // The slot of the cell button that is the board's keyboard cursor; -1 without cell buttons.
     std::int32_t cursorSlot = -1;
-};
-
-enum class ViewOrigin { NewGame, LoadedGame };
-
-// What a view is built for.
-struct ViewParameters {
-    int dimension = 2;
-    GameMode mode = GameMode::HumanVsHuman;
-    ViewOrigin origin = ViewOrigin::NewGame;
-    int guideLevel = 0;           // bracketed on its level button
-    std::int32_t viewOffset = 0;  // the slice shown; a loaded view's track bars show it
+    // What the view on screen was built for; empty on the start screen.
+    std::optional<ViewParameters> built;
 };
 
 // Destroys, for every array, the controls of its slots in increasing order up to the first empty
@@ -64,6 +72,9 @@ void destroyBoardView(BoardView& view);
 void releaseBoardView(BoardView& view);
 // Creates every control of the view in the order and at the places that viewLayout lists.
 void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters);
+// Moves every control of the view on screen to where `layout` puts it; texts, highlights and
+// track-bar positions stay. Nothing happens on the start screen.
+void relayoutBoardView(BoardView& view, platform::WindowHandle window, BoardLayout layout);
 
 // The slot where a new view's cursor stands: every coordinate it shows at 3, near the middle.
 std::int32_t initialCursorSlot(int dimension);

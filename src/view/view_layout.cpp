@@ -5,7 +5,9 @@
 
 #include "catalog/localized.h"
 #include "engine/coordinates.h"
+#include "platform/layout_fit.h"
 #include "records/texts.h"
+#include "view/large_layout.h"
 
 namespace kalvenor {
 
@@ -263,7 +265,18 @@ ViewSlotCounts viewSlotCounts(const ViewParameters& parameters) {
 }
 
 std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters) {
-    return LayoutBuilder(parameters).build();
+    std::vector<ControlPlacement> placements = LayoutBuilder(parameters).build();
+    if (parameters.layout == BoardLayout::Large && hasLargeLayout(parameters.dimension)) {
+        placeOnLargeCanvas(placements, parameters.dimension);
+    }
+    return placements;
+}
+
+platform::Size layoutCanvas(const ViewParameters& parameters) {
+    if (parameters.layout == BoardLayout::Large && hasLargeLayout(parameters.dimension)) {
+        return largeLayoutCanvas(parameters.dimension);
+    }
+    return platform::classicClientSize;
 }
 
 int trackBarPositionOf(std::int32_t viewOffset, int axis) {

@@ -36,6 +36,8 @@ ViewSlotCounts viewSlotCounts(const ViewParameters& parameters);
 
 // Every control of the view, in the order the view creates them.
 std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters);
+// The canvas the view's rectangles are laid out on: the classic client area, or the large board's.
+platform::Size layoutCanvas(const ViewParameters& parameters);
 
 // The text of the button of guide `level` (0..2): bracketed when it is `currentLevel`.
 std::string guideLevelText(int level, int currentLevel);

@@ -18,9 +18,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "desktop/client_size.h"
 #include "desktop/menu_lookup.h"
 #include "desktop/modal_answerer.h"
 #include "desktop/socket_client.h"
+#include "display_settings.h"
 #include "engine/enclosure.h"
 #include "level_setting.h"
 #include "platform/cell_look.h"
@@ -90,12 +92,16 @@ class DesktopProgramTest : public QObject {
 
     void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
 
+    // The classic layout at the classic size, where these tests click by position.
     void init() {
+        storeBoardLayout(BoardLayout::Classic);
         program_ = std::make_unique<DesktopProgram>();
         QVERIFY(program_->hasWindow());
         QCOMPARE(program_->door().state(), CommandDoor::State::Open);
         platform::mainWindowWidget(program_->window())->show();
         QVERIFY(QTest::qWaitForWindowExposed(platform::mainWindowWidget(program_->window())));
+        QVERIFY(
+            testing::setClientSize(platform::mainWindowWidget(program_->window()), client(), {1024, 700}));
     }
 
     void cleanup() { program_.reset(); }

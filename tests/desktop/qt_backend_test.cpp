@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "desktop/client_size.h"
 #include "desktop/menu_lookup.h"
 #include "desktop/modal_answerer.h"
 #include "platform/qt/qt_access.h"
@@ -101,6 +102,9 @@ class QtBackendTest : public QObject {
         QVERIFY(window_ != nullptr);
         mainWindowWidget(window_)->show();
         QVERIFY(QTest::qWaitForWindowExposed(mainWindowWidget(window_)));
+        // The classic size, where the layout's units are pixels.
+        QVERIFY(kalvenor::testing::setClientSize(mainWindowWidget(window_), clientAreaWidget(window_),
+                                                 {1024, 700}));
     }
 
     void cleanup() {
@@ -138,9 +142,6 @@ class QtBackendTest : public QObject {
         QCOMPARE(recorder_.events.front().message, message::Create);
         QVERIFY(recorder_.createdOnCreate.front() != nullptr);
         QCOMPARE(mainWindowWidget(window_)->windowTitle(), QString("Kalvenor [ version 1.0 ]"));
-        // Every control of the layout lies inside the client area.
-        const QRect client = clientAreaWidget(window_)->rect();
-        QVERIFY(client.contains(QPoint(1010 - 1, 685 - 1)));
     }
 
     void menuCommandsCarryTheirIdAndNoControl() {
@@ -307,22 +308,33 @@ class QtBackendTest : public QObject {
         QCOMPARE(trackBarPosition(bar), 1);
     }
 
-    // The whole layout scales with the window, keeping its proportions: the smaller of the two
-    // factors by which the client area grew.
-    void resizingScalesTheControls() {
+    // The canvas scales by the smaller of the two factors that fit it, and is centred along the
+    // other; neighbouring cells keep their shared edge at any factor; text never gets illegible.
+    void theCanvasScalesToFitAndIsCentred() {
         ControlHandle cell = createControl(window_, ControlKind::CellButton, "", {100, 50, 25, 25});
+        ControlHandle next = createControl(window_, ControlKind::CellButton, "", {125, 50, 25, 25});
+        ControlHandle label = createControl(window_, ControlKind::LeftLabel, "先手", {0, 0, 100, 30});
         QMainWindow* widget = mainWindowWidget(window_);
         QWidget* client = clientAreaWidget(window_);
-        const QSize before = client->size();
         QCOMPARE(controlWidget(cell)->geometry(), QRect(100, 50, 25, 25));
         const std::size_t mark = recorder_.events.size();
-        widget->resize(widget->width() + before.width(), widget->height() + before.height());
+        QVERIFY(kalvenor::testing::setClientSize(widget, client, {2048, 1400}));
         QTRY_VERIFY(recorder_.events.size() > mark);
         QCOMPARE(recorder_.events.back().message, message::Size);
-        QTRY_COMPARE(client->size(), 2 * before);
         QCOMPARE(controlWidget(cell)->geometry(), QRect(200, 100, 50, 50));
-        widget->resize(widget->width() - before.width(), widget->height() - before.height());
-        QTRY_COMPARE(controlWidget(cell)->geometry(), QRect(100, 50, 25, 25));
+        QVERIFY(kalvenor::testing::setClientSize(widget, client, {2048, 700}));  // wide: centred across
+        QCOMPARE(controlWidget(cell)->geometry(), QRect(512 + 100, 50, 25, 25));
+        QVERIFY(kalvenor::testing::setClientSize(widget, client, {700, 700}));  // narrow: centred down
+        const QRect small = controlWidget(cell)->geometry();
+        QCOMPARE(controlWidget(next)->x(), small.right() + 1);
+        QCOMPARE(small.y(), (700 - 478) / 2 + 34);  // factor 700 / 1024, canvas 478 high
+        QVERIFY(controlWidget(label)->fontInfo().pixelSize() >= 9);
+
+        setLayoutCanvas(window_, {200, 100});  // a canvas of its own: the cell moves with it
+        QCOMPARE(layoutCanvas(window_), (Size{200, 100}));
+        QCOMPARE(controlWidget(cell)->geometry(), QRect(350, 175 + 175, 88, 88));
+        moveControl(cell, {0, 0, 0, 0});
+        QVERIFY(controlWidget(cell)->isHidden());
     }
 
     void messageBoxesShowCaptionTextButtonsAndIcon() {

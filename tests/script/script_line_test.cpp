@@ -96,6 +96,9 @@ TEST(ScriptLine, BadLinesSayWhatIsWrong) {
     EXPECT_EQ(reasonOf("answer maybe"), "the answer to a message box is yes, no or ok, not 'maybe'");
     EXPECT_EQ(reasonOf("show all"), "unexpected 'all' after 'show'");
     EXPECT_EQ(reasonOf("board 2"), "unexpected '2' after 'board'");
+    EXPECT_EQ(reasonOf("layout"), "'layout' needs classic or large");
+    EXPECT_EQ(reasonOf("layout big"), "the layout is classic or large, not 'big'");
+    EXPECT_EQ(reasonOf("geometry now"), "unexpected 'now' after 'geometry'");
 }
 
 }  // namespace

@@ -56,6 +56,11 @@ class DesktopProgram : public ::testing::Test {
                   pathFromUtf8("kalvenor 対局-" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
+        // Every test meets the program as new: no place or 表示 setting remembered from another.
+        if (const char* appData = std::getenv("APPDATA")) {
+            std::error_code ignored;
+            fs::remove(fs::path(appData) / "Kalvenor" / "kalvenor.ini", ignored);
+        }
         program_ = std::make_unique<RunningProgram>(kalvenorProgram(), folder_);
         window_ = program_->mainWindow();
         ASSERT_NE(window_, nullptr);
@@ -88,6 +93,43 @@ TEST_F(DesktopProgram, TheWindowHasItsTitleSizeAndStartScreen) {
     EXPECT_EQ(outer.right - outer.left, 1024);
     EXPECT_EQ(outer.bottom - outer.top, 750);
     EXPECT_NE(childWithText(window_, "Tarnwell"), nullptr) << "the start screen's credit label";
+}
+
+RECT windowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// The layout follows the window's size: larger cells, still edge to edge.
+TEST_F(DesktopProgram, AResizeScalesTheCells) {
+    sendCommand(window_, kTwoPeopleTwoAxes);
+    const std::vector<HWND> cells = cellButtons(window_);
+    ASSERT_EQ(cells.size(), 64U);
+    const LONG before = windowRect(cells[0]).right - windowRect(cells[0]).left;
+    SetWindowPos(window_, nullptr, 0, 0, 1250, 1000, SWP_NOZORDER | SWP_NOACTIVATE);
+    waitUntilIdle(window_);
+    const RECT first = windowRect(cells[0]);
+    EXPECT_GT(first.right - first.left, before);
+    EXPECT_EQ(windowRect(cells[1]).left, first.right) << "no seam between neighbouring cells";
+    SetWindowPos(window_, nullptr, 0, 0, 614, 450, SWP_NOZORDER | SWP_NOACTIVATE);
+    waitUntilIdle(window_);
+    EXPECT_LT(windowRect(cells[0]).right - windowRect(cells[0]).left, before);
+}
+
+// A question box opens over the window that asks, not in the middle of the screen.
+TEST_F(DesktopProgram, AQuestionBoxOpensCentredOnTheWindow) {
+    SetWindowPos(window_, nullptr, 0, 0, 700, 480, SWP_NOZORDER | SWP_NOACTIVATE);  // off the screen's centre
+    waitUntilIdle(window_);
+    postCommand(window_, kAgainstTheComputerThreeAxes);
+    const HWND question = waitForDialog(window_);
+    ASSERT_NE(question, nullptr) << "no question who moves first";
+    const RECT box = windowRect(question);
+    const RECT main = windowRect(window_);
+    const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    EXPECT_TRUE(PtInRect(&main, centre)) << centre.x << ", " << centre.y;
+    EXPECT_NEAR(centre.x, (main.left + main.right) / 2, 2);
+    pressDialogButton(question, IDYES);
 }
 
 TEST_F(DesktopProgram, TwoPeoplePlayToTheResultBoxByClickingTheRealButtons) {

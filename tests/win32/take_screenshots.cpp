@@ -7,6 +7,7 @@
 #include <gdiplus.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -82,6 +83,11 @@ int main(int argc, char** argv) {
 
     const fs::path work = fs::temp_directory_path() / "kalvenor-screenshots";
     fs::create_directories(work);
+    // The program as new: the large board, no remembered place.
+    if (const char* appData = std::getenv("APPDATA")) {
+        std::error_code ignored;
+        fs::remove(fs::path(appData) / "Kalvenor" / "kalvenor.ini", ignored);
+    }
     bool ok = true;
     {
         RunningProgram program(KALVENOR_PROGRAM, work);
@@ -145,6 +151,27 @@ int main(int argc, char** argv) {
         const HWND about = waitForDialog(window);
         ok &= savePicture(window, folder / "windows-about.png");
         pressDialogButton(about, IDOK);
+
+        // Two, three and eight axes on the large board, on a full-HD screen and on a laptop's.
+        for (const SIZE size : {SIZE{1920, 1050}, SIZE{1366, 700}}) {
+            MoveWindow(window, 0, 0, size.cx, size.cy, TRUE);
+            waitUntilIdle(window);
+            const std::string suffix = "-" + std::to_string(size.cx) + "x" + std::to_string(size.cy) + ".png";
+            sendCommand(window, 102);
+            const auto board = cellButtons(window);
+            for (std::size_t cell : {27U, 28U, 35U, 36U, 19U, 45U}) {
+                click(window, board[cell]);
+            }
+            ok &= savePicture(window, folder / ("windows-large-2d" + suffix));
+            postCommand(window, 103);
+            pressDialogButton(waitForDialog(window), IDNO);
+            waitUntilIdle(window);
+            click(window, childWithText(window, "詳細"));
+            ok &= savePicture(window, folder / ("windows-large-3d" + suffix));
+            sendCommand(window, 126);
+            click(window, childWithText(window, "10手進む"));
+            ok &= savePicture(window, folder / ("windows-large-8d" + suffix));
+        }
 
         postCommand(window, 255);
         program.waitForExit(30000);

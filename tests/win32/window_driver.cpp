@@ -148,8 +148,7 @@ std::vector<HWND> childrenOfClass(HWND parent, const wchar_t* wanted) {
 std::vector<HWND> cellButtons(HWND mainWindow) {
     std::vector<HWND> cells;
     for (HWND button : childrenOfClass(mainWindow, L"Button")) {
-        const RECT rect = clientRectOf(button);
-        if (rect.right - rect.left == 25 && rect.bottom - rect.top == 25) {
+        if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) {
             cells.push_back(button);
         }
     }

@@ -38,7 +38,7 @@ ToolRun runTool(const std::filesystem::path& program, const std::wstring& argume
 std::string windowText(HWND window);
 // Child windows of `parent` of a window class ("Button", "Static", "msctls_trackbar32").
 std::vector<HWND> childrenOfClass(HWND parent, const wchar_t* className);
-// The square cell buttons, top row first, left to right.
+// The cell buttons (the owner-drawn ones), top row first, left to right.
 std::vector<HWND> cellButtons(HWND mainWindow);
 // The child whose text is `text`, or null.
 HWND childWithText(HWND parent, const std::string& text);

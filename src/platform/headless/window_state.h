@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/headless/headless.h"
+#include "platform/layout_fit.h"
 #include "platform/window_system.h"
 
 namespace kalvenor::platform {
@@ -18,6 +19,7 @@ struct Window {
     MainWindowDesc desc;
     WindowProc proc = nullptr;
     void* userData = nullptr;
+    Size canvas = classicClientSize;
 
     std::map<int, ControlHandle> controls;  // the live ones, by creation serial
     int nextSerial = 0;

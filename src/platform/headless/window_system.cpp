@@ -96,6 +96,22 @@ void destroyControl(ControlHandle control) {
     table.remove(control);
 }
 
+void moveControl(ControlHandle control, Rect rect) {
+    if (control != nullptr) {
+        ControlTable::instance().at(control, "moveControl").record.rect = rect;
+    }
+}
+
+void setLayoutCanvas(WindowHandle window, Size canvas) {
+    if (window != nullptr) {
+        window->canvas = canvas;
+    }
+}
+
+Size layoutCanvas(WindowHandle window) {
+    return window != nullptr ? window->canvas : Size{};
+}
+
 void setControlText(ControlHandle control, std::string_view text) {
     if (control == nullptr) {
         return;

@@ -48,26 +48,39 @@ constexpr const char* layoutRectProperty = "kalvenorLayoutRect";
 
 }  // namespace
 
-void placeScaled(QWidget& widget, double scale) {
+void placeScaled(QWidget& widget, const LayoutFit& fit) {
     const QVariant layout = widget.property(layoutRectProperty);
     if (!layout.isValid()) {
         return;
     }
     const QRect rect = layout.toRect();
-    const auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
-    widget.setGeometry(scaled(rect.x()), scaled(rect.y()), scaled(rect.width()), scaled(rect.height()));
-    if (scale == 1.0) {
+    const Rect placed = scaledRect({rect.x(), rect.y(), rect.width(), rect.height()}, fit);
+    widget.setGeometry(placed.x, placed.y, placed.width, placed.height);
+    if (fit.factor == 1.0) {
         widget.setFont(QFont());
         widget.setAttribute(Qt::WA_SetFont, false);
         return;
     }
     QFont font = QApplication::font();
     if (font.pixelSize() > 0) {
-        font.setPixelSize(std::max(1, scaled(font.pixelSize())));
+        font.setPixelSize(static_cast<int>(
+            std::lround(scaledFontSize(font.pixelSize(), fit.factor, smallestLegibleFontPixels))));
     } else {
-        font.setPointSizeF(font.pointSizeF() * scale);
+        // A point is 4/3 of a pixel at the 96 dots per inch that Qt's offscreen and X11 screens assume.
+        font.setPointSizeF(scaledFontSize(font.pointSizeF(), fit.factor, smallestLegibleFontPixels * 3 / 4));
     }
     widget.setFont(font);
+}
+
+void placeAllControls(Window& window) {
+    if (window.clientArea == nullptr) {
+        return;
+    }
+    const QSize area = window.clientArea->size();
+    window.fit = fitLayout(window.canvas, {area.width(), area.height()});
+    for (QWidget* child : window.clientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        placeScaled(*child, window.fit);
+    }
 }
 
 ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_view text, Rect rect) {
@@ -79,13 +92,21 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
     control->owner = parent;
     control->kind = kind;
     control->text = text;
-    QWidget* widget = makeWidget(std::move(owned), parent->clientArea);
+    makeWidget(std::move(owned), parent->clientArea);  // sets control->widget
     showText(*control);
-    widget->setProperty(layoutRectProperty, QRect(rect.x, rect.y, rect.width, rect.height));
-    placeScaled(*widget, parent->scale);
-    // A control of no width or no height exists, keeps its text, and takes no room and no click.
-    widget->setVisible(rect.width > 0 && rect.height > 0);
+    moveControl(control, rect);
     return control;
+}
+
+void moveControl(ControlHandle control, Rect rect) {
+    if (control == nullptr) {
+        return;
+    }
+    QWidget& widget = *control->widget;
+    widget.setProperty(layoutRectProperty, QRect(rect.x, rect.y, rect.width, rect.height));
+    placeScaled(widget, control->owner->fit);
+    // A control of no width or no height exists, keeps its text, and takes no room and no click.
+    widget.setVisible(rect.width > 0 && rect.height > 0);
 }
 
 void destroyControl(ControlHandle control) {

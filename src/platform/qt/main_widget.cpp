@@ -14,6 +14,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/qt/japanese_font.h"
 #include "platform/qt/qt_backend.h"
@@ -21,22 +23,25 @@
 namespace kalvenor::platform {
 namespace {
 
-// The classic API counts the caption and the menu bar in the window's size; the controls are
-// placed in the client area below them and reach x = 1010 and y = 685.
-constexpr int captionAndMenuHeight = 50;
+// The classic API counts the caption and the menu bar in the window's size; the classic client area
+// below them is classicClientSize.
 const QColor lightGreyBackground(192, 192, 192);
+// Room for the caption and the frame, which the window system adds around the window.
+constexpr int frameAllowance = 40;
 
 // The client area paints its light grey itself rather than through a palette of its own: every
 // child would otherwise get a palette of its own resolved from it, so that the style caches each
 // button's face anew (a new game of four axes added hundreds of cached faces).
-// It also scales: the controls keep their places and sizes of the classic layout, multiplied
-// by the one factor that fits that layout into the area, fonts with them.
+// Its layout fits and centres: the controls keep their places on the canvas, scaled by the one
+// factor that fits the canvas into the area, fonts with them.
 class ClientArea : public QWidget {
   public:
-    ClientArea(Window& owner, QSize layoutSize, QWidget* parent)
-        : QWidget(parent), owner_(owner), layoutSize_(layoutSize) {
-        setMinimumSize(layoutSize);
+    ClientArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+        const Size smallest = smallestClientSize();
+        setMinimumSize(smallest.width, smallest.height);
     }
+
+    QSize sizeHint() const override { return {classicClientSize.width, classicClientSize.height}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -45,24 +50,28 @@ class ClientArea : public QWidget {
 
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
-        if (layoutSize_.isEmpty()) {
-            return;
-        }
-        const double scale = std::max(1.0, std::min(static_cast<double>(width()) / layoutSize_.width(),
-                                                    static_cast<double>(height()) / layoutSize_.height()));
-        if (scale == owner_.scale) {
-            return;
-        }
-        owner_.scale = scale;
-        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            placeScaled(*child, scale);
-        }
+        placeAllControls(owner_);
     }
 
   private:
     Window& owner_;
-    QSize layoutSize_;
 };
+
+// The window opens at the classic size, or smaller in the same proportions where the screen's
+// free area is smaller (never below the smallest size).
+QSize openingClientSize(const QWidget& widget, int menuHeight) {
+    const QScreen* screen = widget.screen() != nullptr ? widget.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {classicClientSize.width, classicClientSize.height};
+    }
+    const QRect free = screen->availableGeometry();
+    const double share = std::clamp(
+        std::min(static_cast<double>(free.width()) / classicClientSize.width,
+                 static_cast<double>(free.height() - menuHeight - frameAllowance) / classicClientSize.height),
+        smallestWindowShare, 1.0);
+    return {static_cast<int>(classicClientSize.width * share),
+            static_cast<int>(classicClientSize.height * share)};
+}
 
 QAction* commandAction(Window& window, QWidget* parent, const MenuItem& item) {
     auto* action = new QAction(toQString(item.text), parent);
@@ -142,6 +151,17 @@ void MainWidget::resizeEvent(QResizeEvent* event) {
     const QSize size = owner_.clientArea->size();
     owner_.send(message::Size, 0,
                 static_cast<LParam>((size.width() & 0xFFFF) | ((size.height() & 0xFFFF) << 16)));
+}
+
+void setLayoutCanvas(WindowHandle window, Size canvas) {
+    if (window != nullptr && window->canvas != canvas) {
+        window->canvas = canvas;
+        placeAllControls(*window);
+    }
+}
+
+Size layoutCanvas(WindowHandle window) {
+    return window != nullptr ? window->canvas : Size{};
 }
 
 std::intptr_t Window::send(unsigned message, WParam first, LParam second) {
@@ -235,10 +255,12 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     }
     addMenuItems(*window, widget.menuBar(), desc.menuBar);
 
-    auto* client =
-        new ClientArea(*window, QSize(desc.width, std::max(0, desc.height - captionAndMenuHeight)), &widget);
+    auto* client = new ClientArea(*window, &widget);
     widget.setCentralWidget(client);
     window->clientArea = client;
+    const int menuHeight = widget.menuBar()->sizeHint().height();
+    const QSize clientSize = openingClientSize(widget, menuHeight);
+    widget.resize(clientSize.width(), clientSize.height() + menuHeight);
 
     // As in the headless backend: a Create answered with -1 refuses the window.
     if (window->send(message::Create, 0, 0) == -1) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/layout_fit.h"
 #include "platform/window_system.h"
 
 class QAction;
@@ -50,7 +51,8 @@ struct Window {
     bool keyboardCues = false;
     bool destroySent = false;
     QEventLoop* eventLoop = nullptr;
-    double scale = 1.0;  // of the client area's controls over the classic layout
+    Size canvas = classicClientSize;  // what the controls' rectangles are laid out on
+    LayoutFit fit;                    // of the canvas into the client area
     std::optional<int> quitCode;
 
     // The checkable menu items and the state their marks show.
@@ -73,11 +75,12 @@ struct Window {
 // other key.
 int keyCodeOf(const QKeyEvent& event);
 
-// Puts a control at its rectangle of the layout times `scale`, its font scaled alike.
-void placeScaled(QWidget& widget, double scale);
+// Puts a control at its rectangle of the layout as `fit` places it, its font scaled alike.
+void placeScaled(QWidget& widget, const LayoutFit& fit);
+// Fits the canvas into the client area again and places every control.
+void placeAllControls(Window& window);
 
-// The top-level window: a menu bar over a client area of fixed size. Resizing the window moves
-// nothing inside the client area; the procedure still hears of it.
+// The top-level window: a menu bar over the client area, whose layout scales with it.
 class MainWidget : public QMainWindow {
   public:
     explicit MainWidget(Window& owner);

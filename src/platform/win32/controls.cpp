@@ -38,6 +38,18 @@ ControlClass classOf(ControlKind kind) {
     return {L"STATIC", label};
 }
 
+// The font for the control's kind at its height on the screen and the window's factor; sent only
+// when it differs from the one the control has.
+void setFontFor(Control& control, int height, BOOL redraw) {
+    const bool button = control.kind == ControlKind::PushButton || control.kind == ControlKind::CellButton;
+    const double factor = control.owner->fit.factor;
+    const HFONT font = button ? cellFont(height, factor) : controlFont(factor);
+    if (font != control.font) {
+        control.font = font;
+        SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    }
+}
+
 bool isTrackBar(ControlHandle control) {
     return control != nullptr && control->kind == ControlKind::TrackBar && control->hwnd != nullptr;
 }
@@ -70,25 +82,74 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
     control->kind = kind;
     control->text = text;
 
+    // Created where the layout puts it, with the font for the factor; a control of no width or no
+    // height exists, keeps its text, and takes no room and no click.
     ControlClass controlClass = classOf(kind);
-    // A control of no width or no height exists, keeps its text, and takes no room and no click.
     if (rect.width <= 0 || rect.height <= 0) {
         controlClass.style &= ~WS_VISIBLE;
     }
-    const HWND hwnd = CreateWindowExW(0, controlClass.name, win32::widen(text).c_str(), controlClass.style,
-                                      rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height),
-                                      parent->hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const Rect placed = scaledRect(rect, parent->fit);
+    const HWND hwnd =
+        CreateWindowExW(0, controlClass.name, win32::widen(text).c_str(), controlClass.style, placed.x,
+                        placed.y, std::max(0, placed.width), std::max(0, placed.height), parent->hwnd,
+                        nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         return nullptr;
     }
     control->hwnd = hwnd;
+    control->layoutRect = rect;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control.get()));
-    const bool button = kind == ControlKind::PushButton || kind == ControlKind::CellButton;
-    const HFONT font = button ? cellFont(rect.height) : controlFont();
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    setFontFor(*control, placed.height, FALSE);
 
     parent->controls.push_back(std::move(control));
     return parent->controls.back().get();
+}
+
+void placeControl(Control& control) {
+    if (control.hwnd == nullptr) {
+        return;
+    }
+    const Rect rect = scaledRect(control.layoutRect, control.owner->fit);
+    const bool visible = control.layoutRect.width > 0 && control.layoutRect.height > 0;
+    SetWindowPos(control.hwnd, nullptr, rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    setFontFor(control, rect.height, TRUE);
+}
+
+void placeAllControls(Window& window) {
+    if (window.hwnd == nullptr) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(window.hwnd, &client);
+    window.fit = fitLayout(window.canvas, {client.right - client.left, client.bottom - client.top});
+    for (const std::unique_ptr<Control>& control : window.controls) {
+        placeControl(*control);
+    }
+    // Moved without drawing: the whole client area is drawn once, controls and grey between them.
+    RedrawWindow(window.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void moveControl(ControlHandle control, Rect rect) {
+    if (control != nullptr) {
+        control->layoutRect = rect;
+        placeControl(*control);
+        if (control->hwnd != nullptr) {
+            RedrawWindow(control->owner->hwnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+    }
+}
+
+void setLayoutCanvas(WindowHandle window, Size canvas) {
+    if (window != nullptr && window->canvas != canvas) {
+        window->canvas = canvas;
+        placeAllControls(*window);
+    }
+}
+
+Size layoutCanvas(WindowHandle window) {
+    return window != nullptr ? window->canvas : Size{};
 }
 
 void destroyControl(ControlHandle control) {

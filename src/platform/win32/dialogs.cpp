@@ -4,6 +4,7 @@
 // after windows.h, which it needs
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/save_dialog_rules.h"
@@ -43,10 +44,67 @@ std::wstring filterList(std::span<const FileFilter> filters) {
     return list;
 }
 
+// While it lives, the first window this thread activates (the box or dialog being opened) is
+// centred on `owner`, kept on the owner's screen. The system would centre a message box on the
+// screen and put a file dialog where it likes.
+class CentredOnOwner {
+  public:
+    explicit CentredOnOwner(HWND owner) {
+        if (owner != nullptr && current_ == nullptr) {
+            owner_ = owner;
+            hook_ = SetWindowsHookExW(WH_CBT, &onEvent, nullptr, GetCurrentThreadId());
+            current_ = hook_ != nullptr ? this : nullptr;
+        }
+    }
+    ~CentredOnOwner() {
+        if (hook_ != nullptr) {
+            UnhookWindowsHookEx(hook_);
+            current_ = nullptr;
+        }
+    }
+    CentredOnOwner(const CentredOnOwner&) = delete;
+    CentredOnOwner& operator=(const CentredOnOwner&) = delete;
+
+  private:
+    static LRESULT CALLBACK onEvent(int code, WPARAM first, LPARAM second) {
+        if (code == HCBT_ACTIVATE && current_ != nullptr && !current_->done_) {
+            current_->done_ = true;
+            centre(reinterpret_cast<HWND>(first), current_->owner_);
+        }
+        return CallNextHookEx(nullptr, code, first, second);
+    }
+
+    static void centre(HWND box, HWND owner) {
+        RECT boxRect{};
+        RECT ownerRect{};
+        if (!GetWindowRect(box, &boxRect) || !GetWindowRect(owner, &ownerRect)) {
+            return;
+        }
+        const LONG width = boxRect.right - boxRect.left;
+        const LONG height = boxRect.bottom - boxRect.top;
+        LONG left = (ownerRect.left + ownerRect.right - width) / 2;
+        LONG top = (ownerRect.top + ownerRect.bottom - height) / 2;
+        MONITORINFO screen{};
+        screen.cbSize = sizeof(screen);
+        if (GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &screen)) {
+            const RECT& free = screen.rcWork;
+            left = std::clamp(left, free.left, std::max(free.left, free.right - width));
+            top = std::clamp(top, free.top, std::max(free.top, free.bottom - height));
+        }
+        SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    static inline CentredOnOwner* current_ = nullptr;  // one modal box at a time on the game's thread
+    HWND owner_ = nullptr;
+    HHOOK hook_ = nullptr;
+    bool done_ = false;
+};
+
 }  // namespace
 
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
                             MessageBoxStyle style) {
+    const CentredOnOwner centred(ownerOf(owner));
     const int chosen = MessageBoxW(ownerOf(owner), win32::widen(text).c_str(), win32::widen(caption).c_str(),
                                    messageBoxFlags(style));
     if (style.buttons == MessageBoxButtons::Ok) {
@@ -78,6 +136,7 @@ std::optional<std::string> showFileDialog(WindowHandle owner, FileDialogKind kin
     dialog.lpstrTitle = titleText.c_str();
     // No check that the file exists: the loader reports a name it cannot open.
     dialog.Flags = OFN_HIDEREADONLY;
+    const CentredOnOwner centred(dialog.hwndOwner);
     const BOOL chosen = kind == FileDialogKind::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) {
         return std::nullopt;

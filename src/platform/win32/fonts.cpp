@@ -3,7 +3,9 @@
 // (under Wine: the IPA Gothic font mapped to that name, see scripts/windows.sh).
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <utility>
 
 #include "platform/win32/win32_backend.h"
 
@@ -13,31 +15,32 @@ namespace {
 constexpr int kControlTextHeight = 14;  // pixels, as the labels are 30 high
 constexpr int kSmallButtonHeight = 25;  // the cell buttons and smaller
 
+// One font per pixel height and weight, kept: a window resized back and forth asks for the same few.
 HFONT japaneseFont(int pixelHeight, int weight) {
-    return CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
+    static std::map<std::pair<int, int>, HFONT> fonts;
+    auto [place, added] = fonts.try_emplace({pixelHeight, weight}, nullptr);
+    if (added) {
+        place->second = CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                    DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
+    }
+    return place->second;
 }
 
 }  // namespace
 
-HFONT controlFont() {
-    static const HFONT font = japaneseFont(kControlTextHeight, FW_NORMAL);
-    return font;
+HFONT controlFont(double factor) {
+    return japaneseFont(
+        static_cast<int>(std::lround(scaledFontSize(kControlTextHeight, factor, smallestLegibleFontPixels))),
+        FW_NORMAL);
 }
 
-HFONT cellFont(int buttonHeight) {
-    if (buttonHeight > kSmallButtonHeight) {
-        return controlFont();
+HFONT cellFont(int buttonHeight, double factor) {
+    if (buttonHeight > static_cast<int>(std::lround(kSmallButtonHeight * factor))) {
+        return controlFont(factor);
     }
-    // A stone or a count fills most of the face; one font per height, kept like the others.
-    static std::map<int, HFONT> fonts;
-    const int height = std::max(1, buttonHeight * 16 / 25);
-    auto [place, added] = fonts.try_emplace(height, nullptr);
-    if (added) {
-        place->second = japaneseFont(height, FW_BOLD);
-    }
-    return place->second;
+    // A stone or a count fills most of the face.
+    return japaneseFont(std::max(1, buttonHeight * 16 / 25), FW_BOLD);
 }
 
 }  // namespace kalvenor::platform

@@ -4,6 +4,10 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "platform/win32/win32_access.h"
 #include "platform/win32/win32_backend.h"
 #include "records/win32/wide_text.h"
 
@@ -11,6 +15,35 @@ namespace kalvenor::platform {
 namespace {
 
 constexpr wchar_t kClassName[] = L"MyWin";
+
+// The classic window's outer size (caption and menu bar included) at `scale`.
+SIZE windowSizeAt(Size classic, double scale) {
+    return {static_cast<LONG>(std::lround(classic.width * scale)),
+            static_cast<LONG>(std::lround(classic.height * scale))};
+}
+
+// The screen's density over the 96 dots per inch the classic layout was drawn for.
+double dotsPerInchScale(HWND hwnd) {
+    const HDC screen = GetDC(hwnd);
+    const int dotsPerInch = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen != nullptr) {
+        ReleaseDC(hwnd, screen);
+    }
+    return dotsPerInch > 0 ? dotsPerInch / 96.0 : 1.0;
+}
+
+// The window opens at the classic size on the screen's scale, or smaller in the same proportions
+// where the free area of the screen is smaller (never below the smallest size).
+SIZE openingWindowSize(Size classic) {
+    RECT free{0, 0, classic.width, classic.height};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &free, 0);
+    const double scale = dotsPerInchScale(nullptr);
+    const SIZE scaled = windowSizeAt(classic, scale);
+    const double share = std::clamp(std::min(static_cast<double>(free.right - free.left) / scaled.cx,
+                                             static_cast<double>(free.bottom - free.top) / scaled.cy),
+                                    smallestWindowShare, 1.0);
+    return windowSizeAt(classic, scale * share);
+}
 
 Window* windowOf(HWND hwnd) {
     return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -33,6 +66,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
             window->send(message::Create, 0, 0);
             return 0;
         case WM_DESTROY:
+            window->placeAtClose = normalWindowPlace(window);
             window->sendDestroyOnce();
             return 0;
         case WM_NCDESTROY:
@@ -40,6 +74,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
             window->hwnd = nullptr;
             break;
         case WM_SIZE:
+            placeAllControls(*window);
             window->send(message::Size, first, second);
             return 0;
         case WM_SETFOCUS:
@@ -49,6 +84,20 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
                 return 0;
             }
             break;
+        case WM_GETMINMAXINFO: {
+            // No smaller than the smallest share of the classic window, on this screen's scale.
+            const SIZE smallest =
+                windowSizeAt(window->classicWindowSize, smallestWindowShare * dotsPerInchScale(hwnd));
+            reinterpret_cast<MINMAXINFO*>(second)->ptMinTrackSize = {smallest.cx, smallest.cy};
+            return 0;
+        }
+        case WM_DPICHANGED: {
+            // Moved to a screen of another density: the system proposes the place at the new scale.
+            const RECT& proposed = *reinterpret_cast<const RECT*>(second);
+            SetWindowPos(hwnd, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                         proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         case WM_COMMAND:
             if (second != 0) {
                 if (Control* control = window->controlOf(reinterpret_cast<HWND>(second))) {
@@ -122,9 +171,11 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     MenuExtras extras;
     const HMENU menu = buildMenuBar(desc.menuBar, extras);
     window->checkedItems = std::move(extras.checkedItems);
+    window->classicWindowSize = {desc.width, desc.height};
+    const SIZE size = openingWindowSize(window->classicWindowSize);
     const HWND hwnd =
         CreateWindowExW(0, kClassName, win32::widen(desc.title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                        CW_USEDEFAULT, desc.width, desc.height, nullptr, menu, instance, window.get());
+                        CW_USEDEFAULT, size.cx, size.cy, nullptr, menu, instance, window.get());
     if (hwnd == nullptr) {
         DestroyMenu(menu);
         return nullptr;
@@ -168,6 +219,36 @@ void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
         window->accelerators =
             CreateAcceleratorTableW(extras.accelerators.data(), static_cast<int>(extras.accelerators.size()));
     }
+}
+
+std::optional<RECT> normalWindowPlace(WindowHandle window) {
+    if (window == nullptr) {
+        return std::nullopt;
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (window->hwnd != nullptr && GetWindowPlacement(window->hwnd, &placement)) {
+        return placement.rcNormalPosition;
+    }
+    return window->placeAtClose;
+}
+
+bool restoreWindowPlace(WindowHandle window, const RECT& place) {
+    if (window == nullptr || window->hwnd == nullptr) {
+        return false;
+    }
+    // A place no screen shows (a screen since removed), or smaller than the window may be, is refused.
+    const SIZE smallest =
+        windowSizeAt(window->classicWindowSize, smallestWindowShare * dotsPerInchScale(nullptr));
+    if (MonitorFromRect(&place, MONITOR_DEFAULTTONULL) == nullptr || place.right - place.left < smallest.cx ||
+        place.bottom - place.top < smallest.cy) {
+        return false;
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    placement.showCmd = SW_HIDE;  // runEventLoop shows it
+    placement.rcNormalPosition = place;
+    return SetWindowPlacement(window->hwnd, &placement) != FALSE;
 }
 
 void* windowUserData(WindowHandle window) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/layout_fit.h"
 #include "platform/window_system.h"
 
 namespace kalvenor::platform {
@@ -23,6 +24,8 @@ struct Control {
     CellHighlight highlight{};
     std::string accessibleName;  // as last given to the system's accessibility
     std::string accessibleDescription;
+    Rect layoutRect;       // on the window's canvas; the screen shows it scaled
+    HFONT font = nullptr;  // as last set
 };
 
 // A menu item with a check mark that follows the state (set whenever its menu opens).
@@ -45,6 +48,10 @@ struct Window {
     HACCEL accelerators = nullptr;
     std::vector<CheckedMenuItem> checkedItems;
     std::vector<std::unique_ptr<Control>> controls;
+    std::optional<RECT> placeAtClose;  // the normal place, kept as the window goes
+    Size classicWindowSize;            // outside, at 96 dots per inch: the window's largest opening size
+    Size canvas = classicClientSize;   // what the controls' rectangles are laid out on
+    LayoutFit fit;                     // of the canvas into the client area
 
     // The button whose click is being dispatched right now; buttonState() is non-zero for it alone.
     Control* buttonInDispatch = nullptr;
@@ -80,6 +87,11 @@ bool handleKeyboard(Window& window, const MSG& message);
 // (accessible_text.cpp); nothing where the system offers no such annotation.
 void annotateAccessibleText(HWND control, std::string_view name, std::string_view description);
 
+// Puts a control at its layout rectangle as the window's fit places it, with the font for that
+// factor; the second fits the canvas into the client area again and places every control.
+void placeControl(Control& control);
+void placeAllControls(Window& window);
+
 // Draws an owner-drawn cell button (WM_DRAWITEM).
 void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item);
 
@@ -89,9 +101,10 @@ HMENU buildMenuBar(const std::vector<MenuItem>& items, MenuExtras& extras);
 // Sets the check marks of the items in `menu` from the state.
 void updateCheckMarks(const Window& window, HMENU menu);
 
-// The fonts of the child controls: one that writes Japanese, and a larger one for the stones on
-// the small cell buttons. Created once, kept for the life of the process.
-HFONT controlFont();
-HFONT cellFont(int buttonHeight);
+// The fonts of the child controls: one that writes Japanese at the layout's factor (never below a
+// legible size), and a larger one for the stones on the small cell buttons. Each is created once
+// per size and kept for the life of the process.
+HFONT controlFont(double factor);
+HFONT cellFont(int buttonHeight, double factor);
 
 }  // namespace kalvenor::platform

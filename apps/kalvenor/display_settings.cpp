@@ -1,0 +1,35 @@
+#include "display_settings.h"
+
+#include <string>
+
+#include "desktop_settings.h"
+
+namespace kalvenor {
+
+namespace {
+
+constexpr std::string_view kLargeBoardKey = "display/largeBoard";
+constexpr std::string_view kGeometryKey = "window/geometry";  // base64 of saveGeometry's bytes
+
+}  // namespace
+
+BoardLayout storedBoardLayout() {
+    return desktopSetting(kLargeBoardKey, "true") == "false" ? BoardLayout::Classic : BoardLayout::Large;
+}
+
+void storeBoardLayout(BoardLayout layout) {
+    storeDesktopSetting(kLargeBoardKey, layout == BoardLayout::Large ? "true" : "false");
+}
+
+QByteArray storedWindowGeometry() {
+    const std::string text = desktopSetting(kGeometryKey, "");
+    const auto decoded = QByteArray::fromBase64Encoding(QByteArray::fromStdString(text),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? *decoded : QByteArray();
+}
+
+void storeWindowGeometry(const QByteArray& geometry) {
+    storeDesktopSetting(kGeometryKey, geometry.toBase64().toStdString());
+}
+
+}  // namespace kalvenor

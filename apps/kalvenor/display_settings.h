@@ -1,0 +1,21 @@
+#pragma once
+
+// What the desktop program remembers of how it shows the game, in its settings: the 表示 menu's
+// choices and the main window's size and place.
+
+#include <QByteArray>
+
+#include "view/board_view.h"
+
+namespace kalvenor {
+
+// The large board unless the last run turned it off.
+BoardLayout storedBoardLayout();
+void storeBoardLayout(BoardLayout layout);
+
+// The main window's size and place as QWidget::saveGeometry gives them; empty when none is stored
+// or the stored text is not what storeWindowGeometry writes.
+QByteArray storedWindowGeometry();
+void storeWindowGeometry(const QByteArray& geometry);
+
+}  // namespace kalvenor

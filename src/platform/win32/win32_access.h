@@ -1,0 +1,21 @@
+#pragma once
+
+// The Win32 window behind the layer's handle, for the Windows program and its tests. The game
+// never needs this.
+
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/window_system.h"
+
+namespace kalvenor::platform {
+
+// The main window's place when it is neither minimised nor maximised, as GetWindowPlacement gives it
+// (workspace coordinates): as it is now, or as it was when the window closed.
+std::optional<RECT> normalWindowPlace(WindowHandle window);
+// Puts the main window at `place` (before it is shown), if a screen shows enough of it; false when
+// the place is refused and the window keeps its opening place.
+bool restoreWindowPlace(WindowHandle window, const RECT& place);
+
+}  // namespace kalvenor::platform
