@@ -246,6 +246,13 @@ std::optional<Action> parseLine(std::string_view line) {
         action.kind = ActionKind::Board;
     } else if (keyword == "key") {
         action = parseKey(words);
+    } else if (keyword == "take") {
+        if (words.next("back") != "back") {
+            throw ScriptError("did you mean 'take back'?");
+        }
+        action = actionOf(ActionKind::Command, 203);  // 待った, as the menu sends it
+    } else if (keyword == "redo") {
+        action = actionOf(ActionKind::Command, 205);  // やり直し
     } else if (keyword == "level") {
         const std::string_view level = words.next("standard or strong");
         if (level != "standard" && level != "strong") {

@@ -25,4 +25,14 @@ void undoMove(Board& board, std::span<const std::int32_t> changed, CellState sid
     }
 }
 
+void replayMove(Board& board, std::span<const std::int32_t> changed, CellState side) {
+    if (changed.empty()) {
+        return;
+    }
+    assert(board[changed.front()] == CellState::Empty);
+    for (const std::int32_t cell : changed) {
+        board.set(cell, side);
+    }
+}
+
 }  // namespace kalvenor

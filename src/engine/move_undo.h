@@ -23,4 +23,7 @@ std::int32_t playEnclosingMove(Board& board, std::int32_t cell, CellState side,
 // stones, such as one of two people, is just its cell.
 void undoMove(Board& board, std::span<const std::int32_t> changed, CellState side);
 
+// Plays again a move that undoMove took back: the cell gets `side` and the turned stones turn again.
+void replayMove(Board& board, std::span<const std::int32_t> changed, CellState side);
+
 }  // namespace kalvenor

@@ -154,7 +154,7 @@ bool startNewGame(Session& session, int commandId) {
     releaseBoardView(session.view);
     session.board.reset();
     session.needsFullFiveSearch = {false, false};  // the new board is empty
-    session.takeBack.clear();
+    session.history.clear();
 
     applySizes(state, start->dimension);
     session.board.emplace(state.dimension);

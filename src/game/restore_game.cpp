@@ -85,7 +85,7 @@ void restoreGame(Session& session, const SavedGame& game) {
     session.board = std::move(board);
     // A file may hold a five of either side that nobody has looked for yet.
     session.needsFullFiveSearch = {true, true};
-    session.takeBack.clear();
+    session.history.clear();
 
     const GameState& state = session.state;
     buildBoardView(session.view, session.window,

@@ -6,6 +6,7 @@
 
 #include "catalog/localized.h"
 #include "game/restore_game.h"
+#include "platform/save_dialog_rules.h"
 #include "platform/window_system.h"
 #include "records/saved_game.h"
 #include "records/utf8_path.h"
@@ -60,10 +61,12 @@ bool saveGame(Session& session) {
 }
 
 bool loadGame(Session& session) {
-    const auto path = askForPath(session, platform::FileDialogKind::Open, session.loadFileName);
+    auto path = askForPath(session, platform::FileDialogKind::Open, session.loadFileName);
     if (!path) {
         return false;
     }
+    path = platform::existingWithDefaultExtension(*path, kGameDataFilters);
+    session.loadFileName = *path;
     const FileValue<SavedGame> loaded = readSavedGame(pathFromUtf8(*path));
     if (!loaded.ok()) {
         platform::messageBox(session.window, failureText(*path, loaded.error()), "Can not Open File",

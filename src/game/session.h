@@ -9,7 +9,7 @@
 #include "engine/board.h"
 #include "game/cpu_level.h"
 #include "game/game_state.h"
-#include "game/take_back.h"
+#include "game/game_history.h"
 #include "platform/window_system.h"
 #include "records/record_file.h"
 #include "view/board_view.h"
@@ -34,7 +34,7 @@ struct Session {
     // it between runs and is told of every change.
     CpuLevel cpuLevel = CpuLevel::Standard;
     std::function<void(CpuLevel)> cpuLevelChanged;
-    TakeBackLog takeBack;
+    GameHistory history;  // take-back and redo
     // The language chosen for the window (the display language follows it). Not part of a saved
     // game; the desktop program keeps it between runs and is told of every change.
     LanguageChoice languageChoice = LanguageChoice::Japanese;

@@ -1,7 +1,5 @@
 #include "game/take_back.h"
 
-#include <cassert>
-
 #include "engine/move_undo.h"
 #include "game/board_display.h"
 #include "game/labels.h"
@@ -11,78 +9,86 @@
 
 namespace kalvenor {
 
-void TakeBackLog::clear() {
-    points_.clear();
-    stones_.clear();
+namespace {
+
+// The side whose move a take-back or a redo concerns, once the state is that before the move.
+CellState personOf(const GameState& before) {
+    return before.mode == GameMode::HumanVsCpu ? before.humanSide : before.sideToMove;
 }
 
-void TakeBackLog::addPoint(Point point) {
-    point.firstStone = stones_.size();
-    points_.push_back(std::move(point));
-}
-
-void TakeBackLog::addStone(std::span<const std::int32_t> changed, CellState side) {
-    if (!points_.empty()) {
-        stones_.push_back({std::vector<std::int32_t>(changed.begin(), changed.end()), side});
+// Shows `moment`; the view (slice shown, guide level) and the record switch stay as they are now.
+void landOn(Session& session, const Moment& moment) {
+    const GameState now = session.state;
+    session.state = moment.state;
+    session.state.viewOffset = now.viewOffset;
+    session.state.guideLevel = now.guideLevel;
+    session.state.recordEnabled = now.recordEnabled;
+    session.needsFullFiveSearch = moment.needsFullFiveSearch;
+    const auto& labels = session.view.infoLabels;
+    for (std::size_t slot = 0; slot < labels.size() && slot < moment.labelTexts.size(); ++slot) {
+        if (labels[slot] != nullptr) {
+            platform::setControlText(labels[slot], moment.labelTexts[slot]);
+        }
     }
+    session.view.highlights = moment.highlights;
 }
 
-TakeBackLog::Point TakeBackLog::popPoint(std::vector<PlayedStone>& stonesLastFirst) {
-    assert(!points_.empty());
-    Point point = std::move(points_.back());
-    points_.pop_back();
-    stonesLastFirst.clear();
-    while (stones_.size() > point.firstStone) {
-        stonesLastFirst.push_back(std::move(stones_.back()));
-        stones_.pop_back();
+bool historyApplies(const Session& session) {
+    return session.board && session.state.mode != GameMode::CpuVsCpu;
+}
+
+}  // namespace
+
+Moment currentMoment(const Session& session) {
+    Moment moment;
+    moment.state = session.state;
+    moment.needsFullFiveSearch = session.needsFullFiveSearch;
+    for (const platform::ControlHandle label : session.view.infoLabels) {
+        moment.labelTexts.push_back(label != nullptr ? platform::controlText(label) : std::string());
     }
-    return point;
+    moment.highlights = session.view.highlights;
+    return moment;
 }
 
 void markTakeBackPoint(Session& session) {
-    TakeBackLog::Point point;
-    point.state = session.state;
-    point.needsFullFiveSearch = session.needsFullFiveSearch;
-    for (const platform::ControlHandle label : session.view.infoLabels) {
-        point.labelTexts.push_back(label != nullptr ? platform::controlText(label) : std::string());
-    }
-    point.highlights = session.view.highlights;
-    session.takeBack.addPoint(std::move(point));
+    session.history.beginStep(currentMoment(session));
 }
 
 void noteStonePlayed(Session& session, std::span<const std::int32_t> changed, CellState side) {
-    session.takeBack.addStone(changed, side);
+    session.history.addStone(changed, side);
 }
 
 // The person's last move and the computer's replies since (between two people: the last move)
 // go back, and the board, counters, side to move and labels are as they were before it.
 bool takeBackMove(Session& session) {
-    GameState& state = session.state;
-    if (!session.board || session.takeBack.empty() || state.mode == GameMode::CpuVsCpu) {
+    if (!historyApplies(session) || !session.history.canTakeBack()) {
         return false;
     }
-    std::vector<TakeBackLog::PlayedStone> stones;
-    const TakeBackLog::Point point = session.takeBack.popPoint(stones);
-    for (const TakeBackLog::PlayedStone& stone : stones) {
-        undoMove(*session.board, stone.changed, stone.side);
+    const Step& step = session.history.takeBack(currentMoment(session)).step;
+    for (auto stone = step.stones.rbegin(); stone != step.stones.rend(); ++stone) {
+        undoMove(*session.board, stone->changed, stone->side);
     }
-    // The view (slice shown, guide level) and the record switch stay as they are now.
-    const GameState now = state;
-    state = point.state;
-    state.viewOffset = now.viewOffset;
-    state.guideLevel = now.guideLevel;
-    state.recordEnabled = now.recordEnabled;
-    session.needsFullFiveSearch = point.needsFullFiveSearch;
-    const auto& labels = session.view.infoLabels;
-    for (std::size_t slot = 0; slot < labels.size() && slot < point.labelTexts.size(); ++slot) {
-        if (labels[slot] != nullptr) {
-            platform::setControlText(labels[slot], point.labelTexts[slot]);
-        }
-    }
-    session.view.highlights = point.highlights;
-    const CellState person = state.mode == GameMode::HumanVsCpu ? state.humanSide : state.sideToMove;
+    landOn(session, step.before);
+    const CellState person = personOf(session.state);
     showBoardFor(session, person);
     appendRecordLineWithBoard(session, takeBackText(person));
+    return true;
+}
+
+// The same stones again, and the game exactly as it stood when they were taken back.
+bool redoMove(Session& session) {
+    if (!historyApplies(session) || !session.history.canRedo()) {
+        return false;
+    }
+    const Moment after = session.history.redo();
+    const Step& step = session.history.steps().back();
+    for (const PlayedStone& stone : step.stones) {
+        replayMove(*session.board, stone.changed, stone.side);
+    }
+    landOn(session, after);
+    const CellState person = personOf(step.before.state);
+    showBoardFor(session, personOf(session.state));
+    appendRecordLineWithBoard(session, redoText(person));
     return true;
 }
 

@@ -48,6 +48,18 @@ inline std::string withDefaultExtension(std::string path, std::span<const FileFi
     return path;
 }
 
+// `path` as the Open dialog's choice is read: a name without extension that names no file, while
+// the name with the default extension does, means that file, as the Save dialog would have named it.
+inline std::string existingWithDefaultExtension(std::string path, std::span<const FileFilter> filters) {
+    const std::filesystem::path chosen = pathFromUtf8(path);
+    std::error_code error;
+    if (chosen.filename().empty() || chosen.has_extension() || std::filesystem::exists(chosen, error)) {
+        return path;
+    }
+    std::string extended = withDefaultExtension(path, filters);
+    return std::filesystem::exists(pathFromUtf8(extended), error) ? extended : path;
+}
+
 // The Save flow: `showDialog(initialPath)` shows the backend's dialog once and returns the name
 // chosen (nullopt for Cancel). Nothing is written here; the caller writes after this returns.
 template <typename ShowDialog>

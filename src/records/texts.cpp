@@ -72,11 +72,25 @@ std::string cpuPassText(CellState side) {
     return text;
 }
 
-std::string takeBackText(CellState side) {
+namespace {
+
+std::string playerChoiceLine(CellState side, std::string_view choice) {
     std::string text = " ";
     text += sideMark(side);
-    text += " player choice : 待った ";
+    text += " player choice : ";
+    text += choice;
+    text += ' ';
     return text;
+}
+
+}  // namespace
+
+std::string takeBackText(CellState side) {
+    return playerChoiceLine(side, "待った");
+}
+
+std::string redoText(CellState side) {
+    return playerChoiceLine(side, "やり直し");
 }
 
 std::string stoneCountText(const Board& board, CellState side, Language language) {

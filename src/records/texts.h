@@ -31,6 +31,8 @@ std::string cpuPassText(CellState side);
 // " ■ player choice : 待った " (with its trailing blank): the record line of a move taken back,
 // with the mark of the person who took it back.
 std::string takeBackText(CellState side);
+// " ■ player choice : やり直し ": the record line of a move played again, in the same style.
+std::string redoText(CellState side);
 
 // " ■：%d" / " □：%d" with the number of the side's stones on the board.
 std::string stoneCountText(const Board& board, CellState side, Language language = Language::Japanese);

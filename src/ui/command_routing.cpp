@@ -80,6 +80,9 @@ void runCommand(Session& session, int commandId) {
         case command_id::TakeBack:
             takeBackMove(session);
             break;
+        case command_id::Redo:
+            redoMove(session);
+            break;
         case command_id::Japanese:
             chooseLanguage(session, LanguageChoice::Japanese);
             break;

@@ -15,6 +15,7 @@ inline constexpr int StandardLevel = 200;   // the computer plays the greedy lev
 inline constexpr int StrongLevel = 201;     // the computer searches (強い)
 inline constexpr int Hint = 202;            // ヒント: mark the strong level's move for the person
 inline constexpr int TakeBack = 203;        // 待った
+inline constexpr int Redo = 205;            // やり直し: plays again what 待った took back
 inline constexpr int LargeBoard = 210;      // 表示 › 大きい盤, on or off
 inline constexpr int Japanese = 211;        // 表示 › 言語 › 日本語
 inline constexpr int English = 212;         // 表示 › 言語 › English

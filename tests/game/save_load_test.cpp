@@ -72,7 +72,8 @@ TEST(SaveAndLoad, SavingALoadedGameAtOnceGivesItBackForEveryDimensionAndMode) {
             if (dimension <= 4) {
                 GameHarness again;
                 again.load(sampleGame(2, GameMode::HumanVsHuman), "other.gd");
-                again.answerFileDialog(path.string());
+                // The name as the save dialog took it, without ".gd", finds the file.
+                again.answerFileDialog((path.parent_path() / path.stem()).string());
                 again.command(151);
                 EXPECT_EQ(again.state().viewOffset, original.header.viewOffset);
                 EXPECT_EQ(static_cast<std::int32_t>(again.state().sideToMove), original.header.sideToMove);

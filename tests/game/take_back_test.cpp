@@ -47,8 +47,15 @@ std::int32_t legalCellOnScreen(const GameHarness& game) {
     return -1;
 }
 
-std::string recordLine(CellState side) {
-    return encodeCp932(takeBackText(side)).value_or("?") + "\r\n";
+std::string recordLine(const std::string& text) {
+    return encodeCp932(text).value_or("?") + "\r\n";
+}
+
+// What the command wrote to the record.
+std::string recordedBy(GameHarness& game, int commandId) {
+    const std::size_t before = game.recordBytes().size();
+    game.command(commandId);
+    return game.recordBytes().substr(before);
 }
 
 class TakeBack : public ::testing::TestWithParam<int> {};
@@ -61,29 +68,44 @@ TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
     if (dimension == 2) {  // on eight axes the greedy level keeps the test quick
         game.command(command_id::StrongLevel);
     }
-    std::vector<Snapshot> before;
+    std::vector<Snapshot> positions{snapshotOf(game)};  // before each move, then after the last
     for (int move = 0; move < 3 && game.state().inProgress; ++move) {
         const std::int32_t cell = legalCellOnScreen(game);
         ASSERT_GE(cell, 0);
-        before.push_back(snapshotOf(game));
         game.clickCell(cell);
-        ASSERT_NE(snapshotOf(game), before.back()) << "the move and the reply change the game";
+        positions.push_back(snapshotOf(game));
+        ASSERT_NE(positions.back(), positions[positions.size() - 2]) << "the move and the reply change the game";
     }
-    while (!before.empty()) {
-        const std::size_t recordSize = game.recordBytes().size();
-        game.command(command_id::TakeBack);
-        EXPECT_EQ(snapshotOf(game), before.back()) << "after taking back move " << before.size();
+    const std::size_t moves = positions.size() - 1;
+    for (std::size_t back = 1; back <= moves; ++back) {
         // One line (after the board's picture on two axes).
-        const std::string written = game.recordBytes().substr(recordSize);
-        EXPECT_NE(written.find(recordLine(CellState::First)), std::string::npos) << written;
-        before.pop_back();
+        EXPECT_NE(recordedBy(game, command_id::TakeBack).find(recordLine(takeBackText(CellState::First))),
+                  std::string::npos);
+        EXPECT_EQ(snapshotOf(game), positions[moves - back]) << "after taking back move " << moves - back + 1;
     }
     // At the start nothing is left to take back: nothing changes, nothing is written.
-    const Snapshot start = snapshotOf(game);
-    const std::string record = game.recordBytes();
+    EXPECT_EQ(recordedBy(game, command_id::TakeBack), "");
+    EXPECT_EQ(snapshotOf(game), positions.front());
+
+    // やり直し plays the same stones again, one step at a time, up to where the take-backs began.
+    for (std::size_t move = 1; move <= moves; ++move) {
+        EXPECT_NE(recordedBy(game, command_id::Redo).find(recordLine(redoText(CellState::First))),
+                  std::string::npos);
+        EXPECT_EQ(snapshotOf(game), positions[move]) << "after playing move " << move << " again";
+    }
+    EXPECT_EQ(recordedBy(game, command_id::Redo), "");
+    EXPECT_EQ(snapshotOf(game), positions.back());
+
+    // A take-back after the redos goes back again; a new move then leaves nothing to redo.
     game.command(command_id::TakeBack);
-    EXPECT_EQ(snapshotOf(game), start);
-    EXPECT_EQ(game.recordBytes(), record);
+    game.command(command_id::TakeBack);
+    ASSERT_EQ(snapshotOf(game), positions[moves - 2]);
+    const std::int32_t cell = legalCellOnScreen(game);
+    ASSERT_GE(cell, 0);
+    game.clickCell(cell);
+    const Snapshot afterNewMove = snapshotOf(game);
+    EXPECT_EQ(recordedBy(game, command_id::Redo), "");
+    EXPECT_EQ(snapshotOf(game), afterNewMove);
 }
 
 INSTANTIATE_TEST_SUITE_P(TwoAndEightAxes, TakeBack, ::testing::Values(2, 8));
@@ -97,6 +119,57 @@ TEST(TakeBackBetweenPeople, TakesBackTheLastMoveOnly) {
     game.command(command_id::TakeBack);
     EXPECT_EQ(snapshotOf(game), afterFirst);
     EXPECT_EQ(game.state().sideToMove, CellState::Second);
+}
+
+// Cells of three axes whose coordinates are all 0..3: no line of five fits among them.
+std::vector<std::int32_t> cellsWithoutAFive() {
+    std::vector<std::int32_t> cells;
+    for (std::int32_t z = 0; z < 4; ++z) {
+        for (std::int32_t y = 0; y < 4; ++y) {
+            for (std::int32_t x = 0; x < 4; ++x) {
+                cells.push_back(x + 8 * y + 64 * z);
+            }
+        }
+    }
+    return cells;
+}
+
+TEST(TakeBackBetweenPeople, AVeryLongGameIsTakenBackOnlyAsFarAsTheHistoryBudgetKeeps) {
+    GameHarness game;
+    game.command(104);
+    constexpr std::size_t kBudget = 16 * 1024;  // a handful of steps on three axes
+    game.session.history = GameHistory(kBudget);
+    std::vector<Snapshot> positions{snapshotOf(game)};
+    for (const std::int32_t cell : cellsWithoutAFive()) {
+        game.clickCell(cell);
+        positions.push_back(snapshotOf(game));
+        ASSERT_LE(game.session.history.bytes(), kBudget);
+    }
+    ASSERT_TRUE(game.state().inProgress);
+    std::size_t takenBack = 0;
+    while (takenBack < positions.size() - 1) {
+        const Snapshot before = snapshotOf(game);
+        game.command(command_id::TakeBack);
+        if (snapshotOf(game) == before) {
+            break;  // the oldest step kept: the usual nothing
+        }
+        ++takenBack;
+        ASSERT_EQ(snapshotOf(game), positions[positions.size() - 1 - takenBack]);
+    }
+    EXPECT_GT(takenBack, 3u);
+    EXPECT_LT(takenBack, positions.size() - 1) << "the oldest steps were let go";
+    // What the budget still holds can be played again, step by step.
+    std::size_t redone = 0;
+    for (Snapshot before = snapshotOf(game);; before = snapshotOf(game)) {
+        game.command(command_id::Redo);
+        if (snapshotOf(game) == before) {
+            break;
+        }
+        ++redone;
+        ASSERT_EQ(snapshotOf(game), positions[positions.size() - 1 - takenBack + redone]);
+        ASSERT_LE(game.session.history.bytes(), kBudget);
+    }
+    EXPECT_GE(redone + 1, takenBack);
 }
 
 TEST(TakeBackBetweenPeople, ReopensAGameTheLastMoveWon) {

@@ -79,17 +79,16 @@ TEST_P(GoldenTranscript, ReplaysExactly) {
     EXPECT_EQ(actual, expected.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transcripts, GoldenTranscript,
-                         ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes",
-                                           "vs_cpu_guide", "nobody_can_move", "save_before_any_game", "menu",
-                                           "save_adds_extension", "guide_clicks_three_axes",
-                                           "computers_four_axes", "computer_opens_two_axes",
-                                           "computer_opens_three_axes", "eight_axes_find_moves",
-                                           "strong_level_two_axes", "loaded_computer_answers_two_axes",
-                                           "loaded_computer_opens_two_axes",
-                                           "loaded_computer_three_axes_status",
-                                           "loaded_computers_step_two_axes", "keyboard_two_person_win",
-                                           "keyboard_eight_axes_vs_cpu", "english_walk", "large_board"));
+INSTANTIATE_TEST_SUITE_P(
+    Transcripts, GoldenTranscript,
+    ::testing::Values("start_screen", "about_box", "two_person_win", "four_axes", "vs_cpu_guide",
+                      "nobody_can_move", "save_before_any_game", "menu", "save_adds_extension",
+                      "guide_clicks_three_axes", "computers_four_axes", "computer_opens_two_axes",
+                      "computer_opens_three_axes", "eight_axes_find_moves", "strong_level_two_axes",
+                      "loaded_computer_answers_two_axes", "loaded_computer_opens_two_axes",
+                      "loaded_computer_three_axes_status", "loaded_computers_step_two_axes",
+                      "keyboard_two_person_win", "keyboard_eight_axes_vs_cpu", "english_walk", "large_board",
+                      "redo_two_people"));
 
 // The English walk shows no word of Japanese: only the stones and marks, and the name 日本語 of the
 // language menu, which names the language in its own script.

@@ -80,7 +80,11 @@ QAction* commandAction(Window& window, QWidget* parent, const MenuItem& item) {
         window.send(message::Command, makeWParam(static_cast<std::uint16_t>(id), 0), 0);
     });
     if (!item.shortcut.empty()) {
-        action->setShortcut(QKeySequence(toQString(item.shortcut), QKeySequence::PortableText));
+        QList<QKeySequence> keys{QKeySequence(toQString(item.shortcut), QKeySequence::PortableText)};
+        if (!item.alternateShortcut.empty()) {
+            keys.append(QKeySequence(toQString(item.alternateShortcut), QKeySequence::PortableText));
+        }
+        action->setShortcuts(keys);
         // Bound to the main window, so the key works also while no menu is open.
         window.widget->addAction(action);
     }

@@ -64,6 +64,9 @@ void appendItems(HMENU menu, const std::vector<MenuItem>& items, MenuExtras& ext
                 extras.accelerators.push_back(*accelerator);
                 text += "\t" + item.shortcut;
             }
+            if (const auto alternate = acceleratorFor(item.alternateShortcut, static_cast<WORD>(id))) {
+                extras.accelerators.push_back(*alternate);
+            }
         }
         AppendMenuW(menu, MF_STRING, id, win32::widen(text).c_str());
         if (item.isChecked) {
