@@ -13,7 +13,8 @@ std::size_t bytesOf(const Moment& moment) {
     for (const std::string& text : moment.labelTexts) {
         bytes += text.capacity();
     }
-    return bytes + (moment.highlights.turned.capacity() + moment.highlights.five.capacity()) * sizeof(std::int32_t);
+    return bytes +
+           (moment.highlights.turned.capacity() + moment.highlights.five.capacity()) * sizeof(std::int32_t);
 }
 
 std::size_t bytesOf(const PlayedStone& stone) {

@@ -94,7 +94,7 @@ struct MenuItem {
     std::string text;  // UTF-8
     int commandId = 0;
     std::vector<MenuItem> items;
-    std::string shortcut;  // a key in portable form ("Ctrl+S"), empty for none; the backend binds it
+    std::string shortcut;           // a key in portable form ("Ctrl+S"), empty for none; the backend binds it
     std::string alternateShortcut;  // a second key for the same item, not shown in the menu ("Ctrl+Y")
     // A checkable item shows a check mark while this answers true. Backends ask it whenever the
     // menu opens and after every event the window procedure has handled, so the mark follows the

@@ -74,7 +74,8 @@ TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
         ASSERT_GE(cell, 0);
         game.clickCell(cell);
         positions.push_back(snapshotOf(game));
-        ASSERT_NE(positions.back(), positions[positions.size() - 2]) << "the move and the reply change the game";
+        ASSERT_NE(positions.back(), positions[positions.size() - 2])
+            << "the move and the reply change the game";
     }
     const std::size_t moves = positions.size() - 1;
     for (std::size_t back = 1; back <= moves; ++back) {
