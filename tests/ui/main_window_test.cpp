@@ -65,7 +65,7 @@ TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
     const platform::MenuItem& game = headless::windowDesc(window).menuBar[1];
     std::multiset<int> ids;
     collectCommands(game.items, ids);
-    std::multiset<int> expected{150, 151, 152, 200, 201, 202, 203, 255};
+    std::multiset<int> expected{150, 151, 152, 200, 201, 202, 203, 205, 255};
     for (int id = 101; id <= 114; ++id) {
         expected.insert(id);
     }
@@ -93,6 +93,8 @@ TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
     EXPECT_TRUE(!standard.isChecked() && strong.isChecked());
     EXPECT_EQ(item(202).shortcut, "H");
     EXPECT_EQ(item(203).shortcut, "Ctrl+Z");
+    EXPECT_EQ(item(205).shortcut, "Ctrl+Shift+Z");
+    EXPECT_EQ(item(205).alternateShortcut, "Ctrl+Y");
 }
 
 TEST_F(MainWindow, StartScreen) {
