@@ -24,10 +24,14 @@ void landOn(Session& session, const Moment& moment) {
     session.state.guideLevel = now.guideLevel;
     session.state.recordEnabled = now.recordEnabled;
     session.needsFullFiveSearch = moment.needsFullFiveSearch;
+    // The labels were kept as shown then; the language may have changed since.
+    const Language shown = displayLanguage();
+    const Language other = shown == Language::Japanese ? Language::English : Language::Japanese;
     const auto& labels = session.view.infoLabels;
     for (std::size_t slot = 0; slot < labels.size() && slot < moment.labelTexts.size(); ++slot) {
         if (labels[slot] != nullptr) {
-            platform::setControlText(labels[slot], moment.labelTexts[slot]);
+            platform::setControlText(labels[slot],
+                                     retranslatedGameText(moment.labelTexts[slot], other, shown));
         }
     }
     session.view.highlights = moment.highlights;

@@ -40,7 +40,8 @@ MenuItem languageItem(const Session& session, std::string text, int commandId, L
 
 // やり直し answers Ctrl+Y too, as many programs have it.
 MenuItem redoItem() {
-    MenuItem item = platform::menuCommand(std::string(localized("やり直し")), command_id::Redo, "Ctrl+Shift+Z");
+    MenuItem item =
+        platform::menuCommand(std::string(localized("やり直し")), command_id::Redo, "Ctrl+Shift+Z");
     item.alternateShortcut = "Ctrl+Y";
     return item;
 }
@@ -72,8 +73,7 @@ MenuItem gameMenu(const Session& session) {
          levelItem(session, catalogText("標準"), command_id::StandardLevel, CpuLevel::Standard),
          levelItem(session, catalogText("強い"), command_id::StrongLevel, CpuLevel::Strong),
          menuCommand(std::string(localized("ヒント")), command_id::Hint, "H"),
-         menuCommand(std::string(localized("待った")), command_id::TakeBack, "Ctrl+Z"),
-         redoItem(),
+         menuCommand(std::string(localized("待った")), command_id::TakeBack, "Ctrl+Z"), redoItem(),
          platform::menuSeparator(), menuCommand(std::string(localized("保存…")), command_id::Save, "Ctrl+S"),
          menuCommand(std::string(localized("読込…")), command_id::Load, "Ctrl+O"), std::move(record),
          platform::menuSeparator(), menuCommand(std::string(localized("終了")), command_id::Quit, "Ctrl+Q")});

@@ -22,11 +22,11 @@ constexpr int kStepOnce = 1;  // VsControls slot of 一手進む
 // A window, the game `commandId` starts (none for 0), and two moves in it: the person's and the computer's
 // reply, two stones of two people, or two steps of the computers.
 struct PlayedWindow {
-    explicit PlayedWindow(int commandId) {
+    explicit PlayedWindow(int commandId, int moves = 2) {
         window = openMainWindow(session);
         headless::queueMessageBoxAnswer(window, MessageBoxResult::Yes);
         headless::sendMenuCommand(window, commandId);
-        for (int move = 0; move < 2; ++move) {
+        for (int move = 0; move < moves; ++move) {
             playOneMove();
         }
     }
@@ -76,9 +76,9 @@ struct PlayedWindow {
     platform::WindowHandle window = nullptr;
 };
 
-std::vector<std::string> textsIn(Language language, int commandId) {
+std::vector<std::string> textsIn(Language language, int commandId, int moves = 2) {
     setDisplayLanguage(language);
-    const PlayedWindow fresh(commandId);
+    const PlayedWindow fresh(commandId, moves);
     setDisplayLanguage(Language::Japanese);
     return fresh.texts();
 }
@@ -106,6 +106,20 @@ TEST_P(LanguageSwitch, ChangesEveryTextAsIfTheGameHadBeenPlayedInTheNewLanguage)
 INSTANTIATE_TEST_SUITE_P(EveryGame, LanguageSwitch,
                          ::testing::Values(0, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113,
                                            114, 120, 121, 122, 123, 124, 125, 126));
+
+// 待った and やり直し bring back labels kept while the window spoke the other language.
+TEST(LanguageSwitch, TakeBackAndRedoSpeakTheNewLanguage) {
+    constexpr int kTwoPeopleTwoAxes = 102;
+    const auto englishAfterOne = textsIn(Language::English, kTwoPeopleTwoAxes, 1);
+    const auto englishAfterTwo = textsIn(Language::English, kTwoPeopleTwoAxes, 2);
+    PlayedWindow switched(kTwoPeopleTwoAxes);
+    headless::sendMenuCommand(switched.window, command_id::English);
+    headless::sendMenuCommand(switched.window, command_id::TakeBack);
+    EXPECT_EQ(switched.texts(), englishAfterOne);
+    headless::sendMenuCommand(switched.window, command_id::Redo);
+    EXPECT_EQ(switched.texts(), englishAfterTwo);
+    headless::sendMenuCommand(switched.window, command_id::Japanese);
+}
 
 }  // namespace
 }  // namespace kalvenor
