@@ -69,17 +69,12 @@ void forEachNeighbourInList(int dimension, std::span<const std::int32_t> cells,
     }
 }
 
-// Calls visit(pair) for every neighbour of `from` on the board that holds `state`, until visit
-// returns false; false when it did. Reads the neighbours a row of three cells along axis 0 at a
-// time and only the rows on the board: about 2.75^(D-1) rows instead of 3^D directions, which
-// is what keeps a board dense with stones within reach at eight axes.
+// Calls visit(rowStep, rowDelta) for every row of eight cells along axis 0 that neighbours the row
+// of `from` on the board, the row itself included (offsets of -1, 0 or +1 on every axis above 0),
+// until visit returns false; false when it did. `rowStep` and `rowDelta` are the offset as an
+// index step and a packed delta. About 2.75^(D-1) rows, as an odometer between each axis's bounds.
 template <typename Visit>
-bool forEachNeighbourHolding(const Board& board, std::int32_t from, CellState state, Visit&& visit) {
-    const int dimension = board.dimension();
-    const std::uint8_t* cells = board.bytes().data();
-    const auto wanted = static_cast<std::uint8_t>(state);
-    const PackedPosition fromPosition = packPosition(from);
-    // The offset of the row on every axis above 0, as an odometer between each axis's bounds.
+bool forEachNeighbourRow(int dimension, std::int32_t from, Visit&& visit) {
     std::array<int, kMaxDimension> offset{};
     std::array<int, kMaxDimension> low{};
     std::array<int, kMaxDimension> high{};
@@ -93,20 +88,9 @@ bool forEachNeighbourHolding(const Board& board, std::int32_t from, CellState st
         rowStep += low[axis] * (std::int32_t{1} << (3 * axis));
         rowDelta += static_cast<std::uint64_t>(static_cast<std::int64_t>(low[axis])) << (8 * axis);
     }
-    const int x = coordinateOf(from, 0);
-    const int firstDx = x == 0 ? 0 : -1;
-    const int lastDx = x == 7 ? 0 : 1;
     while (true) {
-        for (int dx = firstDx; dx <= lastDx; ++dx) {
-            const std::int32_t step = rowStep + dx;
-            if (step != 0 && cells[from + step] == wanted) {
-                const std::uint64_t delta =
-                    rowDelta + static_cast<std::uint64_t>(static_cast<std::int64_t>(dx));
-                if (!visit(
-                        NeighbourPair{from, fromPosition, from + step, fromPosition + delta, delta, step})) {
-                    return false;
-                }
-            }
+        if (!visit(rowStep, rowDelta)) {
+            return false;
         }
         int axis = 1;
         for (; axis < dimension; ++axis) {
@@ -127,6 +111,34 @@ bool forEachNeighbourHolding(const Board& board, std::int32_t from, CellState st
             return true;
         }
     }
+}
+
+// Calls visit(pair) for every neighbour of `from` on the board that holds `state`, until visit
+// returns false; false when it did. Reads the neighbours a row of three cells along axis 0 at a
+// time and only the rows on the board: about 2.75^(D-1) rows instead of 3^D directions, which
+// is what keeps a board dense with stones within reach at eight axes.
+template <typename Visit>
+bool forEachNeighbourHolding(const Board& board, std::int32_t from, CellState state, Visit&& visit) {
+    const std::uint8_t* cells = board.bytes().data();
+    const auto wanted = static_cast<std::uint8_t>(state);
+    const PackedPosition fromPosition = packPosition(from);
+    const int x = coordinateOf(from, 0);
+    const int firstDx = x == 0 ? 0 : -1;
+    const int lastDx = x == 7 ? 0 : 1;
+    return forEachNeighbourRow(board.dimension(), from, [&](std::int32_t rowStep, std::uint64_t rowDelta) {
+        for (int dx = firstDx; dx <= lastDx; ++dx) {
+            const std::int32_t step = rowStep + dx;
+            if (step != 0 && cells[from + step] == wanted) {
+                const std::uint64_t delta =
+                    rowDelta + static_cast<std::uint64_t>(static_cast<std::int64_t>(dx));
+                if (!visit(
+                        NeighbourPair{from, fromPosition, from + step, fromPosition + delta, delta, step})) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    });
 }
 
 }  // namespace kalvenor::detail
