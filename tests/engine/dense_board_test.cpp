@@ -1,10 +1,11 @@
 // Boards dense with stones (bench/dense_positions.h), where a side has tens of thousands of
 // enclosing rays: the counts summed a cell at a time instead of a list entry a ray, the
-// neighbours read a row at a time, and a root too large for the strong level's budget.
+// rays found a row of own stones at a time, and a root too large for the strong level's budget.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "engine/enclosure.h"
 #include "engine/enclosure_counts.h"
 #include "engine/five.h"
+#include "engine/packed_position.h"
 #include "reference/reference_rules.h"
 
 namespace kalvenor {
@@ -24,6 +26,26 @@ namespace {
 using bench::DensePattern;
 
 class DenseBoards : public ::testing::TestWithParam<DensePattern> {};
+
+// The stones of the opposing side that `ray` of `cell` runs over before a stone of `side` closes
+// it, walked by position and by index at once; -1 when the walk disagrees with itself, leaves the
+// board or meets an Empty cell first.
+std::int32_t runClosedAlong(const Board& board, std::int32_t cell, const detail::EnclosingRay& ray,
+                            CellState side) {
+    PackedPosition position = packPosition(cell) + ray.delta;
+    std::int32_t current = cell + ray.step;
+    for (std::int32_t run = 0; isOnBoard(position) && packPosition(current) == position; ++run) {
+        if (board[current] == side) {
+            return run;
+        }
+        if (board[current] == CellState::Empty) {
+            return -1;
+        }
+        position += ray.delta;
+        current += ray.step;
+    }
+    return -1;
+}
 
 // Every count held to the reference cell by cell, on four axes (thousands of rays a side).
 TEST_P(DenseBoards, CountEveryCellAsTheReferenceDoes) {
@@ -52,6 +74,15 @@ TEST_P(DenseBoards, CountEveryCellAsTheReferenceDoes) {
         for (std::size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(list.moves[i].cell, expected[i].cell);
             EXPECT_EQ(list.moves[i].enclosed, expected[i].enclosed);
+        }
+        // Each ray a move would turn is a direction of its own that really holds that run.
+        for (const detail::CandidateMove& move : list.moves) {
+            std::int32_t previousStep = std::numeric_limits<std::int32_t>::min();
+            for (const detail::EnclosingRay& ray : list.raysOf(move)) {
+                EXPECT_LT(previousStep, ray.step);
+                previousStep = ray.step;
+                EXPECT_EQ(runClosedAlong(board, move.cell, ray, side), ray.run) << "cell " << move.cell;
+            }
         }
         if (!expected.empty()) {
             EXPECT_FALSE(detail::collectCandidateMoves(board, side, list, list.rays.size() - 1));
