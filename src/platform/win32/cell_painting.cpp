@@ -71,7 +71,7 @@ void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item) {
                  colourRef(first ? cell_look::blackStone : cell_look::whiteStone),
                  CreatePen(PS_SOLID, rimWidth, colourRef(cell_look::stoneRim)));
     } else if (!cell.text.empty()) {
-        const Selected font(dc, cellFont(face.bottom - face.top, cell.owner->fit.factor), false);
+        const Selected font(dc, cellFont(cell.layoutRect.height, cell.owner->fit.factor), false);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, colourRef(cell_look::markText));
         RECT textRect = face;

@@ -38,12 +38,12 @@ ControlClass classOf(ControlKind kind) {
     return {L"STATIC", label};
 }
 
-// The font for the control's kind at its height on the screen and the window's factor; sent only
+// The font for the control's kind at its height on the canvas and the window's factor; sent only
 // when it differs from the one the control has.
-void setFontFor(Control& control, int height, BOOL redraw) {
+void setFontFor(Control& control, BOOL redraw) {
     const bool button = control.kind == ControlKind::PushButton || control.kind == ControlKind::CellButton;
     const double factor = control.owner->fit.factor;
-    const HFONT font = button ? cellFont(height, factor) : controlFont(factor);
+    const HFONT font = button ? cellFont(control.layoutRect.height, factor) : controlFont(factor);
     if (font != control.font) {
         control.font = font;
         SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
@@ -99,7 +99,7 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
     control->hwnd = hwnd;
     control->layoutRect = rect;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control.get()));
-    setFontFor(*control, placed.height, FALSE);
+    setFontFor(*control, FALSE);
 
     parent->controls.push_back(std::move(control));
     return parent->controls.back().get();
@@ -113,7 +113,7 @@ void placeControl(Control& control) {
     const bool visible = control.layoutRect.width > 0 && control.layoutRect.height > 0;
     SetWindowPos(control.hwnd, nullptr, rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-    setFontFor(control, rect.height, TRUE);
+    setFontFor(control, TRUE);
 }
 
 void placeAllControls(Window& window) {

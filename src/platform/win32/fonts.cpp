@@ -35,12 +35,15 @@ HFONT controlFont(double factor) {
         FW_NORMAL);
 }
 
-HFONT cellFont(int buttonHeight, double factor) {
-    if (buttonHeight > static_cast<int>(std::lround(kSmallButtonHeight * factor))) {
+HFONT cellFont(int layoutHeight, double factor) {
+    // Decided on the canvas, not on the screen: scaled cells differ by a pixel where their edges
+    // round apart, and must still all get the same font.
+    if (layoutHeight > kSmallButtonHeight) {
         return controlFont(factor);
     }
     // A stone or a count fills most of the face.
-    return japaneseFont(std::max(1, buttonHeight * 16 / 25), FW_BOLD);
+    const int height = static_cast<int>(std::lround(layoutHeight * factor));
+    return japaneseFont(std::max(1, height * 16 / 25), FW_BOLD);
 }
 
 }  // namespace kalvenor::platform

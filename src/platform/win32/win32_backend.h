@@ -105,6 +105,6 @@ void updateCheckMarks(const Window& window, HMENU menu);
 // legible size), and a larger one for the stones on the small cell buttons. Each is created once
 // per size and kept for the life of the process.
 HFONT controlFont(double factor);
-HFONT cellFont(int buttonHeight, double factor);
+HFONT cellFont(int layoutHeight, double factor);
 
 }  // namespace kalvenor::platform
