@@ -152,25 +152,33 @@ int main(int argc, char** argv) {
         ok &= savePicture(window, folder / "windows-about.png");
         pressDialogButton(about, IDOK);
 
-        // Two, three and eight axes on the large board, on a full-HD screen and on a laptop's.
-        for (const SIZE size : {SIZE{1920, 1050}, SIZE{1366, 700}}) {
-            MoveWindow(window, 0, 0, size.cx, size.cy, TRUE);
-            waitUntilIdle(window);
-            const std::string suffix = "-" + std::to_string(size.cx) + "x" + std::to_string(size.cy) + ".png";
-            sendCommand(window, 102);
-            const auto board = cellButtons(window);
-            for (std::size_t cell : {27U, 28U, 35U, 36U, 19U, 45U}) {
-                click(window, board[cell]);
+        // Two, three and eight axes on the large board, on a full-HD screen and on a laptop's, in
+        // Japanese and then in English (表示 › 言語 › English).
+        for (const bool english : {false, true}) {
+            if (english) {
+                sendCommand(window, 212);
             }
-            ok &= savePicture(window, folder / ("windows-large-2d" + suffix));
-            postCommand(window, 103);
-            pressDialogButton(waitForDialog(window), IDNO);
-            waitUntilIdle(window);
-            click(window, childWithText(window, "詳細"));
-            ok &= savePicture(window, folder / ("windows-large-3d" + suffix));
-            sendCommand(window, 126);
-            click(window, childWithText(window, "10手進む"));
-            ok &= savePicture(window, folder / ("windows-large-8d" + suffix));
+            const std::string prefix = english ? "windows-en-large-" : "windows-large-";
+            for (const SIZE size : {SIZE{1920, 1050}, SIZE{1366, 700}}) {
+                MoveWindow(window, 0, 0, size.cx, size.cy, TRUE);
+                waitUntilIdle(window);
+                const std::string suffix =
+                    "-" + std::to_string(size.cx) + "x" + std::to_string(size.cy) + ".png";
+                sendCommand(window, 102);
+                const auto board = cellButtons(window);
+                for (std::size_t cell : {27U, 28U, 35U, 36U, 19U, 45U}) {
+                    click(window, board[cell]);
+                }
+                ok &= savePicture(window, folder / (prefix + "2d" + suffix));
+                postCommand(window, 103);
+                pressDialogButton(waitForDialog(window), IDNO);
+                waitUntilIdle(window);
+                click(window, childWithText(window, english ? "Detailed" : "詳細"));
+                ok &= savePicture(window, folder / (prefix + "3d" + suffix));
+                sendCommand(window, 126);
+                click(window, childWithText(window, english ? "10 steps" : "10手進む"));
+                ok &= savePicture(window, folder / (prefix + "8d" + suffix));
+            }
         }
 
         postCommand(window, 255);
