@@ -77,7 +77,7 @@ class ScriptRun {
                     "views of three or more axes have one, except in games of the computer against itself");
                 break;
             case ActionKind::ClickAxis:
-                clickSlot(session_.view.axisControls, 3 * action.number,
+                clickSlot(session_.view.axisControls, axis_slot::caption(action.number),
                           "axis " + std::to_string(action.number),
                           "the view has one axis group per axis beyond the third");
                 break;
@@ -230,18 +230,17 @@ class ScriptRun {
     }
 
     void slide(int axis, int position) {
-        const auto& controls = session_.view.axisControls;
-        const auto slot = static_cast<std::size_t>(3 * axis + 1);
-        if (slot >= controls.size() || controls[slot] == nullptr || !hl::isLive(window_, controls[slot])) {
+        const platform::ControlHandle trackBar = axisGroup(session_.view, axis).trackBar;
+        if (trackBar == nullptr || !hl::isLive(window_, trackBar)) {
             throw ScriptError("there is no track bar " + std::to_string(axis) +
                               " (the view has one per axis beyond the third)");
         }
-        const hl::ControlRecord& bar = hl::record(controls[slot]);
+        const hl::ControlRecord& bar = hl::record(trackBar);
         if (position < bar.trackMinimum || position > bar.trackMaximum) {
             throw ScriptError("position " + std::to_string(position) + " is outside the track bar's range " +
                               std::to_string(bar.trackMinimum) + ".." + std::to_string(bar.trackMaximum));
         }
-        hl::dragTrackBar(controls[slot], position);
+        hl::dragTrackBar(trackBar, position);
     }
 
     std::ostream& out_;

@@ -19,13 +19,13 @@ bool movesSlice(int code) {
     return code >= platform::trackbar::LineUp && code <= platform::trackbar::Bottom;
 }
 
+// The axes the view has a group for: none on the start screen or below four axes.
 int trackedAxes(const Session& session) {
-    const int groups = std::max(0, session.state.dimension - kFirstTrackedAxis);
-    return session.view.axisControls.size() < static_cast<std::size_t>(3 * groups) ? 0 : groups;
+    return std::min(std::max(0, session.state.dimension - kFirstTrackedAxis), axisGroupCount(session.view));
 }
 
 platform::ControlHandle trackBarOf(const Session& session, int k) {
-    return session.view.axisControls[static_cast<std::size_t>(3 * k + 1)];
+    return axisGroup(session.view, k).trackBar;
 }
 
 // The slice that all the bars show now, drawn for the side to move.
@@ -46,8 +46,7 @@ void placeTrackBar(Session& session, int k, int position) {
     if (const platform::ControlHandle trackBar = trackBarOf(session, k)) {
         platform::setTrackBarPosition(trackBar, position);
     }
-    if (const platform::ControlHandle value =
-            session.view.axisControls[static_cast<std::size_t>(3 * k + 2)]) {
+    if (const platform::ControlHandle value = axisGroup(session.view, k).value) {
         platform::setControlText(value, numberText(position));
     }
 }
@@ -61,9 +60,7 @@ void onAxisScroll(Session& session, int code, platform::ControlHandle control) {
     bool moved = false;
     for (int k = 0; k < trackedAxes(session); ++k) {
         if (trackBarOf(session, k) == control) {
-            const platform::ControlHandle value =
-                session.view.axisControls[static_cast<std::size_t>(3 * k + 2)];
-            if (value != nullptr) {
+            if (const platform::ControlHandle value = axisGroup(session.view, k).value) {
                 platform::setControlText(value, numberText(platform::trackBarPosition(control)));
             }
             moved = true;
@@ -96,13 +93,12 @@ bool onAxisCaptionClick(Session& session) {
     if (!session.board) {
         return false;
     }
-    const auto& axis = session.view.axisControls;
     for (int k = 0; k < trackedAxes(session); ++k) {
-        const platform::ControlHandle caption = axis[static_cast<std::size_t>(3 * k)];
-        if (caption == nullptr || platform::buttonState(caption) == 0) {
+        const AxisGroup group = axisGroup(session.view, k);
+        if (group.caption == nullptr || platform::buttonState(group.caption) == 0) {
             continue;
         }
-        const platform::ControlHandle trackBar = trackBarOf(session, k);
+        const platform::ControlHandle trackBar = group.trackBar;
         const auto& marks = session.view.axisMarks;
         if (trackBar != nullptr && static_cast<std::size_t>(k) < marks.size()) {
             const int current = platform::trackBarPosition(trackBar);

@@ -63,9 +63,8 @@ void refreshAxisMarks(BoardView& view, const Board& board, std::int32_t viewOffs
     }
     view.axisMarks = axisMarks(navigationTargets(board, guideLevel, side), board.dimension(), viewOffset);
     for (std::size_t k = 0; k < view.axisMarks.size(); ++k) {
-        const std::size_t slot = 3 * k + 1;
-        if (slot < view.axisControls.size() && view.axisControls[slot] != nullptr) {
-            platform::setTrackBarMarks(view.axisControls[slot], view.axisMarks[k]);
+        if (const platform::ControlHandle trackBar = axisGroup(view, static_cast<int>(k)).trackBar) {
+            platform::setTrackBarMarks(trackBar, view.axisMarks[k]);
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "view/board_view.h"
 
+#include <algorithm>
+
 #include "view/view_layout.h"
 
 namespace kalvenor {
@@ -42,6 +44,19 @@ void release(std::vector<ControlHandle>& controls) {
 
 }  // namespace
 
+AxisGroup axisGroup(const BoardView& view, int k) {
+    const auto at = [&view](int slot) {
+        return slot >= 0 && static_cast<std::size_t>(slot) < view.axisControls.size()
+                   ? view.axisControls[static_cast<std::size_t>(slot)]
+                   : nullptr;
+    };
+    return {at(axis_slot::caption(k)), at(axis_slot::trackBar(k)), at(axis_slot::value(k))};
+}
+
+int axisGroupCount(const BoardView& view) {
+    return static_cast<int>(view.axisControls.size() / 3);
+}
+
 void destroyBoardView(BoardView& view) {
     destroyControls(view.cellButtons);
     destroyControls(view.infoLabels);
@@ -81,15 +96,15 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
     destroyBoardView(view);
     releaseBoardView(view);
 
-    const ViewSlotCounts counts = viewSlotCounts(parameters);
-    view.vsControls.assign(counts.vsControls, nullptr);
-    view.cellButtons.assign(counts.cellButtons, nullptr);
-    view.infoLabels.assign(counts.infoLabels, nullptr);
-    view.axisControls.assign(counts.axisControls, nullptr);
-    view.guideControls.assign(counts.guideControls, nullptr);
+    // Each array holds the slots the layout places, up to the last one.
+    const std::vector<ControlPlacement> placements = viewLayout(parameters);
+    for (const ControlPlacement& placement : placements) {
+        std::vector<ControlHandle>& controls = arrayOf(view, placement.array);
+        controls.resize(std::max(controls.size(), static_cast<std::size_t>(placement.slot) + 1), nullptr);
+    }
 
     platform::setLayoutCanvas(window, layoutCanvas(parameters));
-    for (const ControlPlacement& placement : viewLayout(parameters)) {
+    for (const ControlPlacement& placement : placements) {
         const ControlHandle control =
             platform::createControl(window, placement.kind, placement.text, placement.rect);
         arrayOf(view, placement.array)[placement.slot] = control;
@@ -99,9 +114,9 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
         }
     }
     // A track bar is said by the name of its axis, the caption button before it.
-    for (std::size_t caption = 0; caption + 1 < view.axisControls.size(); caption += 3) {
-        platform::setAccessibleText(view.axisControls[caption + 1],
-                                    platform::controlText(view.axisControls[caption]), {});
+    for (int k = 0; k < axisGroupCount(view); ++k) {
+        const AxisGroup group = axisGroup(view, k);
+        platform::setAccessibleText(group.trackBar, platform::controlText(group.caption), {});
     }
     view.dimension = parameters.dimension;
     placeCellCursor(view, initialCursorSlot(parameters.dimension));

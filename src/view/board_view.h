@@ -46,8 +46,8 @@ struct ViewParameters {
 };
 
 // The control arrays of the view on screen (the start screen uses infoLabels alone). An array
-// that is absent is empty; a present array has its full slot count, with null in the slots whose
-// control was not created.
+// that is absent is empty; a present array holds the slots the layout places, up to its last one,
+// with null in a slot whose control was not created.
 struct BoardView {
     std::vector<platform::ControlHandle> cellButtons;
     std::vector<platform::ControlHandle> infoLabels;
@@ -64,6 +64,30 @@ struct BoardView {
     // What the view on screen was built for; empty on the start screen.
     std::optional<ViewParameters> built;
 };
+
+// Slots of AxisControls: the group of board axis 3 + k (k = 0 for 時間軸) is the caption button,
+// the track bar and the value label beneath it, in three slots side by side.
+namespace axis_slot {
+constexpr int caption(int k) {
+    return 3 * k;
+}
+constexpr int trackBar(int k) {
+    return 3 * k + 1;
+}
+constexpr int value(int k) {
+    return 3 * k + 2;
+}
+}  // namespace axis_slot
+
+// The controls of axis group k; null where the view has no such control.
+struct AxisGroup {
+    platform::ControlHandle caption = nullptr;
+    platform::ControlHandle trackBar = nullptr;
+    platform::ControlHandle value = nullptr;
+};
+AxisGroup axisGroup(const BoardView& view, int k);
+// The number of axis groups the view holds: one per board axis beyond the third.
+int axisGroupCount(const BoardView& view);
 
 // Destroys, for every array, the controls of its slots in increasing order up to the first empty
 // slot (the first view after start destroys exactly the five start-screen labels).

@@ -227,10 +227,12 @@ class LayoutBuilder {
         const int position = parameters_.origin == ViewOrigin::LoadedGame
                                  ? trackBarPositionOf(parameters_.viewOffset, 3 + k)
                                  : 4;
-        add(ViewArray::AxisControls, 3 * k, ControlKind::PushButton, std::string(localized(kAxisCaptions[k])),
-            axis.caption);
-        add(ViewArray::AxisControls, 3 * k + 1, ControlKind::TrackBar, "Track Bar", axis.trackBar, position);
-        add(ViewArray::AxisControls, 3 * k + 2, ControlKind::CentredLabel, numberText(position), axis.value);
+        add(ViewArray::AxisControls, axis_slot::caption(k), ControlKind::PushButton,
+            std::string(localized(kAxisCaptions[k])), axis.caption);
+        add(ViewArray::AxisControls, axis_slot::trackBar(k), ControlKind::TrackBar, "Track Bar",
+            axis.trackBar, position);
+        add(ViewArray::AxisControls, axis_slot::value(k), ControlKind::CentredLabel, numberText(position),
+            axis.value);
     }
 
     void addDimensionAndModeCaption() {
@@ -252,17 +254,6 @@ class LayoutBuilder {
 };
 
 }  // namespace
-
-ViewSlotCounts viewSlotCounts(const ViewParameters& parameters) {
-    const int d = parameters.dimension;
-    ViewSlotCounts counts;
-    counts.cellButtons = d == 2 ? 64 : 512;
-    counts.infoLabels = d == 2 ? 6 : d == 3 ? 14 : 16;
-    counts.axisControls = d < 4 ? 0 : d == 4 ? 3 : 15;
-    counts.guideControls = d == 2 ? 4 : 5;
-    counts.vsControls = parameters.mode == GameMode::CpuVsCpu ? 5 : 0;
-    return counts;
-}
 
 std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters) {
     std::vector<ControlPlacement> placements = LayoutBuilder(parameters).build();

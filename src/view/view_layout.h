@@ -23,17 +23,6 @@ struct ControlPlacement {
     int trackBarPosition = 0;  // track bars only: the position set right after creation
 };
 
-// Slot count of each array of a view; 0 for an array the view does not have.
-struct ViewSlotCounts {
-    int cellButtons = 0;
-    int infoLabels = 0;
-    int axisControls = 0;
-    int guideControls = 0;
-    int vsControls = 0;
-};
-
-ViewSlotCounts viewSlotCounts(const ViewParameters& parameters);
-
 // Every control of the view, in the order the view creates them.
 std::vector<ControlPlacement> viewLayout(const ViewParameters& parameters);
 // The canvas the view's rectangles are laid out on: the classic client area, or the large board's.

@@ -238,14 +238,14 @@ class DesktopProgramTest : public QObject {
 
         QCOMPARE(slider->value(), 1);
         QCOMPARE(session.state.viewOffset, 0);  // cells 0 .. 511
-        QCOMPARE(textOf(session.view.axisControls[2]), QString("1"));
+        QCOMPARE(textOf(axisGroup(session.view, 0).value), QString("1"));
         QCOMPARE(qobject_cast<QPushButton*>(client()->childAt(12, 12))->text(), QString());
         QCOMPARE(textOf(session.view.cellButtons[0]), QString());
 
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_End);
         QCOMPARE(session.state.viewOffset, 3584);  // cells 3,584 .. 4,095
-        QCOMPARE(textOf(session.view.axisControls[2]), QString("8"));
+        QCOMPARE(textOf(axisGroup(session.view, 0).value), QString("8"));
         for (int step = 0; step < 4; ++step) {
             QTest::keyClick(slider, Qt::Key_Left);
         }
@@ -324,7 +324,7 @@ class DesktopProgramTest : public QObject {
         QCOMPARE(session.state.viewOffset, 1536);
         press(Qt::Key_Q);
         QCOMPARE(session.state.viewOffset, 2048);
-        QCOMPARE(textOf(session.view.axisControls[2]), QString("5"));
+        QCOMPARE(textOf(axisGroup(session.view, 0).value), QString("5"));
         press(Qt::Key_PageDown);
         press(Qt::Key_Return);
         QCOMPARE((*session.board)[2048 + 219 + 64], CellState::First);

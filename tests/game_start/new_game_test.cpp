@@ -140,9 +140,9 @@ TEST_F(NewGame, SixAxesBetweenPeople) {
     EXPECT_EQ(session.state.viewCellCount, 512);
     EXPECT_EQ(session.state.viewOffset, 112128);
     EXPECT_EQ(session.state.stoneCount, 64);
-    EXPECT_EQ(session.view.axisControls.size(), 15u);
-    EXPECT_EQ(text(session.view.axisControls[6]), "抽象軸 A ");
-    EXPECT_EQ(session.view.axisControls[9], nullptr);
+    EXPECT_EQ(axisGroupCount(session.view), 3);
+    EXPECT_EQ(text(axisGroup(session.view, 2).caption), "抽象軸 A ");
+    EXPECT_EQ(axisGroup(session.view, 3).caption, nullptr);
 }
 
 TEST_F(NewGame, QuestionForTheFirstMove) {

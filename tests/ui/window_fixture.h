@@ -46,8 +46,8 @@ class WindowTest : public ::testing::Test {
     std::string info(int slot) const { return text(session.view.infoLabels.at(slot)); }
     std::string cellText(int slot) const { return text(session.view.cellButtons.at(slot)); }
     platform::Rect rectOf(platform::ControlHandle control) const { return headless::record(control).rect; }
-    platform::ControlHandle trackBar(int k) const { return session.view.axisControls.at(3 * k + 1); }
-    std::string trackValue(int k) const { return text(session.view.axisControls.at(3 * k + 2)); }
+    platform::ControlHandle trackBar(int k) const { return axisGroup(session.view, k).trackBar; }
+    std::string trackValue(int k) const { return text(axisGroup(session.view, k).value); }
 
     const std::filesystem::path& recordPath() const { return recordPath_; }
 
