@@ -7,6 +7,7 @@
 #include "bench/registration.h"
 #include "cpu/move_choice.h"
 #include "cpu/pass_check.h"
+#include "cpu/threat_cells.h"
 #include "engine/enclosure.h"
 #include "engine/five.h"
 
@@ -96,6 +97,20 @@ void registerEngineBenchmarks(PositionCache& positions) {
             }
             state.counters["changed"] = static_cast<double>(p.lastChanged.size());
         });
+        // The threat marks after a move: both sides' five-completing cells, under each rule.
+        for (const PlacementRule rule : {PlacementRule::Enclosure, PlacementRule::AnyEmptyCell}) {
+            const std::string name =
+                rule == PlacementRule::Enclosure ? "threat_cells" : "threat_cells_two_people";
+            add(name, d, positions, [rule](benchmark::State& state, const BenchmarkPosition& p) {
+                ThreatCells threats;
+                for (auto _ : state) {
+                    threats = findThreats(p.board, p.sideToMove, rule);
+                    benchmark::DoNotOptimize(threats);
+                }
+                state.counters["win"] = static_cast<double>(threats.win.size());
+                state.counters["block"] = static_cast<double>(threats.block.size());
+            });
+        }
         add("turn_enclosed", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             // The move the side to move would choose, played and taken back on a copy.
             Board board(p.board.dimension());

@@ -50,10 +50,12 @@ SavedGame positionGame(const BenchmarkPosition& position, GameMode mode, std::in
     return game;
 }
 
-void addTurn(const std::string& name, int dimension, GameMode mode, PositionCache& positions) {
+// With `options`, the turn as the desktop program plays it: threat marks on, the view following.
+void addTurn(const std::string& name, int dimension, GameMode mode, PositionCache& positions,
+             Session::Options options = {}) {
     benchmark::RegisterBenchmark(
         (name + "/" + std::to_string(dimension)).c_str(),
-        [dimension, mode, &positions](benchmark::State& state) {
+        [dimension, mode, &positions, options](benchmark::State& state) {
             const BenchmarkPosition& position = positions.position(dimension);
             const auto cell = firstPlayableCell(position.board, position.sideToMove, mode);
             if (!cell) {
@@ -62,6 +64,7 @@ void addTurn(const std::string& name, int dimension, GameMode mode, PositionCach
             }
             const SavedGame game = positionGame(position, mode, *cell);
             Session session;
+            session.options = options;
             openMainWindow(session);
             for (auto _ : state) {
                 state.PauseTiming();
@@ -97,6 +100,7 @@ void addTurn(const std::string& name, int dimension, GameMode mode, PositionCach
 void registerTurnBenchmarks(PositionCache& positions) {
     for (int d = kMinDimension; d <= kMaxDimension; ++d) {
         addTurn("turn_person_and_cpu", d, GameMode::HumanVsCpu, positions);
+        addTurn("turn_person_and_cpu_marked", d, GameMode::HumanVsCpu, positions, {true, true});
         addTurn("turn_cpu_step", d, GameMode::CpuVsCpu, positions);
         addTurn("turn_two_people", d, GameMode::HumanVsHuman, positions);
     }

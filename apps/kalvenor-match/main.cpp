@@ -1,9 +1,10 @@
-// kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]: the strong
-// level against the greedy level (the most stones enclosed), from the standard opening
-// with a few seeded random first moves, the sides alternating from game to game. Ends with
-//   strong: W wins, L losses, X draws of N
-// and the time per move of the strong level (median and worst), its nodes per second and the
-// program's peak memory.
+// kalvenor-match --dimension D --games N [--levels A,B] [--seed S] [--random-moves R] [--verbose]
+// [--trace]: level A against level B (standard, medium or strong; strong,standard unless told),
+// from the standard opening with a few seeded random first moves, the sides alternating from game
+// to game. Reports the time per move of A (median and worst), its nodes per second when it
+// searches, the median length of the games and the program's peak memory, and ends with
+//   A: W wins, L losses, X draws of N
+// with A's name.
 
 #include <sys/resource.h>
 
@@ -25,6 +26,7 @@ using kalvenor::match::Result;
 constexpr int kUsageError = 2;
 
 struct Options {
+    kalvenor::match::Pairing pairing;
     int dimension = 0;
     int games = 0;
     std::uint64_t seed = 1;
@@ -34,12 +36,14 @@ struct Options {
 };
 
 constexpr const char* usageText =
-    "usage: kalvenor-match --dimension D --games N [--seed S] [--random-moves R] [--verbose] [--trace]\n"
+    "usage: kalvenor-match --dimension D --games N [--levels A,B] [--seed S] [--random-moves R] [--verbose]"
+    " [--trace]\n"
     "  D  number of axes, 2 to 8\n"
-    "  N  games to play, at least 1 (the strong level moves first in the odd ones)\n"
+    "  N  games to play, at least 1 (A moves first in the odd ones)\n"
+    "  A,B  the two levels, each standard, medium or strong (default strong,standard)\n"
     "  S  seed of the random first moves (default 1)\n"
     "  R  random moves after the standard opening, before the players take over (default 4)\n"
-    "  --verbose  one line per game; --trace  one line per move of the strong level (standard error)\n"
+    "  --verbose  one line per game; --trace  one line per move of A when it is strong (standard error)\n"
     "  --help     show this text\n";
 
 int usage(std::string_view problem) {
@@ -75,7 +79,17 @@ std::optional<Options> parseOptions(std::span<char*> args, std::string_view& pro
             return std::nullopt;
         }
         const std::string_view value = args[++i];
-        if (name == "--dimension") {
+        if (name == "--levels") {
+            const std::size_t comma = value.find(',');
+            const auto a = kalvenor::levelNamed(value.substr(0, comma));
+            const auto b = comma == std::string_view::npos ? std::nullopt
+                                                           : kalvenor::levelNamed(value.substr(comma + 1));
+            if (!a || !b) {
+                problem = "--levels takes two of standard, medium and strong, as A,B";
+                return std::nullopt;
+            }
+            options.pairing = {*a, *b};
+        } else if (name == "--dimension") {
             const auto d = parseNumber<int>(value, 2, 8);
             if (!d) {
                 problem = "D must be a whole number from 2 to 8";
@@ -143,33 +157,36 @@ int main(int argc, char** argv) {
     std::vector<double> moveSeconds;
     std::vector<double> moveCpuSeconds;
     std::int64_t nodes = 0;
+    std::vector<double> gameLengths;
+    const std::string_view nameOfA = kalvenor::levelName(options->pairing.a);
     for (int game = 0; game < options->games; ++game) {
-        const CellState strongSide = game % 2 == 0 ? CellState::First : CellState::Second;
+        const CellState sideOfA = game % 2 == 0 ? CellState::First : CellState::Second;
         const kalvenor::match::GameReport report = kalvenor::match::playMatchGame(
-            options->dimension, strongSide, options->randomMoves,
+            options->dimension, options->pairing, sideOfA, options->randomMoves,
             options->seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(game / 2), options->trace);
         switch (report.result) {
-            case Result::StrongWins:
+            case Result::Wins:
                 ++wins;
                 break;
-            case Result::StrongLoses:
+            case Result::Loses:
                 ++losses;
                 break;
             case Result::Draw:
                 ++draws;
                 break;
         }
-        moveSeconds.insert(moveSeconds.end(), report.strongMoveSeconds.begin(),
-                           report.strongMoveSeconds.end());
-        moveCpuSeconds.insert(moveCpuSeconds.end(), report.strongMoveCpuSeconds.begin(),
-                              report.strongMoveCpuSeconds.end());
-        nodes += report.strongNodes;
+        moveSeconds.insert(moveSeconds.end(), report.moveSeconds.begin(), report.moveSeconds.end());
+        moveCpuSeconds.insert(moveCpuSeconds.end(), report.moveCpuSeconds.begin(),
+                              report.moveCpuSeconds.end());
+        nodes += report.nodes;
+        gameLengths.push_back(report.moves);
         if (options->verbose) {
-            std::printf("game %d: strong plays %s, %s after %d moves\n", game + 1,
-                        strongSide == CellState::First ? "first" : "second",
-                        report.result == Result::StrongWins    ? "wins"
-                        : report.result == Result::StrongLoses ? "loses"
-                                                               : "draw",
+            std::printf("game %d: %.*s plays %s, %s after %d moves\n", game + 1,
+                        static_cast<int>(nameOfA.size()), nameOfA.data(),
+                        sideOfA == CellState::First ? "first" : "second",
+                        report.result == Result::Wins    ? "wins"
+                        : report.result == Result::Loses ? "loses"
+                                                         : "draw",
                         report.moves);
             std::fflush(stdout);
         }
@@ -189,12 +206,16 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
     std::printf(
         "time per move: median %.4f s, worst %.4f s CPU (wall: median %.4f s, worst %.4f s) over %zu moves "
-        "of the strong level\n",
+        "of the %.*s level\n",
         median(moveCpuSeconds), worst(moveCpuSeconds), median(moveSeconds), worst(moveSeconds),
-        moveSeconds.size());
-    std::printf("nodes per second: %.0f (CPU time)\n",
-                cpuSeconds > 0 ? static_cast<double>(nodes) / cpuSeconds : 0.0);
+        moveSeconds.size(), static_cast<int>(nameOfA.size()), nameOfA.data());
+    if (options->pairing.a == kalvenor::CpuLevel::Strong) {
+        std::printf("nodes per second: %.0f (CPU time)\n",
+                    cpuSeconds > 0 ? static_cast<double>(nodes) / cpuSeconds : 0.0);
+    }
+    std::printf("moves per game: median %.0f\n", median(gameLengths));
     std::printf("peak memory: %ld KiB resident\n", usage.ru_maxrss);
-    std::printf("strong: %d wins, %d losses, %d draws of %d\n", wins, losses, draws, options->games);
+    std::printf("%.*s: %d wins, %d losses, %d draws of %d\n", static_cast<int>(nameOfA.size()),
+                nameOfA.data(), wins, losses, draws, options->games);
     return 0;
 }

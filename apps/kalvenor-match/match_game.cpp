@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <random>
 
-#include "cpu/move_choice.h"
 #include "cpu/strong_player.h"
 #include "engine/board.h"
 #include "engine/enclosure_counts.h"
@@ -63,8 +62,8 @@ std::int32_t randomQuietMove(Board& board, CellState side, std::mt19937_64& rand
 
 }  // namespace
 
-GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, std::uint64_t seed,
-                         bool trace) {
+GameReport playMatchGame(int dimension, Pairing pairing, CellState sideOfA, int randomMoves,
+                         std::uint64_t seed, bool trace) {
     Board board(dimension);
     placeStandardOpening(board);
     std::mt19937_64 random(seed);
@@ -76,22 +75,25 @@ GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, s
         std::int32_t cell;
         if (ply < randomMoves) {
             cell = randomQuietMove(board, side, random);
-        } else if (side == strongSide) {
+        } else if (side == sideOfA) {
             const auto start = std::chrono::steady_clock::now();
             const double cpuStart = threadCpuSeconds();
-            const SearchOutcome outcome = searchStrongMove(board, side, defaultSearchLimits(dimension));
-            const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-            report.strongMoveSeconds.push_back(spent.count());
-            report.strongMoveCpuSeconds.push_back(threadCpuSeconds() - cpuStart);
-            report.strongNodes += outcome.nodes;
-            if (trace) {
-                std::fprintf(stderr, "move %d: depth %d score %d nodes %lld %.3f s\n", report.moves,
-                             outcome.depth, outcome.score, static_cast<long long>(outcome.nodes),
-                             spent.count());
+            if (pairing.a == CpuLevel::Strong) {
+                const SearchOutcome outcome = searchStrongMove(board, side, defaultSearchLimits(dimension));
+                report.nodes += outcome.nodes;
+                if (trace) {
+                    std::fprintf(stderr, "move %d: depth %d score %d nodes %lld\n", report.moves,
+                                 outcome.depth, outcome.score, static_cast<long long>(outcome.nodes));
+                }
+                cell = outcome.cell;
+            } else {
+                cell = chooseCpuMove(board, side, pairing.a);
             }
-            cell = outcome.cell;
+            const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+            report.moveSeconds.push_back(spent.count());
+            report.moveCpuSeconds.push_back(threadCpuSeconds() - cpuStart);
         } else {
-            cell = chooseMostEnclosing(board, side);
+            cell = chooseCpuMove(board, side, pairing.b);
         }
         if (cell < 0) {
             ++passesInARow;
@@ -103,7 +105,7 @@ GameReport playMatchGame(int dimension, CellState strongSide, int randomMoves, s
         playEnclosingMove(board, cell, side, changed);
         ++report.moves;
         if (hasFiveThrough(board, changed, side)) {
-            report.result = side == strongSide ? Result::StrongWins : Result::StrongLoses;
+            report.result = side == sideOfA ? Result::Wins : Result::Loses;
             return report;
         }
         if (isBoardFull(board)) {

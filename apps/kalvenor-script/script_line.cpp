@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "cpu/levels.h"
+
 namespace kalvenor::script {
 
 namespace {
@@ -84,6 +86,15 @@ class Words {
     std::vector<std::string_view> words_;
     std::size_t index_ = 0;
 };
+
+// "on" as 1, "off" as 0.
+int onOrOff(Words& words) {
+    const std::string_view word = words.next("on or off");
+    if (word != "on" && word != "off") {
+        throw ScriptError("expected on or off, not " + quoted(word));
+    }
+    return word == "on" ? 1 : 0;
+}
 
 Action actionOf(ActionKind kind, int number = 0) {
     Action action;
@@ -254,11 +265,12 @@ std::optional<Action> parseLine(std::string_view line) {
     } else if (keyword == "redo") {
         action = actionOf(ActionKind::Command, 205);  // やり直し
     } else if (keyword == "level") {
-        const std::string_view level = words.next("standard or strong");
-        if (level != "standard" && level != "strong") {
-            throw ScriptError("the level is standard or strong, not " + quoted(level));
+        const std::string_view name = words.next("standard, medium or strong");
+        const std::optional<CpuLevel> level = levelNamed(name);
+        if (!level) {
+            throw ScriptError("the level is standard, medium or strong, not " + quoted(name));
         }
-        action = actionOf(ActionKind::Level, level == "strong" ? 1 : 0);
+        action = actionOf(ActionKind::Level, static_cast<int>(*level));
     } else if (keyword == "layout") {
         const std::string_view layout = words.next("classic or large");
         if (layout != "classic" && layout != "large") {
@@ -267,6 +279,10 @@ std::optional<Action> parseLine(std::string_view line) {
         action = actionOf(ActionKind::Layout, layout == "large" ? 1 : 0);
     } else if (keyword == "geometry") {
         action.kind = ActionKind::Geometry;
+    } else if (keyword == "threats") {
+        action.kind = ActionKind::Threats;
+    } else if (keyword == "follow" || keyword == "warnings") {
+        action = actionOf(keyword == "follow" ? ActionKind::Follow : ActionKind::Warnings, onOrOff(words));
     } else {
         throw ScriptError("unknown command " + quoted(keyword));
     }

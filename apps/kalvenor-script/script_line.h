@@ -34,8 +34,11 @@ enum class ActionKind {
     Board,
     Menu,      // menu
     Choose,    // choose A › B › C
-    Level,     // level standard|strong (number 0 or 1)
+    Level,     // level standard|medium|strong (number: the CpuLevel)
     Key,       // key NAME (number: the key code; position: 1 with Shift)
+    Threats,   // threats
+    Follow,    // follow on|off (number 1 or 0)
+    Warnings,  // warnings on|off (number 1 or 0)
     Layout,    // layout classic|large (number 0 or 1)
     Geometry,  // geometry
 };

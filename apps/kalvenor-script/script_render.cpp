@@ -62,6 +62,10 @@ char highlightMark(platform::CellHighlight highlight) {
             return '+';
         case platform::CellHighlight::Five:
             return '#';
+        case platform::CellHighlight::ThreatWin:
+            return '!';
+        case platform::CellHighlight::ThreatBlock:
+            return '^';
         case platform::CellHighlight::None:
             break;
     }
@@ -324,6 +328,40 @@ void printBoard(std::ostream& out, const Board& board) {
         }
         out << layer;
     }
+}
+
+void printHelpWindow(std::ostream& out, const hl::HelpWindowRecord& help) {
+    out << "help " << quotedText(help.title) << '\n';
+    for (const platform::HelpSection& section : help.sections) {
+        out << "  [" << section.heading << "]\n";
+        std::string_view text = section.text;
+        while (!text.empty()) {
+            const std::size_t end = std::min(text.find('\n'), text.size());
+            out << "  " << text.substr(0, end) << '\n';
+            text.remove_prefix(std::min(end + 1, text.size()));
+        }
+        for (const platform::HelpPicture& picture : section.pictures) {
+            for (const std::string& row : picture.rows) {
+                out << "    " << row << '\n';
+            }
+            out << "    (" << picture.caption << ")\n";
+        }
+    }
+}
+
+void printThreats(std::ostream& out, const ThreatCells& threats) {
+    const auto printLine = [&out](std::string_view name, const std::vector<std::int32_t>& cells) {
+        out << name;
+        if (cells.empty()) {
+            out << " -";
+        }
+        for (const std::int32_t cell : cells) {
+            out << ' ' << cell;
+        }
+        out << '\n';
+    };
+    printLine("win", threats.win);
+    printLine("block", threats.block);
 }
 
 }  // namespace kalvenor::script

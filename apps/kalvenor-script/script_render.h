@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cpu/threat_cells.h"
 #include "game/session.h"
 #include "platform/headless/headless.h"
 
@@ -37,5 +38,12 @@ void printMenu(std::ostream& out, const std::vector<platform::MenuItem>& menuBar
 void printState(std::ostream& out, const GameState& state);
 // Every cell as a digit 0, 1 or 2, eight to a row, a blank line between 64-cell layers.
 void printBoard(std::ostream& out, const Board& board);
+
+// `help "TITLE"`, then each section: its heading in brackets, its text, and its pictures (their
+// rows as the help page gives them, each picture's caption below it), indented by two blanks.
+void printHelpWindow(std::ostream& out, const platform::headless::HelpWindowRecord& help);
+
+// "win CELL …" and "block CELL …", ascending; "-" for none.
+void printThreats(std::ostream& out, const ThreatCells& threats);
 
 }  // namespace kalvenor::script

@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "game/cpu_level.h"
+#include "game/slice_navigation.h"
+#include "game/threat_marks.h"
 #include "platform/headless/headless.h"
 #include "script_line.h"
 #include "script_render.h"
@@ -28,16 +30,18 @@ class ScriptRun {
         if (window_ == nullptr) {
             throw ScriptError("the main window could not be created");
         }
-        hl::setPromptObserver(window_, {[this](const hl::MessageBoxRecord& box) {
-                                            if (box.answer) {
-                                                printMessageBox(out_, box);
-                                            }
-                                        },
-                                        [this](const hl::FileDialogRecord& dialog) {
-                                            if (dialog.answered) {
-                                                printFileDialog(out_, dialog);
-                                            }
-                                        }});
+        hl::setPromptObserver(window_,
+                              {[this](const hl::MessageBoxRecord& box) {
+                                   if (box.answer) {
+                                       printMessageBox(out_, box);
+                                   }
+                               },
+                               [this](const hl::FileDialogRecord& dialog) {
+                                   if (dialog.answered) {
+                                       printFileDialog(out_, dialog);
+                                   }
+                               },
+                               [this](const hl::HelpWindowRecord& help) { printHelpWindow(out_, help); }});
     }
 
     ~ScriptRun() {
@@ -113,7 +117,16 @@ class ScriptRun {
                 hl::sendMenuCommand(window_, menuCommandAt(action.menuPath));
                 break;
             case ActionKind::Level:
-                setCpuLevel(session_, action.number == 1 ? CpuLevel::Strong : CpuLevel::Standard);
+                setCpuLevel(session_, static_cast<CpuLevel>(action.number));
+                break;
+            case ActionKind::Threats:
+                printThreats(out_, threatsOf(session_));
+                break;
+            case ActionKind::Follow:
+                setFollowPlay(session_, action.number == 1);
+                break;
+            case ActionKind::Warnings:
+                setThreatMarks(session_, action.number == 1);
                 break;
             case ActionKind::Layout:
                 setBoardLayout(session_, action.number == 1 ? BoardLayout::Large : BoardLayout::Classic);

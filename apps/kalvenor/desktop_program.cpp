@@ -20,6 +20,8 @@ DesktopProgram::DesktopProgram() {
     };
     session_.boardLayout = storedBoardLayout();
     session_.boardLayoutChanged = &storeBoardLayout;
+    session_.options = storedOptions();
+    session_.optionsChanged = &storeOptions;
     window_ = openMainWindow(session_);
     if (window_ != nullptr) {
         // A place on a screen that is no longer there is refused, and the window opens as new.

@@ -9,6 +9,8 @@ namespace kalvenor {
 namespace {
 
 constexpr std::string_view kLargeBoardKey = "display/largeBoard";
+constexpr std::string_view kThreatMarksKey = "display/threatMarks";
+constexpr std::string_view kFollowPlayKey = "display/followPlay";
 constexpr std::string_view kGeometryKey = "window/geometry";  // base64 of saveGeometry's bytes
 
 }  // namespace
@@ -19,6 +21,16 @@ BoardLayout storedBoardLayout() {
 
 void storeBoardLayout(BoardLayout layout) {
     storeDesktopSetting(kLargeBoardKey, layout == BoardLayout::Large ? "true" : "false");
+}
+
+Session::Options storedOptions() {
+    return {.threatMarks = desktopSetting(kThreatMarksKey, "true") != "false",
+            .followPlay = desktopSetting(kFollowPlayKey, "true") != "false"};
+}
+
+void storeOptions(const Session::Options& options) {
+    storeDesktopSetting(kThreatMarksKey, options.threatMarks ? "true" : "false");
+    storeDesktopSetting(kFollowPlayKey, options.followPlay ? "true" : "false");
 }
 
 QByteArray storedWindowGeometry() {

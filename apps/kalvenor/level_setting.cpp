@@ -7,18 +7,16 @@ namespace kalvenor {
 namespace {
 
 constexpr std::string_view kKey = "computer/level";
-constexpr std::string_view kStrong = "strong";
-constexpr std::string_view kStandard = "standard";
 constexpr std::string_view kLanguageKey = "window/language";
 
 }  // namespace
 
 CpuLevel storedCpuLevel() {
-    return desktopSetting(kKey, kStandard) == kStrong ? CpuLevel::Strong : CpuLevel::Standard;
+    return levelNamed(desktopSetting(kKey, levelName(CpuLevel::Standard))).value_or(CpuLevel::Standard);
 }
 
 void storeCpuLevel(CpuLevel level) {
-    storeDesktopSetting(kKey, level == CpuLevel::Strong ? kStrong : kStandard);
+    storeDesktopSetting(kKey, levelName(level));
 }
 
 LanguageChoice storedLanguageChoice() {

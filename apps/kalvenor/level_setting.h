@@ -1,14 +1,14 @@
 #pragma once
 
-// The computer's level is remembered between runs of the desktop program, in its settings (never
-// in a saved game).
+// The computer's level and the language are remembered between runs of the desktop program, in
+// its settings (never in a saved game).
 
 #include "catalog/language.h"
-#include "game/cpu_level.h"
+#include "cpu/levels.h"
 
 namespace kalvenor {
 
-// The level stored by the last run; the greedy level (標準) when none is stored or the stored
+// The level stored by the last run; the greedy level (初級) when none is stored or the stored
 // value is not one we know.
 CpuLevel storedCpuLevel();
 void storeCpuLevel(CpuLevel level);

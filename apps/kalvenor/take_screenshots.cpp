@@ -1,9 +1,9 @@
 // Regenerates the pictures of the README and docs, in Japanese and in English ("en-..."), as a new
-// player sees them (the large board): the start screen, a two-person game on two axes, a new game
-// against the computer on three axes with the detailed guide, six axes against the computer, the
-// computer against itself on four axes, then two, three and eight axes at two screen sizes
-// ("large-..."), each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run it
-// with the offscreen platform; the build target `screenshots` does).
+// player sees them (the large board): the start screen, a two-person game on two axes, the threat
+// marks of one, a new game against the computer on three axes with the detailed guide, six axes
+// against the computer, the computer against itself on four axes, then two, three and eight axes
+// at two screen sizes ("large-..."), each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run
+// it with the offscreen platform; the build target `screenshots` does).
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -108,6 +108,10 @@ bool takeAll(kalvenor::DesktopProgram& program, const QDir& folder, const QStrin
     kalvenor::sendCommand(program.window(), 102);
     clickCells(program, {27, 35, 28, 36, 18, 45, 29});
     saved = save(program, folder, prefix + "game-2d.png") && saved;
+    // The threat marks: two people with four stones each in rows 1 and 3, First to move.
+    kalvenor::sendCommand(program.window(), 102);
+    clickCells(program, {9, 11, 17, 19, 25, 27, 33, 35});
+    saved = save(program, folder, prefix + "game-threats.png") && saved;
 
     // A new game against the computer from the game menu, moving first: the detailed guide is
     // switched on, the person plays a guided cell and the computer replies.

@@ -16,6 +16,8 @@ int main() {
     kalvenor::setDisplayLanguage(kalvenor::languageOf(session.languageChoice));
     session.boardLayout = settings::storedBoardLayout();
     session.boardLayoutChanged = &settings::storeBoardLayout;
+    session.options = settings::storedOptions();
+    session.optionsChanged = &settings::storeOptions;
     const kalvenor::platform::WindowHandle window = kalvenor::openMainWindow(session);
     if (window == nullptr) {
         return 0;  // the class or the window was refused: nothing to show

@@ -48,6 +48,16 @@ void storeBoardLayout(BoardLayout layout) {
     write(kDisplay, L"largeBoard", layout == BoardLayout::Large ? L"true" : L"false");
 }
 
+Session::Options storedOptions() {
+    return {.threatMarks = read(kDisplay, L"threatMarks") != L"false",
+            .followPlay = read(kDisplay, L"followPlay") != L"false"};
+}
+
+void storeOptions(const Session::Options& options) {
+    write(kDisplay, L"threatMarks", options.threatMarks ? L"true" : L"false");
+    write(kDisplay, L"followPlay", options.followPlay ? L"true" : L"false");
+}
+
 std::optional<RECT> storedWindowPlace() {
     const std::wstring text = read(kWindow, L"place");
     RECT place{};

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "game/session.h"
 #include "view/board_view.h"
 
 namespace kalvenor::win32_settings {
@@ -16,6 +17,11 @@ namespace kalvenor::win32_settings {
 // The large board unless the last run turned it off.
 BoardLayout storedBoardLayout();
 void storeBoardLayout(BoardLayout layout);
+
+// The threat marks (警告表示) and the view that follows the play (手を追う): each on unless the
+// last run turned it off.
+Session::Options storedOptions();
+void storeOptions(const Session::Options& options);
 
 std::optional<RECT> storedWindowPlace();
 void storeWindowPlace(const RECT& place);

@@ -1,6 +1,7 @@
 #include "game/board_display.h"
 
 #include "engine/enclosure.h"
+#include "game/threat_marks.h"
 #include "platform/window_system.h"
 #include "view/board_view.h"
 
@@ -8,6 +9,7 @@ namespace kalvenor {
 
 void showBoardFor(Session& session, CellState side) {
     if (session.board) {
+        updateThreatMarks(session, side);
         refreshBoardView(session.view, *session.board, session.state.viewOffset, session.state.guideLevel,
                          side);
     }
@@ -20,7 +22,7 @@ void showStonesOnly(const Session& session) {
 }
 
 void highlightMove(Session& session, std::int32_t cell, std::span<const std::int32_t> turned) {
-    session.view.highlights = {cell, {turned.begin(), turned.end()}, {}};
+    session.view.highlights = {cell, {turned.begin(), turned.end()}, {}, {}, {}};
 }
 
 std::optional<std::int32_t> clickedEmptyCell(const Session& session, CellState legalFor) {

@@ -11,6 +11,7 @@
 #include "game/labels.h"
 #include "game/new_game.h"
 #include "game/record_writer.h"
+#include "game/slice_navigation.h"
 #include "platform/window_system.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"
@@ -42,6 +43,9 @@ void playComputerStep(Session& session, std::vector<std::int32_t>& changedCells)
     const std::int32_t cell =
         side == CellState::Second ? chooseMostEnclosing(board, side) : chooseFewestEnclosing(board, side);
     playComputerChoice(session, cell, &changedCells);
+    if (cell >= 0) {
+        followMove(session, cell);
+    }
     if (side == CellState::First) {
         setTurnLabel(session, turn_label::CpuB, CellState::Second);
     } else {

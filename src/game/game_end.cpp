@@ -107,6 +107,13 @@ void announceResult(Session& session, CellState winner) {
     setInfoLabel(session, info_slot::LastMove, "");
     setInfoLabel(session, info_slot::Turn,
                  resultText(winner, state.mode, state.humanSide, displayLanguage()));
+    // A finished game threatens nothing.
+    CellHighlights& highlights = session.view.highlights;
+    if (!highlights.threatWin.empty() || !highlights.threatBlock.empty()) {
+        highlights.threatWin.clear();
+        highlights.threatBlock.clear();
+        refreshHighlights(session.view, state.viewOffset);
+    }
     if (session.board && winner != CellState::Empty) {
         session.view.highlights.five = fiveCells(*session.board, winner);
         refreshHighlights(session.view, state.viewOffset);

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "cpu/move_choice.h"
-#include "cpu/strong_player.h"
 #include "engine/enclosure.h"
 #include "game/board_display.h"
 #include "game/computer_move.h"
@@ -11,6 +9,7 @@
 #include "game/labels.h"
 #include "game/pass_progress.h"
 #include "game/record_writer.h"
+#include "game/slice_navigation.h"
 #include "game/take_back.h"
 #include "records/texts.h"
 #include "view/board_view.h"
@@ -33,12 +32,12 @@ std::int32_t playComputerReply(Session& session, std::vector<std::int32_t>* chan
     }
     Board& board = *session.board;
     const CellState side = state.sideToMove;
-    const std::int32_t cell = session.cpuLevel == CpuLevel::Strong ? chooseStrongMove(board, side)
-                                                                   : chooseMostEnclosing(board, side);
+    const std::int32_t cell = chooseCpuMove(board, side, session.cpuLevel);
     std::vector<std::int32_t> changed;
     playComputerChoice(session, cell, &changed);
     if (cell >= 0) {
         noteStonePlayed(session, changed, side);
+        followMove(session, cell);
     }
     if (changedCells != nullptr) {
         changedCells->insert(changedCells->end(), changed.begin(), changed.end());

@@ -1,6 +1,7 @@
 #include "game/labels.h"
 
 #include "catalog/localized.h"
+#include "game/threat_marks.h"
 #include "records/texts.h"
 #include "view/board_view.h"
 
@@ -30,7 +31,7 @@ void setCountLabels(Session& session) {
 
 void setStatus(Session& session, std::string_view text) {
     if (session.state.dimension != 2) {
-        setInfoLabel(session, info_slot::Status, text);
+        setInfoLabel(session, info_slot::Status, text == status_text::Ready ? readyStatus(session) : text);
     }
 }
 

@@ -38,7 +38,8 @@ void setInfoLabel(Session& session, int slot, std::string_view text);
 void setTurnLabel(Session& session, std::string_view format, CellState side);
 // Slots 2 and 3: the stone counts of First and Second.
 void setCountLabels(Session& session);
-// The status label, written only on boards of three or more axes.
+// The status label, written only on boards of three or more axes. " READY " says, with the threat
+// marks on, that the side to move can make five or must block one (readyStatus).
 void setStatus(Session& session, std::string_view text);
 // Both progress labels to the empty text, only on boards of four or more axes.
 void clearProgress(Session& session);

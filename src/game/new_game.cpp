@@ -4,6 +4,7 @@
 
 #include "catalog/localized.h"
 #include "engine/standard_opening.h"
+#include "game/board_display.h"
 #include "game/human_vs_cpu.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
@@ -53,8 +54,7 @@ void applySizes(GameState& state, int dimension) {
 }
 
 void refreshForSideToMove(Session& session) {
-    refreshBoardView(session.view, *session.board, session.state.viewOffset, session.state.guideLevel,
-                     session.state.sideToMove);
+    showBoardFor(session, session.state.sideToMove);
 }
 
 // The computer opens a game against a person who moves second.
@@ -174,6 +174,14 @@ bool startNewGame(Session& session, int commandId) {
         setTurnLabel(session, turn_label::CpuA, CellState::First);
     }
     return true;
+}
+
+bool startGameOfTheSameKind(Session& session) {
+    const GameState& state = session.state;
+    if (state.dimension < 2) {
+        return false;
+    }
+    return startNewGame(session, gameStartCommand({state.dimension, state.mode}));
 }
 
 }  // namespace kalvenor

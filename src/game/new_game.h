@@ -20,6 +20,9 @@ struct GameStart {
 bool isGameStartCommand(int commandId);
 // Starts the game the id names (asks who moves first for a game against the computer).
 bool startNewGame(Session& session, int commandId);
+// 新しいゲーム: a game of the number of axes and the mode of the current one, with its usual
+// question; nothing before the first game.
+bool startGameOfTheSameKind(Session& session);
 
 // 101..114: two ids per dimension from 2 up, odd for HumanVsCpu, even for HumanVsHuman;
 // 120..126: CpuVsCpu on 2..8 axes. Nothing for any other id.

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "catalog/language.h"
+#include "cpu/levels.h"
 #include "engine/board.h"
-#include "game/cpu_level.h"
 #include "game/game_history.h"
 #include "game/game_state.h"
 #include "platform/window_system.h"
@@ -34,6 +34,16 @@ struct Session {
     // it between runs and is told of every change.
     CpuLevel cpuLevel = CpuLevel::Standard;
     std::function<void(CpuLevel)> cpuLevelChanged;
+    // What a person switches on the menu: the threat marks (警告表示) and the view that follows the
+    // play (手を追う). Off here, as the script driver starts; the desktop program turns them on,
+    // keeps them between runs and is told of every change.
+    struct Options {
+        bool threatMarks = false;
+        bool followPlay = false;
+        bool operator==(const Options&) const = default;
+    };
+    Options options;
+    std::function<void(const Options&)> optionsChanged;
     GameHistory history;  // take-back and redo
     // The language chosen for the window (the display language follows it). Not part of a saved
     // game; the desktop program keeps it between runs and is told of every change.

@@ -53,6 +53,35 @@ void placeTrackBar(Session& session, int k, int position) {
 
 }  // namespace
 
+void moveViewToSliceOf(Session& session, std::int32_t cell) {
+    const int groups = trackedAxes(session);
+    if (groups == 0 || !session.board || cell < 0 || cell >= session.board->cellCount()) {
+        return;
+    }
+    std::int32_t offset = 0;
+    for (int k = 0; k < groups; ++k) {
+        const int coordinate = coordinateOf(cell, kFirstTrackedAxis + k);
+        placeTrackBar(session, k, coordinate + 1);
+        offset += coordinate * integerPower(kAxisLength, kFirstTrackedAxis + k);
+    }
+    session.state.viewOffset = offset;
+}
+
+void followMove(Session& session, std::int32_t cell) {
+    if (session.options.followPlay) {
+        moveViewToSliceOf(session, cell);
+    }
+}
+
+void setFollowPlay(Session& session, bool on) {
+    if (session.options.followPlay != on) {
+        session.options.followPlay = on;
+        if (session.optionsChanged) {
+            session.optionsChanged(session.options);
+        }
+    }
+}
+
 void onAxisScroll(Session& session, int code, platform::ControlHandle control) {
     if (!movesSlice(code) || control == nullptr || !session.board) {
         return;
@@ -114,10 +143,8 @@ bool onAxisCaptionClick(Session& session) {
 }
 
 void showSliceHolding(Session& session, std::int32_t cell) {
-    for (int k = 0; k < trackedAxes(session); ++k) {
-        placeTrackBar(session, k, coordinateOf(cell, kFirstTrackedAxis + k) + 1);
-    }
-    showSliceOfTheBars(session);
+    moveViewToSliceOf(session, cell);
+    showBoardFor(session, session.state.sideToMove);
 }
 
 bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender) {

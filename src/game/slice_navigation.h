@@ -19,6 +19,13 @@ void showSliceHolding(Session& session, std::int32_t cell);
 // Moves the track bar of axis 3 + k by `step` positions (within 1..8), with its value label, and
 // shows the slice the bars then give. False when the view has no such bar.
 bool stepTrackedAxis(Session& session, int k, int step);
+// Moves the track bars, their value labels and the view offset to the slice holding `cell`; the
+// caller redraws. Nothing to move on boards of two or three axes.
+void moveViewToSliceOf(Session& session, std::int32_t cell);
+// With 手を追う on: the view moves to the slice of the stone just placed on `cell`.
+void followMove(Session& session, std::int32_t cell);
+// 手を追う on or off: after the computer's move the view moves to the slice of its stone.
+void setFollowPlay(Session& session, bool on);
 // A click on the last-move label brings the slice that holds the last stone placed into view;
 // while the label is empty it does nothing. False when `sender` is not that label.
 bool onLastMoveLabelClick(Session& session, platform::ControlHandle sender);

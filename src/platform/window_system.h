@@ -150,8 +150,10 @@ struct Size {
 // nothing, and a backend may draw the stones as stones.
 enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar, CellButton };
 
-// What a cell button stands out for, beside its text.
-enum class CellHighlight { None, LastMove, Turned, Five };
+// What a cell button stands out for, beside its text: the last move, the stones it turned, the
+// five that won; and the threat marks of an Empty cell where the side to move would make five
+// (ThreatWin) or where the opponent would, so the side to move must block (ThreatBlock).
+enum class CellHighlight { None, LastMove, Turned, Five, ThreatWin, ThreatBlock };
 
 // Both backends take a null handle anywhere: the call does nothing and answers null, the empty
 // text, 0, OK (No for a Yes/No box) or cancel.
@@ -187,6 +189,13 @@ std::string controlText(ControlHandle control);
 // Non-zero only while this button's own click is being dispatched: a menu command or a label
 // click never finds a button still "pressed".
 int buttonState(ControlHandle button);
+
+// A control that stays in view but takes no clicks is drawn greyed out (the pass button, which
+// has no action). Controls are created enabled.
+void setControlEnabled(ControlHandle control, bool enabled);
+// Makes a label look and act like a link: the pointing-hand cursor over it, its text underlined,
+// and `tooltip` shown when the pointer rests on it. Its clicks arrive as before.
+void setLabelLink(ControlHandle label, std::string_view tooltip);
 
 // Marks a cell button (CellButton only); the text stays as it is.
 void setCellHighlight(ControlHandle cellButton, CellHighlight highlight);
@@ -232,6 +241,24 @@ enum class FileDialogKind { Save, Open };
 // nullopt when cancelled.
 std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, std::string_view title,
                                       std::span<const FileFilter> filters, std::string_view initialPath);
+
+// A page of the help window: a heading, a short text, and small board pictures where they say
+// more than words.
+struct HelpPicture {
+    // Rows of cells, one character each: '.' an Empty cell, 'X' a black stone (■), 'O' a white
+    // stone (□), 'w' an Empty cell where a five wins, 'b' an Empty cell to block, 'v' a legal cell
+    // of the guide (↓). Drawn with the cell look of the board.
+    std::vector<std::string> rows;
+    std::string caption;
+};
+struct HelpSection {
+    std::string heading;
+    std::string text;  // paragraphs separated by a line feed
+    std::vector<HelpPicture> pictures;
+};
+// A window beside the main one with `sections` under `title`; it does not block the game. Shown
+// again, the one window comes forward.
+void showHelpWindow(WindowHandle owner, std::string_view title, std::span<const HelpSection> sections);
 
 // Ends the event loop of `window` with `exitCode`.
 void postQuit(WindowHandle window, int exitCode);

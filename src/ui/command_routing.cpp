@@ -11,10 +11,12 @@
 #include "game/save_load.h"
 #include "game/slice_navigation.h"
 #include "game/take_back.h"
+#include "game/threat_marks.h"
 #include "ui/about_box.h"
 #include "ui/board_layout_choice.h"
 #include "ui/language_choice.h"
 #include "ui/quit_program.h"
+#include "ui/rules_window.h"
 
 namespace kalvenor {
 
@@ -71,8 +73,20 @@ void runCommand(Session& session, int commandId) {
         case command_id::StandardLevel:
             setCpuLevel(session, CpuLevel::Standard);
             break;
+        case command_id::MediumLevel:
+            setCpuLevel(session, CpuLevel::Medium);
+            break;
         case command_id::StrongLevel:
             setCpuLevel(session, CpuLevel::Strong);
+            break;
+        case command_id::ThreatMarks:
+            setThreatMarks(session, !session.options.threatMarks);
+            break;
+        case command_id::FollowPlay:
+            setFollowPlay(session, !session.options.followPlay);
+            break;
+        case command_id::NewGame:
+            startGameOfTheSameKind(session);
             break;
         case command_id::Hint:
             showHint(session);
@@ -94,6 +108,9 @@ void runCommand(Session& session, int commandId) {
             break;
         case command_id::LargeBoard:
             switchLargeBoard(session);
+            break;
+        case command_id::Rules:
+            showRulesWindow(session);
             break;
         case command_id::About:
             showAboutBox(session);

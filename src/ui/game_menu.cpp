@@ -1,5 +1,7 @@
 #include "ui/game_menu.h"
 
+#include <functional>
+
 #include "catalog/localized.h"
 #include "game/new_game.h"
 #include "records/texts.h"
@@ -46,6 +48,13 @@ MenuItem redoItem() {
     return item;
 }
 
+// An item with a check mark that reads `isOn`.
+MenuItem switchItem(std::string_view text, int commandId, std::function<bool()> isOn) {
+    MenuItem item = platform::menuCommand(std::string(localized(text)), commandId);
+    item.isChecked = std::move(isOn);
+    return item;
+}
+
 }  // namespace
 
 MenuItem viewMenu(const Session& session) {
@@ -54,7 +63,12 @@ MenuItem viewMenu(const Session& session) {
     // A language is named in its own script, so that a reader of it finds the way back.
     return platform::menuPopup(
         std::string(localized("表示")),
-        {std::move(largeBoard), platform::menuSeparator(),
+        {std::move(largeBoard),
+         switchItem(catalogText("警告表示"), command_id::ThreatMarks,
+                    [&session] { return session.options.threatMarks; }),
+         switchItem(catalogText("手を追う"), command_id::FollowPlay,
+                    [&session] { return session.options.followPlay; }),
+         platform::menuSeparator(),
          platform::menuPopup(std::string(localized("言語")),
                              {languageItem(session, "日本語", command_id::Japanese, LanguageChoice::Japanese),
                               languageItem(session, "English", command_id::English, LanguageChoice::English),
@@ -64,25 +78,33 @@ MenuItem viewMenu(const Session& session) {
 
 MenuItem gameMenu(const Session& session) {
     using platform::menuCommand;
-    MenuItem record = menuCommand(std::string(localized("棋譜機能")), command_id::Record);
-    record.isChecked = [&session] { return session.state.recordEnabled; };
+    MenuItem newGame = menuCommand(std::string(localized("新しいゲーム")), command_id::NewGame, "Ctrl+N");
+    newGame.alternateShortcut = "F2";
     return platform::menuPopup(
         std::string(localized("ゲーム")),
-        {gamesOf(GameMode::HumanVsHuman), gamesOf(GameMode::HumanVsCpu), gamesOf(GameMode::CpuVsCpu),
-         platform::menuSeparator(),
-         levelItem(session, catalogText("標準"), command_id::StandardLevel, CpuLevel::Standard),
-         levelItem(session, catalogText("強い"), command_id::StrongLevel, CpuLevel::Strong),
+        {std::move(newGame), platform::menuSeparator(), gamesOf(GameMode::HumanVsHuman),
+         gamesOf(GameMode::HumanVsCpu), gamesOf(GameMode::CpuVsCpu), platform::menuSeparator(),
+         levelItem(session, catalogText("初級"), command_id::StandardLevel, CpuLevel::Standard),
+         levelItem(session, catalogText("中級"), command_id::MediumLevel, CpuLevel::Medium),
+         levelItem(session, catalogText("上級"), command_id::StrongLevel, CpuLevel::Strong),
          menuCommand(std::string(localized("ヒント")), command_id::Hint, "H"),
          menuCommand(std::string(localized("待った")), command_id::TakeBack, "Ctrl+Z"), redoItem(),
          platform::menuSeparator(), menuCommand(std::string(localized("保存…")), command_id::Save, "Ctrl+S"),
-         menuCommand(std::string(localized("読込…")), command_id::Load, "Ctrl+O"), std::move(record),
+         menuCommand(std::string(localized("読込…")), command_id::Load, "Ctrl+O"),
+         switchItem(catalogText("棋譜機能"), command_id::Record,
+                    [&session] { return session.state.recordEnabled; }),
          platform::menuSeparator(), menuCommand(std::string(localized("終了")), command_id::Quit, "Ctrl+Q")});
+}
+
+MenuItem helpMenu() {
+    return platform::menuPopup(
+        std::string(localized("ヘルプ")),
+        {platform::menuCommand(std::string(localized("遊び方")), command_id::Rules, "F1")});
 }
 
 std::vector<MenuItem> menuBar(const Session& session) {
     std::vector<MenuItem> bar = myMenu();
-    bar.insert(bar.begin() + 1, gameMenu(session));
-    bar.insert(bar.begin() + 2, viewMenu(session));
+    bar.insert(bar.begin() + 1, {gameMenu(session), viewMenu(session), helpMenu()});
     return bar;
 }
 

@@ -37,6 +37,7 @@ void chooseLanguage(Session& session, LanguageChoice choice) {
              {&view.infoLabels, &view.axisControls, &view.guideControls, &view.vsControls}) {
             retranslateControls(*controls, before, after);
         }
+        showLastMoveAsLink(view);
     }
 }
 

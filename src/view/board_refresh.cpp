@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -52,7 +53,28 @@ platform::CellHighlight highlightOf(const CellHighlights& highlights, std::int32
     if (cell == highlights.lastMove) {
         return platform::CellHighlight::LastMove;
     }
-    return holds(highlights.turned) ? platform::CellHighlight::Turned : platform::CellHighlight::None;
+    if (holds(highlights.turned)) {
+        return platform::CellHighlight::Turned;
+    }
+    if (std::binary_search(highlights.threatWin.begin(), highlights.threatWin.end(), cell)) {
+        return platform::CellHighlight::ThreatWin;
+    }
+    return std::binary_search(highlights.threatBlock.begin(), highlights.threatBlock.end(), cell)
+               ? platform::CellHighlight::ThreatBlock
+               : platform::CellHighlight::None;
+}
+
+// The cells the track bars lead to: the threatened ones while there are any, they matter most.
+std::vector<std::int32_t> axisTargets(const BoardView& view, const Board& board, int guideLevel,
+                                      CellState side) {
+    const CellHighlights& highlights = view.highlights;
+    if (highlights.threatWin.empty() && highlights.threatBlock.empty()) {
+        return navigationTargets(board, guideLevel, side);
+    }
+    std::vector<std::int32_t> threats;
+    std::merge(highlights.threatWin.begin(), highlights.threatWin.end(), highlights.threatBlock.begin(),
+               highlights.threatBlock.end(), std::back_inserter(threats));
+    return threats;
 }
 
 // The bars mark where the targets are; the caption buttons go there.
@@ -61,7 +83,7 @@ void refreshAxisMarks(BoardView& view, const Board& board, std::int32_t viewOffs
     if (board.dimension() <= 3) {
         return;
     }
-    view.axisMarks = axisMarks(navigationTargets(board, guideLevel, side), board.dimension(), viewOffset);
+    view.axisMarks = axisMarks(axisTargets(view, board, guideLevel, side), board.dimension(), viewOffset);
     for (std::size_t k = 0; k < view.axisMarks.size(); ++k) {
         if (const platform::ControlHandle trackBar = axisGroup(view, static_cast<int>(k)).trackBar) {
             platform::setTrackBarMarks(trackBar, view.axisMarks[k]);
@@ -86,6 +108,8 @@ void refreshHighlights(const BoardView& view, std::int32_t viewOffset) {
     mark(highlights.lastMove);
     std::for_each(highlights.turned.begin(), highlights.turned.end(), mark);
     std::for_each(highlights.five.begin(), highlights.five.end(), mark);
+    std::for_each(highlights.threatWin.begin(), highlights.threatWin.end(), mark);
+    std::for_each(highlights.threatBlock.begin(), highlights.threatBlock.end(), mark);
     for (std::int32_t slot = 0; slot < shown; ++slot) {
         if (const platform::ControlHandle button = view.cellButtons[static_cast<std::size_t>(slot)]) {
             const platform::CellHighlight highlight = marks[static_cast<std::size_t>(slot)];

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/localized.h"
 #include "view/view_layout.h"
 
 namespace kalvenor {
@@ -92,6 +93,13 @@ void placeCellCursor(BoardView& view, std::int32_t slot) {
     platform::setCellCursor(view.cellButtons[static_cast<std::size_t>(slot)]);
 }
 
+void showLastMoveAsLink(const BoardView& view) {
+    if (view.dimension >= 4 && info_slot::LastMove < view.infoLabels.size()) {
+        platform::setLabelLink(view.infoLabels[info_slot::LastMove],
+                               localized("クリックすると、この手の断面を表示します"));
+    }
+}
+
 void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewParameters& parameters) {
     destroyBoardView(view);
     releaseBoardView(view);
@@ -119,6 +127,13 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
         platform::setAccessibleText(group.trackBar, platform::controlText(group.caption), {});
     }
     view.dimension = parameters.dimension;
+    // The pass button has no action (the pass checks pass by themselves): it is shown greyed out.
+    constexpr std::size_t kPassSlot = 4;
+    if (kPassSlot < view.guideControls.size()) {
+        platform::setControlEnabled(view.guideControls[kPassSlot], false);
+    }
+    // Where a slice is shown, a click on the last move brings its slice into view.
+    showLastMoveAsLink(view);
     placeCellCursor(view, initialCursorSlot(parameters.dimension));
     view.built = parameters;
 }

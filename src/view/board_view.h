@@ -22,11 +22,15 @@ inline constexpr int ProgressCount = 13;    // D >= 4
 inline constexpr int ProgressPercent = 14;  // D >= 4
 }  // namespace info_slot
 
-// The cells a view sets apart: the last stone placed, the stones it turned, and the five that won.
+// The cells a view sets apart: the last stone placed, the stones it turned, and the five that won;
+// with the threat marks on, the Empty cells where the side to move would make five (threatWin) and
+// where its opponent would (threatBlock), both in ascending order.
 struct CellHighlights {
     std::int32_t lastMove = -1;
     std::vector<std::int32_t> turned;
     std::vector<std::int32_t> five;
+    std::vector<std::int32_t> threatWin;
+    std::vector<std::int32_t> threatBlock;
 };
 
 enum class ViewOrigin { NewGame, LoadedGame };
@@ -100,6 +104,10 @@ void buildBoardView(BoardView& view, platform::WindowHandle window, const ViewPa
 // track-bar positions stay. Nothing happens on the start screen.
 void relayoutBoardView(BoardView& view, platform::WindowHandle window, BoardLayout layout);
 
+// Where a slice is shown (four or more axes), the last-move label looks like a link, with a tooltip
+// in the display language (set again when the language changes).
+void showLastMoveAsLink(const BoardView& view);
+
 // The slot where a new view's cursor stands: every coordinate it shows at 3, near the middle.
 std::int32_t initialCursorSlot(int dimension);
 // Moves the keyboard cursor to cell button `slot`; nothing for a slot the view does not have.
@@ -108,7 +116,7 @@ void placeCellCursor(BoardView& view, std::int32_t slot);
 // Cell button v shows board cell viewOffset + v: stones, and for guideLevel 1 or 2 the marks of
 // the Empty cells that are legal for `side` ("↓" or the enclosure count); the highlights; and the
 // track bars mark the positions that lead to a slice holding such a cell (to a stone with the guide
-// off), as axis_marks.h tells.
+// off), as axis_marks.h tells; while the highlights hold threat cells, to a threat cell instead.
 void refreshBoardView(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
                       CellState side);
 // Stones and highlights only, whatever the guide level.

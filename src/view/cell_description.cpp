@@ -18,6 +18,8 @@ constexpr std::string_view kEnclosesSuffix = catalogText("個返せる");
 constexpr std::string_view kLastMove = catalogText("最後の手");
 constexpr std::string_view kTurned = catalogText("最後の手で返った石");
 constexpr std::string_view kFive = catalogText("勝った五目");
+constexpr std::string_view kThreatWin = catalogText("ここに打てば五目");
+constexpr std::string_view kThreatBlock = catalogText("相手がここに打てば五目");
 
 std::string contentWords(std::string_view buttonText) {
     if (buttonText == platform::cell_look::firstStoneText) {
@@ -52,6 +54,10 @@ std::string_view cellAccessibleDescription(platform::CellHighlight highlight) {
             return localized(kTurned);
         case platform::CellHighlight::Five:
             return localized(kFive);
+        case platform::CellHighlight::ThreatWin:
+            return localized(kThreatWin);
+        case platform::CellHighlight::ThreatBlock:
+            return localized(kThreatBlock);
         case platform::CellHighlight::None:
             break;
     }

@@ -193,6 +193,44 @@ class DesktopProgramTest : public QObject {
         QCOMPARE(program_->session().languageChoice, LanguageChoice::Japanese);
     }
 
+    // Two people on two axes: four of each side in rows 0 and 2 leave First to move with a cell to
+    // win (gold) and a cell to block (magenta) on screen; F1 opens the rules, Ctrl+N and F2 start
+    // the same kind of game again.
+    void threatMarksTheRulesWindowAndANewGameOfTheSameKind() {
+        program_->session().options.threatMarks = true;
+        choose("２次元");
+        for (int column = 0; column < 4; ++column) {
+            clickCell2d(column, 0);
+            clickCell2d(column, 2);
+        }
+        const auto colourAt = [this](int a, int b) {
+            const QImage image = client()->grab(QRect(25 * a, 25 * b, 25, 25)).toImage();
+            return image.pixelColor(12, 12);
+        };
+        const auto expected = [](platform::CellHighlight highlight) {
+            const platform::cell_look::Rgb rgb = platform::cell_look::highlightColour(highlight);
+            return QColor(rgb.red, rgb.green, rgb.blue);
+        };
+        QCOMPARE(colourAt(4, 0), expected(platform::CellHighlight::ThreatWin));
+        QCOMPARE(colourAt(4, 2), expected(platform::CellHighlight::ThreatBlock));
+        QCOMPARE(colourAt(5, 5), QColor(222, 184, 120));  // an unmarked cell keeps the board's colour
+
+        pressOnWindow(Qt::Key_F1, Qt::NoModifier);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+            return window->isVisible() && window->windowTitle() == QString("遊び方");
+        }));
+
+        for (const Qt::Key key : {Qt::Key_N, Qt::Key_F2}) {
+            pressOnWindow(key, key == Qt::Key_N ? Qt::ControlModifier : Qt::NoModifier);
+            const Session& session = program_->session();
+            QCOMPARE(session.state.dimension, 2);
+            QCOMPARE(session.state.mode, GameMode::HumanVsHuman);
+            QCOMPARE(session.board->count(CellState::Empty), 64);
+            clickCell2d(0, 0);  // a stone, so that the next key is seen to clear it
+        }
+    }
+
     void aTwoAxisGameIsPlayedToFiveWithTheMouse() {
         testing::ModalAnswerer answerer;
         choose("２次元");

@@ -252,8 +252,8 @@ TEST_F(HeadlessBackend, MessageBoxesTakeQueuedAnswersInOrderAndAreLogged) {
     const MessageBoxStyle yesNo{MessageBoxButtons::YesNo, MessageBoxIcon::Question, false};
     const MessageBoxStyle ok{};
     std::vector<std::string> observed;
-    hl::setPromptObserver(window,
-                          {[&](const hl::MessageBoxRecord& box) { observed.push_back(box.caption); }, {}});
+    hl::setPromptObserver(
+        window, {[&](const hl::MessageBoxRecord& box) { observed.push_back(box.caption); }, {}, {}});
 
     hl::queueMessageBoxAnswer(window, MessageBoxResult::No);
     hl::queueMessageBoxAnswer(window, MessageBoxResult::Yes);

@@ -27,10 +27,11 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_TRUE(std::filesystem::is_regular_file(desc.iconPath)) << desc.iconPath;
     EXPECT_EQ(std::filesystem::path(desc.iconPath).filename(), "my_icon.svg");
 
-    // The classic menu, with the game menu and 表示 between its two entries.
-    ASSERT_EQ(desc.menuBar.size(), 4u);
+    // The classic menu, with the menus ゲーム, 表示 and ヘルプ between its two entries.
+    ASSERT_EQ(desc.menuBar.size(), 5u);
     EXPECT_EQ(desc.menuBar[1].text, "ゲーム");
     EXPECT_EQ(desc.menuBar[2].text, "表示");
+    EXPECT_EQ(desc.menuBar[3].text, "ヘルプ");
     const platform::MenuItem& menu = desc.menuBar[0];
     EXPECT_EQ(menu.text, "メニュー");
     ASSERT_EQ(menu.items.size(), 2u);
@@ -47,9 +48,9 @@ TEST_F(MainWindow, TitleSizeAndMenu) {
     EXPECT_EQ(menu.items[1].commandId, 255);
     EXPECT_TRUE(menu.items[1].items.empty());
     // The About box is a command on the bar itself, not a pop-up.
-    EXPECT_EQ(desc.menuBar[3].text, "バージョン情報");
-    EXPECT_EQ(desc.menuBar[3].commandId, 254);
-    EXPECT_TRUE(desc.menuBar[3].items.empty());
+    EXPECT_EQ(desc.menuBar[4].text, "バージョン情報");
+    EXPECT_EQ(desc.menuBar[4].commandId, 254);
+    EXPECT_TRUE(desc.menuBar[4].items.empty());
 }
 
 void collectCommands(const std::vector<platform::MenuItem>& items, std::multiset<int>& ids) {
@@ -65,7 +66,7 @@ TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
     const platform::MenuItem& game = headless::windowDesc(window).menuBar[1];
     std::multiset<int> ids;
     collectCommands(game.items, ids);
-    std::multiset<int> expected{150, 151, 152, 200, 201, 202, 203, 205, 255};
+    std::multiset<int> expected{150, 151, 152, 200, 201, 202, 203, 204, 205, 208, 255};
     for (int id = 101; id <= 114; ++id) {
         expected.insert(id);
     }
@@ -84,17 +85,33 @@ TEST_F(MainWindow, GameMenuCarriesEveryCommandOnceAndMarksTheRecord) {
     session.state.recordEnabled = true;
     EXPECT_TRUE(record.isChecked());
 
-    // The computer's level: one of the two is checked, the one in force.
+    // The computer's level: one of the three is checked, the one in force.
     const platform::MenuItem& standard = item(200);
+    const platform::MenuItem& medium = item(204);
     const platform::MenuItem& strong = item(201);
-    ASSERT_TRUE(standard.isChecked && strong.isChecked);
-    EXPECT_TRUE(standard.isChecked() && !strong.isChecked());
+    ASSERT_TRUE(standard.isChecked && medium.isChecked && strong.isChecked);
+    EXPECT_TRUE(standard.isChecked() && !medium.isChecked() && !strong.isChecked());
+    runCommand(session, 204);
+    EXPECT_TRUE(!standard.isChecked() && medium.isChecked() && !strong.isChecked());
     runCommand(session, 201);
-    EXPECT_TRUE(!standard.isChecked() && strong.isChecked());
+    EXPECT_TRUE(!standard.isChecked() && !medium.isChecked() && strong.isChecked());
     EXPECT_EQ(item(202).shortcut, "H");
     EXPECT_EQ(item(203).shortcut, "Ctrl+Z");
     EXPECT_EQ(item(205).shortcut, "Ctrl+Shift+Z");
     EXPECT_EQ(item(205).alternateShortcut, "Ctrl+Y");
+    EXPECT_EQ(item(208).shortcut, "Ctrl+N");
+    EXPECT_EQ(item(208).alternateShortcut, "F2");
+
+    // 表示: the two switches follow the session's options.
+    const std::vector<platform::MenuItem>& view = headless::windowDesc(window).menuBar[2].items;
+    ASSERT_EQ(view.size(), 5u);  // 大きい盤, the two switches, a separator, 言語
+    EXPECT_EQ(view[1].commandId, 206);
+    EXPECT_EQ(view[2].commandId, 207);
+    EXPECT_FALSE(view[1].isChecked() || view[2].isChecked());
+    runCommand(session, 206);
+    runCommand(session, 207);
+    EXPECT_TRUE(view[1].isChecked() && view[2].isChecked());
+    EXPECT_EQ(headless::windowDesc(window).menuBar[3].items.at(0).shortcut, "F1");
 }
 
 TEST_F(MainWindow, StartScreen) {

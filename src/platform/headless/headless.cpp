@@ -137,6 +137,10 @@ void setPromptObserver(WindowHandle window, PromptObserver observer) {
     window->observer = std::move(observer);
 }
 
+const std::optional<HelpWindowRecord>& lastHelpWindow(WindowHandle window) {
+    return window->helpWindow;
+}
+
 std::optional<int> postedExitCode(WindowHandle window) {
     return window->exitCode;
 }

@@ -36,6 +36,8 @@ struct ControlRecord {
     CellHighlight highlight = CellHighlight::None;  // cell buttons only
     std::string accessibleName;                     // as setAccessibleText left them
     std::string accessibleDescription;
+    bool enabled = true;
+    std::optional<std::string> linkTooltip;  // labels made links only
 
     // A zero-sized control exists but can be neither seen nor clicked.
     bool visible() const { return rect.width > 0 && rect.height > 0; }
@@ -73,10 +75,17 @@ class UsageError : public std::logic_error {
     using std::logic_error::logic_error;
 };
 
-// Called as each prompt is answered (or found unanswered), before the game sees the answer.
+struct HelpWindowRecord {
+    std::string title;
+    std::vector<HelpSection> sections;
+};
+
+// Called as each prompt is answered (or found unanswered), before the game sees the answer, and
+// as a help window is shown.
 struct PromptObserver {
     std::function<void(const MessageBoxRecord&)> onMessageBox;
     std::function<void(const FileDialogRecord&)> onFileDialog;
+    std::function<void(const HelpWindowRecord&)> onHelpWindow;
 };
 
 // The window as created.
@@ -130,6 +139,8 @@ std::size_t pendingFileDialogAnswers(WindowHandle window);
 const std::deque<MessageBoxRecord>& messageBoxLog(WindowHandle window);
 const std::deque<FileDialogRecord>& fileDialogLog(WindowHandle window);
 void setPromptObserver(WindowHandle window, PromptObserver observer);
+// The help window as last shown, if it was.
+const std::optional<HelpWindowRecord>& lastHelpWindow(WindowHandle window);
 
 // The exit code posted with postQuit, if any.
 std::optional<int> postedExitCode(WindowHandle window);

@@ -38,6 +38,7 @@ struct Window {
     std::deque<headless::MessageBoxRecord> boxLog;  // the most recent, up to headless::promptLogLimit
     std::deque<headless::FileDialogRecord> dialogLog;
     headless::PromptObserver observer;
+    std::optional<headless::HelpWindowRecord> helpWindow;
 
     std::optional<int> exitCode;
 };

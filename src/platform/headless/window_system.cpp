@@ -138,6 +138,18 @@ int buttonState(ControlHandle button) {
     return ControlTable::instance().at(button, "buttonState").window->pressedButton == button ? 1 : 0;
 }
 
+void setControlEnabled(ControlHandle control, bool enabled) {
+    if (control != nullptr) {
+        ControlTable::instance().at(control, "setControlEnabled").record.enabled = enabled;
+    }
+}
+
+void setLabelLink(ControlHandle label, std::string_view tooltip) {
+    if (label != nullptr) {
+        ControlTable::instance().at(label, "setLabelLink").record.linkTooltip = std::string(tooltip);
+    }
+}
+
 void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {
     if (cellButton != nullptr) {
         ControlTable::instance().at(cellButton, "setCellHighlight").record.highlight = highlight;
@@ -261,6 +273,16 @@ std::optional<std::string> fileDialog(WindowHandle owner, FileDialogKind kind, s
     return runSaveDialog(owner, filters, std::string(initialPath), [&](std::string_view initial) {
         return showFileDialogOnce(owner, kind, title, filters, initial);
     });
+}
+
+void showHelpWindow(WindowHandle owner, std::string_view title, std::span<const HelpSection> sections) {
+    if (owner == nullptr) {
+        return;
+    }
+    owner->helpWindow = headless::HelpWindowRecord{std::string(title), {sections.begin(), sections.end()}};
+    if (owner->observer.onHelpWindow) {
+        owner->observer.onHelpWindow(*owner->helpWindow);
+    }
 }
 
 void postQuit(WindowHandle window, int exitCode) {

@@ -155,6 +155,12 @@ void CellButtonWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(face);
 
     const qreal side = std::min(face.width(), face.height());
+    if (highlight_ == CellHighlight::ThreatWin || highlight_ == CellHighlight::ThreatBlock) {
+        // Behind the text: a guide mark stays readable on a threatened cell.
+        const qreal inset = side * cell_look::threatInset;
+        painter.fillRect(face.adjusted(inset, inset, -inset, -inset),
+                         colour(cell_look::highlightColour(highlight_)));
+    }
     const QString shown = text();
     const bool first = shown == QString::fromUtf8(cell_look::firstStoneText);
     const bool second = shown == QString::fromUtf8(cell_look::secondStoneText);
@@ -172,7 +178,8 @@ void CellButtonWidget::paintEvent(QPaintEvent*) {
         painter.setPen(colour(cell_look::markText));
         painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, shown);
     }
-    if (highlight_ != CellHighlight::None) {
+    if (highlight_ != CellHighlight::None && highlight_ != CellHighlight::ThreatWin &&
+        highlight_ != CellHighlight::ThreatBlock) {
         const QColor highlight = colour(cell_look::highlightColour(highlight_));
         if (highlight_ == CellHighlight::Turned) {
             // A small dot on the stone: it changed colour with the last move.

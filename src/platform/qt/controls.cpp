@@ -200,6 +200,24 @@ void setAccessibleText(ControlHandle control, std::string_view name, std::string
     }
 }
 
+void setControlEnabled(ControlHandle control, bool enabled) {
+    if (control != nullptr && control->widget != nullptr) {
+        control->widget->setEnabled(enabled);
+    }
+}
+
+void setLabelLink(ControlHandle label, std::string_view tooltip) {
+    if (label == nullptr) {
+        return;
+    }
+    if (auto* widget = qobject_cast<QLabel*>(label->widget)) {
+        widget->setCursor(Qt::PointingHandCursor);
+        widget->setToolTip(toQString(tooltip));
+        // A style sheet, not the font: the layout sets the font again whenever the window scales.
+        widget->setStyleSheet(QStringLiteral("QLabel { color: #1a4fb4; text-decoration: underline; }"));
+    }
+}
+
 void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions) {
     if (TrackBarWidget* bar = trackBarOf(trackBar)) {
         bar->setMarks(positions);

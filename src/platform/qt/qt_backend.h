@@ -4,6 +4,7 @@
 // src/platform/qt; tests and programs reach the widgets through qt_access.h.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -54,6 +55,9 @@ struct Window {
     Size canvas = classicClientSize;  // what the controls' rectangles are laid out on
     LayoutFit fit;                    // of the canvas into the client area
     std::optional<int> quitCode;
+
+    // The help window, while it is open; it goes with the main window.
+    QPointer<QWidget> helpWindow;
 
     // The checkable menu items and the state their marks show.
     std::vector<std::pair<QAction*, std::function<bool()>>> checkedActions;

@@ -62,6 +62,14 @@ void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item) {
     DeleteObject(grid);
 
     const int side = std::min(face.right - face.left, face.bottom - face.top);
+    if (cell.highlight == CellHighlight::ThreatWin || cell.highlight == CellHighlight::ThreatBlock) {
+        // Behind the text: a guide mark stays readable on a threatened cell.
+        const int inset = static_cast<int>(side * cell_look::threatInset);
+        const RECT fill{face.left + inset, face.top + inset, face.right - inset, face.bottom - inset};
+        const HBRUSH brush = CreateSolidBrush(colourRef(cell_look::highlightColour(cell.highlight)));
+        FillRect(dc, &fill, brush);
+        DeleteObject(brush);
+    }
     const POINT centre{(face.left + face.right) / 2, (face.top + face.bottom) / 2};
     const bool first = cell.text == cell_look::firstStoneText;
     const bool second = cell.text == cell_look::secondStoneText;
@@ -81,6 +89,8 @@ void paintCellButton(const Control& cell, const DRAWITEMSTRUCT& item) {
     const COLORREF highlight = colourRef(cell_look::highlightColour(cell.highlight));
     switch (cell.highlight) {
         case CellHighlight::None:
+        case CellHighlight::ThreatWin:
+        case CellHighlight::ThreatBlock:
             break;
         case CellHighlight::Turned:
             // A small dot on the stone: it changed colour with the last move.

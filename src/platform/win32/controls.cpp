@@ -43,7 +43,8 @@ ControlClass classOf(ControlKind kind) {
 void setFontFor(Control& control, BOOL redraw) {
     const bool button = control.kind == ControlKind::PushButton || control.kind == ControlKind::CellButton;
     const double factor = control.owner->fit.factor;
-    const HFONT font = button ? cellFont(control.layoutRect.height, factor) : controlFont(factor);
+    const HFONT font =
+        button ? cellFont(control.layoutRect.height, factor) : controlFont(factor, control.link);
     if (font != control.font) {
         control.font = font;
         SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
@@ -236,6 +237,39 @@ void setAccessibleText(ControlHandle control, std::string_view name, std::string
     control->accessibleName = name;
     control->accessibleDescription = description;
     annotateAccessibleText(control->hwnd, name, description);
+}
+
+void setControlEnabled(ControlHandle control, bool enabled) {
+    if (control != nullptr && control->hwnd != nullptr) {
+        EnableWindow(control->hwnd, enabled ? TRUE : FALSE);
+    }
+}
+
+void setLabelLink(ControlHandle label, std::string_view tooltip) {
+    if (label == nullptr || label->hwnd == nullptr ||
+        (label->kind != ControlKind::LeftLabel && label->kind != ControlKind::CentredLabel)) {
+        return;
+    }
+    // The hand cursor and the link colour come from the main window (WM_SETCURSOR,
+    // WM_CTLCOLORSTATIC); the underline from the font.
+    const bool registered = std::exchange(label->link, true);
+    label->tooltip = win32::widen(tooltip);
+    setFontFor(*label, TRUE);
+    Window& window = *label->owner;
+    if (window.tooltips == nullptr) {
+        window.tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                          window.hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window.hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(label->hwnd);
+    tool.lpszText = label->tooltip.data();
+    // Set again (the language changed): the tool keeps its place and takes the new text.
+    SendMessageW(window.tooltips, registered ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
 }
 
 void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions) {

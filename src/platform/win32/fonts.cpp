@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "platform/win32/win32_backend.h"
@@ -16,23 +17,23 @@ constexpr int kControlTextHeight = 14;  // pixels, as the labels are 30 high
 constexpr int kSmallButtonHeight = 25;  // the cell buttons and smaller
 
 // One font per pixel height and weight, kept: a window resized back and forth asks for the same few.
-HFONT japaneseFont(int pixelHeight, int weight) {
-    static std::map<std::pair<int, int>, HFONT> fonts;
-    auto [place, added] = fonts.try_emplace({pixelHeight, weight}, nullptr);
+HFONT japaneseFont(int pixelHeight, int weight, bool underline = false) {
+    static std::map<std::tuple<int, int, bool>, HFONT> fonts;
+    auto [place, added] = fonts.try_emplace({pixelHeight, weight, underline}, nullptr);
     if (added) {
-        place->second = CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                    DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
+        place->second = CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, underline ? TRUE : FALSE, FALSE,
+                                    SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
     }
     return place->second;
 }
 
 }  // namespace
 
-HFONT controlFont(double factor) {
+HFONT controlFont(double factor, bool underline) {
     return japaneseFont(
         static_cast<int>(std::lround(scaledFontSize(kControlTextHeight, factor, smallestLegibleFontPixels))),
-        FW_NORMAL);
+        FW_NORMAL, underline);
 }
 
 HFONT cellFont(int layoutHeight, double factor) {

@@ -118,6 +118,21 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
             }
             break;
         }
+        case WM_SETCURSOR:
+            if (const Control* control = window->controlOf(reinterpret_cast<HWND>(first));
+                control != nullptr && control->link) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (const Control* control = window->controlOf(reinterpret_cast<HWND>(second));
+                control != nullptr && control->link) {
+                const LRESULT brush = DefWindowProcW(hwnd, message, first, second);
+                SetTextColor(reinterpret_cast<HDC>(first), RGB(26, 79, 180));
+                return brush;
+            }
+            break;
         case WM_INITMENUPOPUP:
             updateCheckMarks(*window, reinterpret_cast<HMENU>(first));
             break;

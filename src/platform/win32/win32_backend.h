@@ -26,6 +26,8 @@ struct Control {
     std::string accessibleDescription;
     Rect layoutRect;       // on the window's canvas; the screen shows it scaled
     HFONT font = nullptr;  // as last set
+    bool link = false;     // a label that looks and acts like a link
+    std::wstring tooltip;  // a link's tooltip, kept for the tooltip control that points at it
 };
 
 // A menu item with a check mark that follows the state (set whenever its menu opens).
@@ -46,6 +48,7 @@ struct Window {
     WindowProc proc = nullptr;
     void* userData = nullptr;
     HACCEL accelerators = nullptr;
+    HWND tooltips = nullptr;  // created with the first link label
     std::vector<CheckedMenuItem> checkedItems;
     std::vector<std::unique_ptr<Control>> controls;
     std::optional<RECT> placeAtClose;  // the normal place, kept as the window goes
@@ -104,7 +107,7 @@ void updateCheckMarks(const Window& window, HMENU menu);
 // The fonts of the child controls: one that writes Japanese at the layout's factor (never below a
 // legible size), and a larger one for the stones on the small cell buttons. Each is created once
 // per size and kept for the life of the process.
-HFONT controlFont(double factor);
+HFONT controlFont(double factor, bool underline = false);  // underlined for a link
 HFONT cellFont(int layoutHeight, double factor);
 
 }  // namespace kalvenor::platform

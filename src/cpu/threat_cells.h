@@ -1,0 +1,36 @@
+#pragma once
+
+// Where one stone ends the game: the cells on which a side makes five in a row with its next
+// stone, under the placement rule of the game. The threat marks of the view and the medium level
+// read them.
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/cell_state.h"
+
+namespace kalvenor {
+
+// Where a stone may go: any Empty cell (two people), or only a cell that encloses something, whose
+// enclosed stones then turn (against the computer, and the computer against itself).
+enum class PlacementRule { AnyEmptyCell, Enclosure };
+
+// The cells, in ascending order, where a stone of `side` (First or Second) placed under `rule`
+// makes five in a row: through the cell itself, or under the enclosure rule also through a stone
+// it turns. The board is only read. The cost follows the side's stones and its candidate cells,
+// not the board's N cells.
+std::vector<std::int32_t> fiveCompletingCells(const Board& board, CellState side, PlacementRule rule);
+
+// The threats of a position: where the side to move wins with its next stone, and where the
+// opponent would win, so where the side to move must block.
+struct ThreatCells {
+    std::vector<std::int32_t> win;
+    std::vector<std::int32_t> block;
+
+    bool empty() const { return win.empty() && block.empty(); }
+};
+
+ThreatCells findThreats(const Board& board, CellState sideToMove, PlacementRule rule);
+
+}  // namespace kalvenor

@@ -1,0 +1,168 @@
+// The threat cells held to a brute-force search: every Empty (or legal) cell is tried by placing a
+// stone with the reference rules and looking for a five through every cell the move changed.
+
+#include "cpu/threat_cells.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "board_fixtures.h"
+#include "engine/five.h"
+#include "reference/reference_rules.h"
+
+namespace kalvenor::testing {
+namespace {
+
+// Whether `side` has five in a row on a line through `cell`, walking coordinates.
+bool referenceFiveThrough(int dimension, const reference::Cells& cells, std::int32_t cell,
+                          std::uint8_t side) {
+    const std::int32_t cellCount = static_cast<std::int32_t>(cells.size());
+    const std::vector<std::int32_t> table = reference::directionTable(dimension);
+    std::vector<std::int32_t> origin(static_cast<std::size_t>(dimension));
+    reference::cellCoordinates(cell, origin.data(), dimension, cellCount);
+    const auto runAlong = [&](std::int32_t k, int sign) {
+        std::vector<std::int32_t> position = origin;
+        int run = 0;
+        for (;;) {
+            for (int j = 0; j < dimension; ++j) {
+                position[j] += sign * table[static_cast<std::size_t>(k * dimension + j)];
+                if (position[j] < 0 || position[j] > 7) {
+                    return run;
+                }
+            }
+            if (cells[reference::cellIndex(position.data(), dimension)] != side) {
+                return run;
+            }
+            ++run;
+        }
+    };
+    for (std::int32_t k = 0; k < reference::integerPower(3, dimension); ++k) {
+        bool zero = true;
+        for (int j = 0; j < dimension; ++j) {
+            zero = zero && table[static_cast<std::size_t>(k * dimension + j)] == 0;
+        }
+        if (!zero && 1 + runAlong(k, 1) + runAlong(k, -1) >= 5) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::int32_t> bruteForceFiveCells(const Board& board, CellState side, PlacementRule rule) {
+    const int d = board.dimension();
+    const std::int32_t n = board.cellCount();
+    const reference::Cells before = cellsOf(board);
+    const auto mover = static_cast<std::uint8_t>(side);
+    std::vector<std::int32_t> fives;
+    for (std::int32_t cell = 0; cell < n; ++cell) {
+        if (before[cell] != 0 ||
+            (rule == PlacementRule::Enclosure && reference::isLegalMove(d, n, before, cell, mover) == 0)) {
+            continue;
+        }
+        reference::Cells after = before;
+        after[cell] = mover;
+        if (rule == PlacementRule::Enclosure) {
+            reference::turnEnclosed(d, n, after, cell, mover);
+        }
+        for (std::int32_t changed = 0; changed < n; ++changed) {
+            if (after[changed] != before[changed] && referenceFiveThrough(d, after, changed, mover)) {
+                fives.push_back(cell);
+                break;
+            }
+        }
+    }
+    return fives;
+}
+
+// A game in progress with several lines of four: a stone, a gap and three more along a random
+// direction, some of them crossed by an opposing stone that a move may turn.
+Board boardWithNearFives(int dimension, std::uint32_t seed) {
+    Board board = randomBoard(dimension, Shape::Loaded, seed);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> coordinate(0, 7);
+    std::uniform_int_distribution<int> unit(-1, 1);
+    for (int line = 0; line < 6; ++line) {
+        const CellState side = line % 2 == 0 ? CellState::First : CellState::Second;
+        std::vector<int> start(static_cast<std::size_t>(dimension));
+        std::vector<int> step(static_cast<std::size_t>(dimension));
+        bool moves = false;
+        for (int axis = 0; axis < dimension; ++axis) {
+            start[axis] = coordinate(random);
+            step[axis] = unit(random);
+            moves = moves || step[axis] != 0;
+        }
+        if (!moves) {
+            step[0] = 1;
+        }
+        const int gap = static_cast<int>(random() % 5);
+        const int crossed = static_cast<int>(random() % 7);  // an opposing stone on the line when < 5
+        for (int i = 0; i < 5; ++i) {
+            std::vector<std::int32_t> position(static_cast<std::size_t>(dimension));
+            bool inside = true;
+            for (int axis = 0; axis < dimension; ++axis) {
+                position[axis] = start[axis] + i * step[axis];
+                inside = inside && position[axis] >= 0 && position[axis] <= 7;
+            }
+            if (inside && i != gap) {
+                board.set(cellIndex(position, dimension), i == crossed ? otherSide(side) : side);
+            }
+        }
+    }
+    return board;
+}
+
+TEST(ThreatCells, MatchBruteForceOnRandomPositions) {
+    struct Plan {
+        int dimension;
+        int boards;
+    };
+    int compared = 0;
+    int withThreats = 0;
+    for (const Plan plan : {Plan{2, 120}, Plan{3, 40}, Plan{4, 6}, Plan{5, 1}}) {
+        for (int n = 0; n < plan.boards; ++n) {
+            const Board board =
+                boardWithNearFives(plan.dimension, 7919U * static_cast<std::uint32_t>(n) +
+                                                       static_cast<std::uint32_t>(plan.dimension));
+            // A standing five ends the game: no threat is asked for then.
+            if (hasFiveAnywhere(board, CellState::First) || hasFiveAnywhere(board, CellState::Second)) {
+                continue;
+            }
+            for (const PlacementRule rule : {PlacementRule::AnyEmptyCell, PlacementRule::Enclosure}) {
+                for (const CellState side : {CellState::First, CellState::Second}) {
+                    const std::vector<std::int32_t> expected = bruteForceFiveCells(board, side, rule);
+                    EXPECT_EQ(fiveCompletingCells(board, side, rule), expected)
+                        << "rule " << static_cast<int>(rule) << " side " << static_cast<int>(side) << ' '
+                        << boardPicture(board);
+                    ++compared;
+                    withThreats += expected.empty() ? 0 : 1;
+                }
+            }
+        }
+    }
+    // The positions must be worth comparing: many of them hold threats.
+    EXPECT_GT(compared, 200);
+    EXPECT_GT(withThreats, compared / 4);
+}
+
+TEST(ThreatCells, PairTheSideToMoveWithItsOpponent) {
+    // Two people on two axes: four of First in row 0 (cells 0..3), three of Second in row 2 with
+    // a gap at 19 that a stone of Second fills to a five (16, 17, 18 and 20).
+    const Board board = boardWith(2, {{{0, 0}, CellState::First},
+                                      {{1, 0}, CellState::First},
+                                      {{2, 0}, CellState::First},
+                                      {{3, 0}, CellState::First},
+                                      {{0, 2}, CellState::Second},
+                                      {{1, 2}, CellState::Second},
+                                      {{2, 2}, CellState::Second},
+                                      {{4, 2}, CellState::Second}});
+    const ThreatCells threats = findThreats(board, CellState::Second, PlacementRule::AnyEmptyCell);
+    EXPECT_EQ(threats.win, (std::vector<std::int32_t>{19}));
+    EXPECT_EQ(threats.block, (std::vector<std::int32_t>{4}));
+    // Under the enclosure rule neither cell encloses anything: no threat.
+    EXPECT_TRUE(findThreats(board, CellState::Second, PlacementRule::Enclosure).empty());
+}
+
+}  // namespace
+}  // namespace kalvenor::testing
