@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
     kalvenor::bench::registerViewBenchmarks(positions);
     kalvenor::bench::registerTurnBenchmarks(positions);
     kalvenor::bench::registerDenseBenchmarks();
+    kalvenor::bench::registerKeepBenchmarks(positions);
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSpeedUps();

@@ -11,5 +11,6 @@ void registerViewBenchmarks(PositionCache& positions);
 void registerTurnBenchmarks(PositionCache& positions);
 // The dense boards of bench/dense_positions.h, built when first run.
 void registerDenseBenchmarks();
+void registerKeepBenchmarks(PositionCache& positions);
 
 }  // namespace kalvenor::bench

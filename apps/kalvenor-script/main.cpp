@@ -8,13 +8,16 @@
 #endif
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "catalog/language.h"
+#include "records/utf8_path.h"
 #include "script_input.h"
 #include "script_line.h"
 #include "script_runner.h"
@@ -22,13 +25,16 @@
 
 namespace {
 
-constexpr std::string_view usageLine = "usage: kalvenor-script [--echo] [--language ja|en] [FILE...]\n";
+constexpr std::string_view usageLine =
+    "usage: kalvenor-script [--echo] [--language ja|en] [--state DIR] [FILE...]\n";
 constexpr std::string_view helpText =
     "Plays Kalvenor without a screen: one event a line, from the files in order or else from\n"
     "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).\n"
     "  --echo           repeat every line as \"> LINE\" above its output\n"
     "  --language ja|en the language of the window's texts (default ja); the record file is\n"
     "                   always written in Japanese\n"
+    "  --state DIR      bring back the game kept in DIR and keep every change there, as the\n"
+    "                   desktop program does in its state folder\n"
     "  --help           show this text\n"
     "Exit status: 0 at the end of the input or after command 255; 1 when the output cannot be\n"
     "written; 2 for a bad line, an unreadable file or wrong usage.\n";
@@ -47,6 +53,7 @@ int run(int argc, char** argv) {
 #endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     bool echo = false;
+    std::optional<std::filesystem::path> stateFolder;
     std::vector<std::string> paths;
     for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
         if (*argument == "--help" || *argument == "-h") {
@@ -62,6 +69,11 @@ int run(int argc, char** argv) {
                 return misuse("--language takes ja or en, not \"" + code + "\"");
             }
             kalvenor::setDisplayLanguage(*language);
+        } else if (*argument == "--state") {
+            if (++argument == arguments.end() || argument->empty()) {
+                return misuse("--state needs a folder");
+            }
+            stateFolder = kalvenor::pathFromUtf8(*argument);
         } else if (argument->starts_with('-')) {
             // A mistyped option must not be read as a script, nor "-" as standard input.
             return misuse("unknown option \"" + *argument + "\" (a script of that name is given as ./" +
@@ -71,11 +83,11 @@ int run(int argc, char** argv) {
         }
     }
     if (paths.empty()) {
-        return kalvenor::script::runScript(std::cin, std::cout, std::cerr, echo);
+        return kalvenor::script::runScript(std::cin, std::cout, std::cerr, echo, stateFolder);
     }
     try {
         kalvenor::script::ScriptInput input(paths);
-        return kalvenor::script::runScript(input, std::cout, std::cerr, echo);
+        return kalvenor::script::runScript(input, std::cout, std::cerr, echo, stateFolder);
     } catch (const kalvenor::script::ScriptError& error) {
         std::cerr << "error: " << error.what() << '\n';
         return kalvenor::script::kScriptFailed;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "game/cpu_level.h"
+#include "game/game_keeper.h"
 #include "game/slice_navigation.h"
 #include "game/threat_marks.h"
 #include "platform/headless/headless.h"
@@ -25,10 +26,16 @@ namespace hl = platform::headless;
 // One run: the session, its window and the lines of the answers still waiting for a prompt.
 class ScriptRun {
   public:
-    explicit ScriptRun(std::ostream& out) : out_(out) {
+    ScriptRun(std::ostream& out, std::ostream& err, const std::optional<std::filesystem::path>& stateFolder)
+        : out_(out) {
         window_ = openMainWindow(session_);
         if (window_ == nullptr) {
             throw ScriptError("the main window could not be created");
+        }
+        if (stateFolder) {
+            keeper_ = keepGameIn(session_, *stateFolder, [&err](const std::string& line) {
+                err << "kalvenor-script: " << line << '\n';
+            });
         }
         hl::setPromptObserver(window_,
                               {[this](const hl::MessageBoxRecord& box) {
@@ -258,6 +265,7 @@ class ScriptRun {
 
     std::ostream& out_;
     Session session_;
+    std::shared_ptr<GameKeeper> keeper_;
     platform::WindowHandle window_ = nullptr;
     std::deque<int> boxAnswerLines_;
     std::deque<int> dialogAnswerLines_;
@@ -267,19 +275,21 @@ class ScriptRun {
 
 }  // namespace
 
-int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo) {
+int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo,
+              const std::optional<std::filesystem::path>& stateFolder) {
     ScriptInput lines(input);
-    return runScript(lines, out, err, echo);
+    return runScript(lines, out, err, echo, stateFolder);
 }
 
-int runScript(ScriptInput& input, std::ostream& out, std::ostream& err, bool echo) {
+int runScript(ScriptInput& input, std::ostream& out, std::ostream& err, bool echo,
+              const std::optional<std::filesystem::path>& stateFolder) {
     const auto fail = [&](int line, const std::string& reason) {
         out.flush();
         err << "error: line " << line << ": " << reason << '\n';
         return kScriptFailed;
     };
     try {
-        ScriptRun run(out);
+        ScriptRun run(out, err, stateFolder);
         while (const std::optional<std::string> line = input.nextLine()) {
             if (echo) {
                 out << "> " << *line << '\n';

@@ -2,7 +2,9 @@
 
 // Runs a script against the real game on the headless backend.
 
+#include <filesystem>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "script_input.h"
@@ -18,7 +20,11 @@ inline constexpr int kScriptFailed = 2;
 // the result is the exit code the program posted (0).
 // With `echo`, every line read is first written to `out` as "> LINE", so that the output reads as a
 // transcript with each line's output below it.
-int runScript(ScriptInput& input, std::ostream& out, std::ostream& err, bool echo = false);
-int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo = false);
+// With `stateFolder`, the game kept there comes back first and every change is kept there, as
+// the desktop program does.
+int runScript(ScriptInput& input, std::ostream& out, std::ostream& err, bool echo = false,
+              const std::optional<std::filesystem::path>& stateFolder = std::nullopt);
+int runScript(std::istream& input, std::ostream& out, std::ostream& err, bool echo = false,
+              const std::optional<std::filesystem::path>& stateFolder = std::nullopt);
 
 }  // namespace kalvenor::script

@@ -1,5 +1,7 @@
 #include "desktop_program.h"
 
+#include <cstdio>
+
 #include "display_settings.h"
 #include "level_setting.h"
 #include "platform/qt/qt_access.h"
@@ -8,7 +10,7 @@
 
 namespace kalvenor {
 
-DesktopProgram::DesktopProgram() {
+DesktopProgram::DesktopProgram(const std::optional<std::filesystem::path>& stateFolder) {
     session_.cpuLevel = storedCpuLevel();
     session_.cpuLevelChanged = &storeCpuLevel;
     session_.languageChoice = storedLanguageChoice();
@@ -26,6 +28,11 @@ DesktopProgram::DesktopProgram() {
     if (window_ != nullptr) {
         // A place on a screen that is no longer there is refused, and the window opens as new.
         platform::mainWindowWidget(window_)->restoreGeometry(storedWindowGeometry());
+    }
+    if (window_ != nullptr && stateFolder) {
+        keeper_ = keepGameIn(session_, *stateFolder, [](const std::string& line) {
+            std::fprintf(stderr, "kalvenor: %s\n", line.c_str());
+        });
     }
     door_ = std::make_unique<CommandDoor>([this](int commandId) {
         // The window may already be going (closed, or quit through command 255).

@@ -2,9 +2,12 @@
 
 // The desktop program: one session, its main window and the command door.
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "command_door.h"
+#include "game/game_keeper.h"
 #include "game/session.h"
 #include "platform/window_system.h"
 #include "qt_translations.h"
@@ -14,7 +17,8 @@ namespace kalvenor {
 class DesktopProgram {
   public:
     // Opens the main window (showing the start screen) and the command door. Needs a QApplication.
-    DesktopProgram();
+    // With a state folder, the game kept there comes back and every change is kept there.
+    explicit DesktopProgram(const std::optional<std::filesystem::path>& stateFolder = std::nullopt);
     ~DesktopProgram();
     DesktopProgram(const DesktopProgram&) = delete;
     DesktopProgram& operator=(const DesktopProgram&) = delete;
@@ -33,6 +37,7 @@ class DesktopProgram {
     Session session_;
     platform::WindowHandle window_ = nullptr;
     std::unique_ptr<CommandDoor> door_;
+    std::shared_ptr<GameKeeper> keeper_;
 };
 
 }  // namespace kalvenor

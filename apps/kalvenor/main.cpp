@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "desktop_program.h"
+#include "state_folder.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
     // The program ends through its own quit path, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    kalvenor::DesktopProgram program;
+    kalvenor::DesktopProgram program(kalvenor::desktopStateFolder());
     if (!program.hasWindow()) {
         return 0;
     }

@@ -1,10 +1,14 @@
 // Kalvenor on Windows: the main window on the Win32 backend, and its message loop. Commands from
 // outside (kalvenor-command.exe) arrive as the window's own command messages.
 
+#include <cstdio>
+
 #include "catalog/language.h"
+#include "game/game_keeper.h"
 #include "game/session.h"
 #include "platform/win32/win32_access.h"
 #include "platform/window_system.h"
+#include "state_folder.h"
 #include "ui/main_window.h"
 #include "win32_settings.h"
 
@@ -24,6 +28,12 @@ int main() {
     }
     if (const auto place = settings::storedWindowPlace()) {
         kalvenor::platform::restoreWindowPlace(window, *place);
+    }
+    std::shared_ptr<kalvenor::GameKeeper> keeper;
+    if (const auto folder = kalvenor::desktopStateFolder()) {
+        keeper = kalvenor::keepGameIn(session, *folder, [](const std::string& line) {
+            std::fprintf(stderr, "kalvenor: %s\n", line.c_str());
+        });
     }
     const int exitCode = kalvenor::platform::runEventLoop(window);
     if (const auto place = kalvenor::platform::normalWindowPlace(window)) {

@@ -13,20 +13,6 @@ namespace kalvenor {
 
 namespace {
 
-void setStateFrom(GameState& state, const GameDataHeader& header) {
-    state.dimension = header.dimension;
-    state.cellCount = header.cellCount;
-    state.viewCellCount = header.viewCellCount;
-    state.viewOffset = header.viewOffset;
-    state.guideLevel = header.guideLevel;
-    state.inProgress = header.inProgress != 0;
-    state.sideToMove = static_cast<CellState>(header.sideToMove & 0xFF);
-    state.stoneCount = header.stoneCount;
-    state.turnNumber = {header.turnNumberFirst, header.turnNumberSecond};
-    state.humanSide = static_cast<CellState>(header.humanSide);
-    state.mode = static_cast<GameMode>(header.mode);
-}
-
 bool computerIsToMove(const GameState& state) {
     return state.mode == GameMode::HumanVsCpu && state.inProgress && state.sideToMove != state.humanSide;
 }
@@ -59,6 +45,22 @@ void showTurn(Session& session) {
 
 }  // namespace
 
+GameState stateOf(const GameDataHeader& header) {
+    GameState state;
+    state.dimension = header.dimension;
+    state.cellCount = header.cellCount;
+    state.viewCellCount = header.viewCellCount;
+    state.viewOffset = header.viewOffset;
+    state.guideLevel = header.guideLevel;
+    state.inProgress = header.inProgress != 0;
+    state.sideToMove = static_cast<CellState>(header.sideToMove & 0xFF);
+    state.stoneCount = header.stoneCount;
+    state.turnNumber = {header.turnNumberFirst, header.turnNumberSecond};
+    state.humanSide = static_cast<CellState>(header.humanSide);
+    state.mode = static_cast<GameMode>(header.mode);
+    return state;
+}
+
 GameDataHeader headerOf(const GameState& state) {
     return {state.dimension,
             state.cellCount,
@@ -75,13 +77,17 @@ GameDataHeader headerOf(const GameState& state) {
 }
 
 void restoreGame(Session& session, const SavedGame& game) {
-    const GameDataHeader& header = game.header;
-    Board board(header.dimension);
+    Board board(game.header.dimension);
     board.assign(game.board);
+    restoreGame(session, game.header, std::move(board));
+}
 
+void restoreGame(Session& session, const GameDataHeader& header, Board board) {
     destroyBoardView(session.view);
     releaseBoardView(session.view);
-    setStateFrom(session.state, header);
+    const bool recordEnabled = session.state.recordEnabled;
+    session.state = stateOf(header);
+    session.state.recordEnabled = recordEnabled;
     session.board = std::move(board);
     // A file may hold a five of either side that nobody has looked for yet.
     session.needsFullFiveSearch = {true, true};

@@ -10,8 +10,11 @@ namespace kalvenor {
 // is kept in every mode; when the computer is to move in a game against the person, it plays its
 // turn at once, so that the person is to move afterwards (or the game is over).
 void restoreGame(Session& session, const SavedGame& game);
+// The same with the board already built (a board of eight axes is 16 MiB: not copied again).
+void restoreGame(Session& session, const GameDataHeader& header, Board board);
 
-// The header that saves the state of `state`.
+// The header that saves the state of `state`, and the state a header holds (the record off).
 GameDataHeader headerOf(const GameState& state);
+GameState stateOf(const GameDataHeader& header);
 
 }  // namespace kalvenor

@@ -53,6 +53,9 @@ struct Session {
     // between runs and told of every change; never part of a saved game.
     BoardLayout boardLayout = BoardLayout::Classic;
     std::function<void(BoardLayout)> boardLayoutChanged;
+    // Told after every command and track-bar event the main window has handled (the desktop
+    // program keeps the game through it).
+    std::function<void(const Session&)> eventHandled;
 
     Session() = default;
     Session(const Session&) = delete;

@@ -23,18 +23,7 @@ void landOn(Session& session, const Moment& moment) {
     session.state.viewOffset = now.viewOffset;
     session.state.guideLevel = now.guideLevel;
     session.state.recordEnabled = now.recordEnabled;
-    session.needsFullFiveSearch = moment.needsFullFiveSearch;
-    // The labels were kept as shown then; the language may have changed since.
-    const Language shown = displayLanguage();
-    const Language other = shown == Language::Japanese ? Language::English : Language::Japanese;
-    const auto& labels = session.view.infoLabels;
-    for (std::size_t slot = 0; slot < labels.size() && slot < moment.labelTexts.size(); ++slot) {
-        if (labels[slot] != nullptr) {
-            platform::setControlText(labels[slot],
-                                     retranslatedGameText(moment.labelTexts[slot], other, shown));
-        }
-    }
-    session.view.highlights = moment.highlights;
+    showMomentLabels(session, moment);
 }
 
 bool historyApplies(const Session& session) {
@@ -52,6 +41,21 @@ Moment currentMoment(const Session& session) {
     }
     moment.highlights = session.view.highlights;
     return moment;
+}
+
+void showMomentLabels(Session& session, const Moment& moment) {
+    session.needsFullFiveSearch = moment.needsFullFiveSearch;
+    // The labels were kept as shown then; the language may have changed since.
+    const Language shown = displayLanguage();
+    const Language other = shown == Language::Japanese ? Language::English : Language::Japanese;
+    const auto& labels = session.view.infoLabels;
+    for (std::size_t slot = 0; slot < labels.size() && slot < moment.labelTexts.size(); ++slot) {
+        if (labels[slot] != nullptr) {
+            platform::setControlText(labels[slot],
+                                     retranslatedGameText(moment.labelTexts[slot], other, shown));
+        }
+    }
+    session.view.highlights = moment.highlights;
 }
 
 void markTakeBackPoint(Session& session) {

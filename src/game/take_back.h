@@ -12,6 +12,8 @@ struct Session;
 
 // The game as the person sees it now, to come back to.
 Moment currentMoment(const Session& session);
+// The labels, the marked cells and the five search's debts of `moment`; the state stays as it is.
+void showMomentLabels(Session& session, const Moment& moment);
 // A step to take back to, just before a person's move of the current game.
 void markTakeBackPoint(Session& session);
 // A stone that a person or the computer has just played (`changed`: its cell, then the stones turned).

@@ -16,6 +16,12 @@ namespace {
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 750;
 
+void tellEventHandled(const Session& session) {
+    if (session.eventHandled) {
+        session.eventHandled(session);
+    }
+}
+
 }  // namespace
 
 platform::MainWindowDesc mainWindowDesc(const Session& session) {
@@ -40,9 +46,11 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
             break;
         case platform::message::Command:
             routeCommand(*session, first, platform::toControl(second));
+            tellEventHandled(*session);
             break;
         case platform::message::HScroll:
             onAxisScroll(*session, platform::lowWord(first), platform::toControl(second));
+            tellEventHandled(*session);
             break;
         case platform::message::KeyDown:
             onBoardKey(*session, static_cast<int>(first), platform::toControl(second));

@@ -17,6 +17,7 @@
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 #include "desktop/client_size.h"
 #include "desktop/menu_lookup.h"
@@ -530,6 +531,37 @@ class DesktopProgramTest : public QObject {
         QTimer::singleShot(0, [this] { platform::mainWindowWidget(program_->window())->close(); });
         QCOMPARE(program_->run(), 0);
         QVERIFY(!program_->session().board.has_value());
+    }
+
+    // Ctrl+Q in the middle of a game against the computer on four axes, and a new start shows it
+    // again, ready for the person's move, with the move to take back.
+    void aGameComesBackAfterCtrlQ() {
+        const std::filesystem::path stateFolder = folder_.filePath("state").toStdString();
+        program_ = std::make_unique<DesktopProgram>(stateFolder);
+        testing::ModalAnswerer answerer;
+        answerer.queueButton(QMessageBox::Yes);  // 先攻ですか？
+        sendCommand(program_->window(), 105);
+        Session& before = program_->session();
+        std::int32_t legal = before.state.viewOffset;
+        while (!isLegalMove(*before.board, legal, CellState::First)) {
+            ++legal;
+        }
+        QTest::mouseClick(platform::controlWidget(before.view.cellButtons[legal - before.state.viewOffset]),
+                          Qt::LeftButton);
+        QCOMPARE(before.state.turnNumberOf(CellState::First), 2);
+        const std::vector<std::uint8_t> board(before.board->bytes().begin(), before.board->bytes().end());
+        const GameState state = before.state;
+        QTimer::singleShot(0, [this] { pressOnWindow(Qt::Key_Q, Qt::ControlModifier); });
+        QCOMPARE(program_->run(), 0);
+
+        program_ = std::make_unique<DesktopProgram>(stateFolder);
+        Session& after = program_->session();
+        QVERIFY(after.board.has_value());
+        QVERIFY(
+            std::equal(board.begin(), board.end(), after.board->bytes().begin(), after.board->bytes().end()));
+        QVERIFY(after.state == state);
+        sendCommand(program_->window(), command_id::TakeBack);
+        QCOMPARE(after.state.turnNumberOf(CellState::First), 1);
     }
 
     void quitFromTheMenuEndsTheProgram() {

@@ -11,41 +11,12 @@
 #include "game_harness.h"
 #include "records/cp932.h"
 #include "records/texts.h"
+#include "snapshot.h"
 #include "ui/command_routing.h"
 #include "view/board_view.h"
 
 namespace kalvenor::flows_test {
 namespace {
-
-// Everything that taking back must restore.
-struct Snapshot {
-    std::vector<std::uint8_t> cells;
-    GameState state;
-    std::vector<std::string> labels;
-    friend bool operator==(const Snapshot&, const Snapshot&) = default;
-};
-
-Snapshot snapshotOf(const GameHarness& game) {
-    Snapshot snapshot{{game.board().bytes().begin(), game.board().bytes().end()}, game.state(), {}};
-    for (std::size_t slot = 0; slot < game.session.view.infoLabels.size(); ++slot) {
-        snapshot.labels.push_back(game.label(static_cast<int>(slot)));
-    }
-    return snapshot;
-}
-
-// A cell on screen where the person's stone is legal, the first in index order.
-std::int32_t legalCellOnScreen(const GameHarness& game) {
-    std::vector<EnclosureCount> moves;
-    collectEnclosureCounts(game.board(), game.state().humanSide, moves);
-    const std::int32_t first = game.state().viewOffset;
-    const auto shown = static_cast<std::int32_t>(game.session.view.cellButtons.size());
-    for (const EnclosureCount& move : moves) {
-        if (move.cell >= first && move.cell < first + shown) {
-            return move.cell;
-        }
-    }
-    return -1;
-}
 
 std::string recordLine(const std::string& text) {
     return encodeCp932(text).value_or("?") + "\r\n";

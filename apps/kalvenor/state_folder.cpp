@@ -1,0 +1,25 @@
+#include "state_folder.h"
+
+#include <cstdlib>
+
+namespace kalvenor {
+
+std::optional<std::filesystem::path> desktopStateFolder() {
+#ifdef _WIN32
+    if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local != nullptr && *local != L'\0') {
+        return std::filesystem::path(local) / L"Kalvenor";
+    }
+    return std::nullopt;
+#else
+    // The base directory specification: a relative path in the variable is to be ignored.
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
+        return std::filesystem::path(state) / "kalvenor";
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
+        return std::filesystem::path(home) / ".local" / "state" / "kalvenor";
+    }
+    return std::nullopt;
+#endif
+}
+
+}  // namespace kalvenor
