@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "engine/move_undo.h"
-#include "game/flow_support.h"
+#include "game/board_display.h"
 #include "game/kept_game.h"
 #include "game/restore_game.h"
 #include "game/take_back.h"
