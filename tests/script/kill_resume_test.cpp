@@ -1,6 +1,7 @@
 // kalvenor-script --state DIR killed (SIGKILL) at random moments of a scripted game, again and
 // again: every restart brings back a game the script had at some point, with its counters, or
-// nothing when nothing was kept yet; never a broken one.
+// nothing when nothing was kept yet; never a broken one. KALVENOR_KILLS sets how many kills (40
+// by default, which keeps the sanitizer suite quick; the plain build's checks run 200).
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -111,9 +113,11 @@ TEST(KillAndResume, EveryRestartAfterAKillBringsBackAGameTheScriptHad) {
     const auto runTime =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
 
+    const char* named = std::getenv("KALVENOR_KILLS");
+    const int kills = named != nullptr ? std::atoi(named) : 40;
     std::mt19937 random(20261209);
     int resumed = 0;
-    for (int kill = 0; kill < 200; ++kill) {
+    for (int kill = 0; kill < kills; ++kill) {
         const pid_t child = spawnScript(folder / "state", game, folder / "out");
         std::this_thread::sleep_for(std::chrono::microseconds(
             std::uniform_int_distribution<std::int64_t>(0, runTime.count())(random)));
@@ -132,7 +136,7 @@ TEST(KillAndResume, EveryRestartAfterAKillBringsBackAGameTheScriptHad) {
                                                << shown;
         ++resumed;
     }
-    EXPECT_GT(resumed, 100) << "most kills come after the first move was kept";
+    EXPECT_GT(resumed, kills / 2) << "most kills come after the first move was kept";
     fs::remove_all(folder);
 }
 

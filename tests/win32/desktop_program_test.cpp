@@ -61,6 +61,10 @@ class DesktopProgram : public ::testing::Test {
             std::error_code ignored;
             fs::remove(fs::path(appData) / "Kalvenor" / "kalvenor.ini", ignored);
         }
+        if (const char* localAppData = std::getenv("LOCALAPPDATA")) {  // nor a game kept from another
+            std::error_code ignored;
+            fs::remove_all(fs::path(localAppData) / "Kalvenor", ignored);
+        }
         program_ = std::make_unique<RunningProgram>(kalvenorProgram(), folder_);
         window_ = program_->mainWindow();
         ASSERT_NE(window_, nullptr);

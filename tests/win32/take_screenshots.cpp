@@ -88,6 +88,10 @@ int main(int argc, char** argv) {
         std::error_code ignored;
         fs::remove(fs::path(appData) / "Kalvenor" / "kalvenor.ini", ignored);
     }
+    if (const char* localAppData = std::getenv("LOCALAPPDATA")) {  // nor a game kept from another
+        std::error_code ignored;
+        fs::remove_all(fs::path(localAppData) / "Kalvenor", ignored);
+    }
     bool ok = true;
     {
         RunningProgram program(KALVENOR_PROGRAM, work);
