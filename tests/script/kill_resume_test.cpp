@@ -1,6 +1,6 @@
 // kalvenor-script --state DIR killed (SIGKILL) at random moments of a scripted game, again and
 // again: every restart brings back a game the script had at some point, with its counters, or
-// nothing when nothing was kept yet; never a broken one. KALVENOR_KILLS sets how many kills (40
+// nothing when nothing was kept yet; never a broken one. KALVENOR_KILLS sets how many kills (30
 // by default, which keeps the sanitizer suite quick; the plain build's checks run 200).
 
 #include <fcntl.h>
@@ -114,7 +114,7 @@ TEST(KillAndResume, EveryRestartAfterAKillBringsBackAGameTheScriptHad) {
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
 
     const char* named = std::getenv("KALVENOR_KILLS");
-    const int kills = named != nullptr ? std::atoi(named) : 40;
+    const int kills = named != nullptr ? std::atoi(named) : 30;
     std::mt19937 random(20261209);
     int resumed = 0;
     for (int kill = 0; kill < kills; ++kill) {
