@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     kalvenor::bench::registerViewBenchmarks(positions);
     kalvenor::bench::registerTurnBenchmarks(positions);
     kalvenor::bench::registerDenseBenchmarks();
-    kalvenor::bench::registerKeepBenchmarks(positions);
+    kalvenor::bench::registerKeepBenchmarks();
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSpeedUps();

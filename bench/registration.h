@@ -11,6 +11,7 @@ void registerViewBenchmarks(PositionCache& positions);
 void registerTurnBenchmarks(PositionCache& positions);
 // The dense boards of bench/dense_positions.h, built when first run.
 void registerDenseBenchmarks();
-void registerKeepBenchmarks(PositionCache& positions);
+// Keeping the game after a move and as a new base, from the standard opening.
+void registerKeepBenchmarks();
 
 }  // namespace kalvenor::bench
