@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "display_settings.h"
+#include "game/save_load.h"
 #include "level_setting.h"
 #include "platform/qt/qt_access.h"
 #include "qt_translations.h"
@@ -48,6 +49,10 @@ DesktopProgram::~DesktopProgram() {
         storeWindowGeometry(platform::mainWindowWidget(window_)->saveGeometry());
     }
     platform::destroyMainWindow(window_);
+}
+
+bool DesktopProgram::openSavedGame(const std::string& path) {
+    return loadGameFile(session_, path);
 }
 
 int DesktopProgram::run() {

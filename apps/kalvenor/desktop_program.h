@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "command_door.h"
 #include "game/game_keeper.h"
@@ -28,6 +29,9 @@ class DesktopProgram {
     platform::WindowHandle window() const { return window_; }
     Session& session() { return session_; }
     const CommandDoor& door() const { return *door_; }
+
+    // Loads a saved game as 読込… does, with the same refusals; false when it was refused.
+    bool openSavedGame(const std::string& path);
 
     // Shows the window and runs until the program quits; the exit code.
     int run();

@@ -61,15 +61,15 @@ bool saveGame(Session& session) {
 }
 
 bool loadGame(Session& session) {
-    auto path = askForPath(session, platform::FileDialogKind::Open, session.loadFileName);
-    if (!path) {
-        return false;
-    }
-    path = platform::existingWithDefaultExtension(*path, kGameDataFilters);
-    session.loadFileName = *path;
-    const FileValue<SavedGame> loaded = readSavedGame(pathFromUtf8(*path));
+    const auto path = askForPath(session, platform::FileDialogKind::Open, session.loadFileName);
+    return path && loadGameFile(session, platform::existingWithDefaultExtension(*path, kGameDataFilters));
+}
+
+bool loadGameFile(Session& session, const std::string& path) {
+    session.loadFileName = path;
+    const FileValue<SavedGame> loaded = readSavedGame(pathFromUtf8(path));
     if (!loaded.ok()) {
-        platform::messageBox(session.window, failureText(*path, loaded.error()), "Can not Open File",
+        platform::messageBox(session.window, failureText(path, loaded.error()), "Can not Open File",
                              kFileErrorStyle);
         return false;
     }

@@ -127,7 +127,6 @@ struct MainWindowDesc {
     int width = 0;  // outer size, as the classic API counts it
     int height = 0;
     std::vector<MenuItem> menuBar;
-    std::string iconPath;  // image file of the window icon; empty for none
 };
 
 struct Rect {

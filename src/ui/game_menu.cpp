@@ -5,7 +5,7 @@
 #include "catalog/localized.h"
 #include "game/new_game.h"
 #include "records/texts.h"
-#include "resources/my_menu.h"
+#include "ui/classic_menu.h"
 #include "ui/command_routing.h"
 
 namespace kalvenor {
@@ -103,7 +103,7 @@ MenuItem helpMenu() {
 }
 
 std::vector<MenuItem> menuBar(const Session& session) {
-    std::vector<MenuItem> bar = myMenu();
+    std::vector<MenuItem> bar = classicMenu();
     bar.insert(bar.begin() + 1, {gameMenu(session), viewMenu(session), helpMenu()});
     return bar;
 }

@@ -2,7 +2,6 @@
 
 #include "game/keyboard_play.h"
 #include "game/slice_navigation.h"
-#include "resources/my_icon.h"
 #include "ui/about_box.h"
 #include "ui/command_routing.h"
 #include "ui/game_menu.h"
@@ -25,7 +24,7 @@ void tellEventHandled(const Session& session) {
 }  // namespace
 
 platform::MainWindowDesc mainWindowDesc(const Session& session) {
-    return {std::string(kWindowTitle), kWindowWidth, kWindowHeight, menuBar(session), myIconPath()};
+    return {std::string(kWindowTitle), kWindowWidth, kWindowHeight, menuBar(session)};
 }
 
 std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, platform::WParam first,

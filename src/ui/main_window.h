@@ -7,8 +7,9 @@
 
 namespace kalvenor {
 
-// Title, outer size 1024 x 750, the menu MyMenu with the game menu beside it, and the icon MyIcon.
-// The menu's check marks read `session`.
+// Title, outer size 1024 x 750, the classic menu with the game menu beside it. The menu's check
+// marks read `session`. The icon is the program's own (its resources on Windows, the application
+// icon of the desktop program on Linux).
 platform::MainWindowDesc mainWindowDesc(const Session& session);
 
 // The one procedure every event of the main window goes through. The window's user data is the

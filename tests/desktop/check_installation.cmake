@@ -1,6 +1,6 @@
 # Installs the build into a fresh folder and checks that the programs, the desktop entry and the
 # icon land where desktop environments look for them.
-# Usage: cmake -DBUILD_DIR=... -DPREFIX=... -DPROGRAMS=a;b -P check_installation.cmake
+# Usage: cmake -DBUILD_DIR=... -DPREFIX=... -DPROGRAMS=a;b -DAPPLICATION_ID=... -P check_installation.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,8 +8,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected share/applications/kalvenor.desktop share/icons/hicolor/scalable/apps/kalvenor.svg
-             share/kalvenor/my_icon.svg)
+set(expected share/applications/${APPLICATION_ID}.desktop
+             share/icons/hicolor/scalable/apps/${APPLICATION_ID}.svg)
 foreach(program IN LISTS PROGRAMS)
   list(APPEND expected "bin/${program}")
 endforeach()
@@ -19,8 +19,8 @@ foreach(path IN LISTS expected)
   endif()
 endforeach()
 
-file(READ "${PREFIX}/share/applications/kalvenor.desktop" entry)
-foreach(line "Exec=kalvenor" "Icon=kalvenor" "Type=Application")
+file(READ "${PREFIX}/share/applications/${APPLICATION_ID}.desktop" entry)
+foreach(line "Exec=kalvenor" "Icon=${APPLICATION_ID}" "Type=Application")
   string(FIND "${entry}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks ${line}")

@@ -19,12 +19,14 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "application_identity.h"
 #include "desktop/client_size.h"
 #include "desktop/menu_lookup.h"
 #include "desktop/modal_answerer.h"
 #include "desktop/socket_client.h"
 #include "display_settings.h"
 #include "engine/enclosure.h"
+#include "game/opening_game.h"
 #include "level_setting.h"
 #include "platform/cell_look.h"
 #include "platform/qt/qt_access.h"
@@ -121,6 +123,29 @@ class DesktopProgramTest : public QObject {
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) < label->contentsRect().width(),
                      qPrintable(label->text()));
         }
+    }
+
+    void theProgramShowsItsOwnIcon() {
+        identifyApplication();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString(kApplicationId));
+        QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+    }
+
+    // A saved game named on the command line goes the way of 読込…: loaded, or refused with the
+    // same box while the start screen stays.
+    void aSavedGameGivenAtStartIsLoadedOrRefused() {
+        testing::ModalAnswerer answerer;
+        QVERIFY(!program_->openSavedGame(folder_.filePath("missing.gd").toStdString()));
+        QCOMPARE(answerer.messageBoxes().size(), std::size_t{1});
+        QCOMPARE(answerer.messageBoxes()[0].caption, QString("Can not Open File"));
+        QCOMPARE(program_->session().state.dimension, 0);
+
+        const SavedGame opening = standardOpeningGame(5, GameMode::CpuVsCpu);
+        const std::string path = folder_.filePath("opening5.gd").toStdString();
+        QVERIFY(writeSavedGame(path, opening.header, opening.board).ok());
+        QVERIFY(program_->openSavedGame(path));
+        QCOMPARE(program_->session().state.dimension, 5);
+        QCOMPARE(program_->session().state.mode, GameMode::CpuVsCpu);
     }
 
     void theComputersLevelIsRememberedBetweenRuns() {

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFile>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -254,9 +252,6 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     window->widget = std::make_unique<MainWidget>(*window);
     MainWidget& widget = *window->widget;
     widget.setWindowTitle(toQString(desc.title));
-    if (!desc.iconPath.empty()) {
-        widget.setWindowIcon(QIcon(QFile::decodeName(desc.iconPath.c_str())));
-    }
     addMenuItems(*window, widget.menuBar(), desc.menuBar);
 
     auto* client = new ClientArea(*window, &widget);
