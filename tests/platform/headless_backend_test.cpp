@@ -41,7 +41,7 @@ std::intptr_t probeProc(WindowHandle window, unsigned message, WParam first, LPa
 class HeadlessBackend : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = createMainWindow({"Probe", 640, 480, {}, {}}, &probeProc, &probe);
+        window = createMainWindow({"Probe", 640, 480, {}}, &probeProc, &probe);
         ASSERT_NE(window, nullptr);
     }
     void TearDown() override { destroyMainWindow(window); }
@@ -56,7 +56,7 @@ TEST_F(HeadlessBackend, CreateArrivesWithUserDataAndDestroyArrivesLast) {
     EXPECT_EQ(hl::windowDesc(window).title, "Probe");
 
     Probe other;
-    WindowHandle second = createMainWindow({"Other", 1, 1, {}, {}}, &probeProc, &other);
+    WindowHandle second = createMainWindow({"Other", 1, 1, {}}, &probeProc, &other);
     createControl(second, ControlKind::PushButton, "a", {0, 0, 10, 10});
     destroyMainWindow(second);
     ASSERT_EQ(other.events.size(), 2u);
@@ -116,7 +116,7 @@ TEST_F(HeadlessBackend, UsingADestroyedControlIsRefused) {
     }
 
     Probe other;
-    WindowHandle second = createMainWindow({"Other", 1, 1, {}, {}}, &probeProc, &other);
+    WindowHandle second = createMainWindow({"Other", 1, 1, {}}, &probeProc, &other);
     ControlHandle foreign = createControl(second, ControlKind::PushButton, "", {0, 0, 10, 10});
     EXPECT_FALSE(hl::isLive(window, foreign)) << "a control of another window";
     destroyMainWindow(second);

@@ -20,8 +20,7 @@ std::intptr_t quietProc(platform::WindowHandle, unsigned, platform::WParam, plat
 class RenderedView : public ::testing::Test {
   protected:
     void build(int dimension) {
-        session.window =
-            platform::createMainWindow({"Title \"quoted\"", 1024, 750, {}, {}}, &quietProc, nullptr);
+        session.window = platform::createMainWindow({"Title \"quoted\"", 1024, 750, {}}, &quietProc, nullptr);
         session.state.dimension = dimension;
         buildBoardView(session.view, session.window, {dimension, GameMode::HumanVsHuman});
     }

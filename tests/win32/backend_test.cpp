@@ -36,7 +36,7 @@ TEST(Win32Backend, BuildsTheMenuFromTheSharedData) {
     bool recordOn = false;
     MenuItem record = menuCommand("棋譜機能", 152);
     record.isChecked = [&recordOn] { return recordOn; };
-    MainWindowDesc desc{"Kalvenor", 1024, 750, {}, {}};
+    MainWindowDesc desc{"Kalvenor", 1024, 750, {}};
     desc.menuBar = {menuPopup("メニュー", {menuPopup("対人戦", {menuCommand("２次元", 102)}), menuSeparator(),
                                            menuCommand("保存…", 150, "Ctrl+S"), std::move(record),
                                            menuCommand("終了", 255)}),
@@ -69,7 +69,7 @@ TEST(Win32Backend, BuildsTheMenuFromTheSharedData) {
 }
 
 TEST(Win32Backend, OnlyTheClickedButtonIsPressedWhileItsClickIsDispatched) {
-    MainWindowDesc desc{"Kalvenor", 1024, 750, {}, {}};
+    MainWindowDesc desc{"Kalvenor", 1024, 750, {}};
     Seen seen;
     const WindowHandle window = createMainWindow(desc, &recordingProc, &seen);
     ASSERT_NE(window, nullptr);
