@@ -23,7 +23,7 @@ std::intptr_t ignoreMessages(platform::WindowHandle, unsigned, platform::WParam,
 class ViewWindow {
   public:
     explicit ViewWindow(int dimension)
-        : window_(platform::createMainWindow({"bench", 1024, 750, {}, ""}, &ignoreMessages, nullptr)),
+        : window_(platform::createMainWindow({"bench", 1024, 750, {}}, &ignoreMessages, nullptr)),
           offset_(boardSizes(dimension).viewOffset) {
         buildBoardView(view_, window_, {dimension, GameMode::HumanVsHuman, ViewOrigin::NewGame, 0, offset_});
     }
