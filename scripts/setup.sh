@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config clang-format git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
+  appstream desktop-file-utils shared-mime-info help2man man-db
   fonts-ipafont-gothic gettext qt6-translations-l10n
   xvfb xauth
   "$@"

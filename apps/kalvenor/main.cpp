@@ -20,7 +20,7 @@ constexpr int kUsageError = 2;
 constexpr const char* usageLine = "usage: kalvenor [FILE]\n";
 constexpr const char* helpText =
     "Kalvenor: five in a row on a hypercube of 2 to 8 dimensions, the desktop program.\n"
-    "  FILE    a saved game (.gd) to load at start, as the menu item 読込… loads it\n"
+    "  FILE    a saved game (.gd) to load at start, as loading it from the game menu does\n"
     "  --help  show this text\n"
     "Qt's own options (such as -platform offscreen) work as in every Qt program.\n";
 

@@ -9,7 +9,8 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected share/applications/${APPLICATION_ID}.desktop
-             share/icons/hicolor/scalable/apps/${APPLICATION_ID}.svg)
+             share/icons/hicolor/scalable/apps/${APPLICATION_ID}.svg
+             share/metainfo/${APPLICATION_ID}.metainfo.xml share/mime/packages/${APPLICATION_ID}.xml)
 foreach(program IN LISTS PROGRAMS)
   list(APPEND expected "bin/${program}")
 endforeach()
