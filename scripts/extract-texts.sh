@@ -6,7 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 dirs=(src apps)
-[[ -d resources ]] && dirs+=(resources)
 find "${dirs[@]}" -name '*.cpp' -o -name '*.h' | LC_ALL=C sort |
   xgettext --files-from=- --from-code=UTF-8 --language=C++ \
     --keyword=localized:1 --keyword=localizedFormat:1 --keyword=catalogText:1 \

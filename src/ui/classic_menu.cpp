@@ -10,10 +10,8 @@ namespace kalvenor {
 
 namespace {
 
-std::string text(const char* source) { return std::string(localized(source)); }
-
-platform::MenuItem twoPersonGame(const char* source, int dimension) {
-    return platform::menuCommand(text(source), gameStartCommand({dimension, GameMode::HumanVsHuman}));
+platform::MenuItem twoPersonGame(std::string_view text, int dimension) {
+    return platform::menuCommand(std::string(text), gameStartCommand({dimension, GameMode::HumanVsHuman}));
 }
 
 }  // namespace
@@ -21,10 +19,12 @@ platform::MenuItem twoPersonGame(const char* source, int dimension) {
 std::vector<platform::MenuItem> classicMenu() {
     using platform::menuCommand;
     using platform::menuPopup;
-    return {menuPopup(text("メニュー"), {menuPopup(text("対人戦"), {twoPersonGame("２次元", 2), twoPersonGame("３次元", 3),
-                                                                   twoPersonGame("４次元", 4)}),
-                                         menuCommand(text("終了"), command_id::Quit)}),
-            menuCommand(text("バージョン情報"), command_id::About)};
+    return {menuPopup(std::string(localized("メニュー")),
+                      {menuPopup(std::string(localized("対人戦")), {twoPersonGame(localized("２次元"), 2),
+                                                                    twoPersonGame(localized("３次元"), 3),
+                                                                    twoPersonGame(localized("４次元"), 4)}),
+                       menuCommand(std::string(localized("終了")), command_id::Quit)}),
+            menuCommand(std::string(localized("バージョン情報")), command_id::About)};
 }
 
 }  // namespace kalvenor
