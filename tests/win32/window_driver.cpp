@@ -190,10 +190,15 @@ void pressKey(HWND mainWindow, WPARAM virtualKey) {
     const UINT scanCode = MapVirtualKeyW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
     PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16) | (3U << 30)));
-    // A sent message is handled at the program's next look into its queue, which may come before
-    // the posted key; the second one comes after the key has been handled.
+    // A sent message is handled at the program's next look into its queue, before the posted ones,
+    // and each look takes one posted message: the key down, the character it translates to, the
+    // key up and the click a button posts for itself need a round each, so a few rounds are waited.
     waitUntilIdle(mainWindow);
-    waitUntilIdle(mainWindow);
+    constexpr int kRounds = 6;
+    for (int round = 0; round < kRounds; ++round) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+    }
 }
 
 void sendCommand(HWND mainWindow, int commandId) {
