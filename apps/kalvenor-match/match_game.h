@@ -27,7 +27,7 @@ struct GameReport {
 
 // One game from the standard opening: `randomMoves` moves drawn from `seed` (sides alternating
 // from First, none of them a five), then A playing `sideOfA` against B until the first five, a
-// full board, or two passes in a row. With `trace`, every move of a strong A is described on
+// full board, or two passes in a row. With `trace`, every move of a strong A is reported on
 // standard error.
 GameReport playMatchGame(int dimension, Pairing pairing, CellState sideOfA, int randomMoves,
                          std::uint64_t seed, bool trace);

@@ -11,7 +11,7 @@ std::optional<std::filesystem::path> desktopStateFolder() {
     }
     return std::nullopt;
 #else
-    // The base directory specification: a relative path in the variable is to be ignored.
+    // XDG_STATE_HOME counts only as an absolute path; a relative one is ignored, as the XDG rules ask.
     if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
         return std::filesystem::path(state) / "kalvenor";
     }
