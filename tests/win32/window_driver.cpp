@@ -95,9 +95,20 @@ ToolRun runTool(const std::filesystem::path& program, const std::wstring& argume
     std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
     PROCESS_INFORMATION process{};
     ToolRun run;
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        ADD_FAILURE() << "cannot start " << program.string();
+    // Wine in a fresh prefix has been seen to refuse one start of a console program while the
+    // desktop program was busy; a second try a moment later starts it.
+    bool started = false;
+    DWORD startError = 0;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        if (attempt > 0) {
+            std::this_thread::sleep_for(500ms);
+        }
+        started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                 nullptr, &startup, &process);
+        startError = started ? 0 : GetLastError();
+    }
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << program.string() << ": " << win32::systemMessage(startError);
         CloseHandle(readEnd);
         CloseHandle(writeEnd);
         return run;
