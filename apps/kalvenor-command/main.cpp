@@ -20,7 +20,7 @@ constexpr int connectMilliseconds = 5000;
 // The program answers between two of its own actions, and a long computer move keeps it busy.
 constexpr int answerSeconds = 60;
 
-constexpr const char* usageLine = "usage: kalvenor-command ID\n";
+constexpr const char* usageLine = "Usage: kalvenor-command ID\n";
 constexpr const char* helpText =
     "Sends the running Kalvenor the command ID (for example 121: a three-dimensional game\n"
     "of the computer against itself; 150 save, 151 load, 152 game record on or off).\n"

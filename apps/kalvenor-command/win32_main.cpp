@@ -28,7 +28,7 @@ int refuse(const std::string& reason) {
 int run(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr,
-                     "usage: kalvenor-command ID\n"
+                     "Usage: kalvenor-command ID\n"
                      "Sends the running Kalvenor the command ID (for example 121: a three-dimensional game\n"
                      "of the computer against itself; 150 save, 151 load, 152 game record on or off).\n");
         return misused;

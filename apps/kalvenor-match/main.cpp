@@ -36,7 +36,7 @@ struct Options {
 };
 
 constexpr const char* usageText =
-    "usage: kalvenor-match --dimension D --games N [--levels A,B] [--seed S] [--random-moves R] [--verbose]"
+    "Usage: kalvenor-match --dimension D --games N [--levels A,B] [--seed S] [--random-moves R] [--verbose]"
     " [--trace]\n"
     "  D  number of axes, 2 to 8\n"
     "  N  games to play, at least 1 (A moves first in the odd ones)\n"

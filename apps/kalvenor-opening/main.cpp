@@ -28,7 +28,7 @@ struct Options {
 };
 
 constexpr const char* usageText =
-    "usage: kalvenor-opening D MODE [HUMAN_SIDE] FILE\n"
+    "Usage: kalvenor-opening D MODE [HUMAN_SIDE] FILE\n"
     "Writes a saved game holding the standard opening, ready to be loaded with command 151.\n"
     "  D           number of axes, 2 to 8\n"
     "  MODE        human | cpu | cpu-vs-cpu\n"

@@ -26,7 +26,7 @@
 namespace {
 
 constexpr std::string_view usageLine =
-    "usage: kalvenor-script [--echo] [--language ja|en] [--state DIR] [FILE...]\n";
+    "Usage: kalvenor-script [--echo] [--language ja|en] [--state DIR] [FILE...]\n";
 constexpr std::string_view helpText =
     "Plays Kalvenor without a screen: one event a line, from the files in order or else from\n"
     "standard input (\"command 102\", \"click cell 0\", \"show\", ...; see docs/scripting.md).\n"

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-constexpr const char* usageLine = "usage: kalvenor [FILE]\n";
+constexpr const char* usageLine = "Usage: kalvenor [FILE]\n";
 constexpr const char* helpText =
     "Kalvenor: five in a row on a hypercube of 2 to 8 dimensions, the desktop program.\n"
     "  FILE    a saved game (.gd) to load at start, as loading it from the game menu does\n"

@@ -2,7 +2,7 @@
 // player sees them (the large board): the start screen, a two-person game on two axes, the threat
 // marks of one, a new game against the computer on three axes with the detailed guide, six axes
 // against the computer, the computer against itself on four axes, then two, three and eight axes
-// at two screen sizes ("large-..."), each a grab of the main window. Usage: kalvenor-screenshots FOLDER (run
+// at two screen sizes ("large-..."), each a grab of the main window. usage: kalvenor-screenshots FOLDER (run
 // it with the offscreen platform; the build target `screenshots` does).
 
 #include <QAbstractButton>
@@ -163,7 +163,7 @@ bool takeAll(kalvenor::DesktopProgram& program, const QDir& folder, const QStrin
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: kalvenor-screenshots FOLDER\n");
+        std::fprintf(stderr, "Usage: kalvenor-screenshots FOLDER\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
