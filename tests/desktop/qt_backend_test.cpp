@@ -122,22 +122,6 @@ class QtBackendTest : public QObject {
         QCOMPARE(createMainWindow(gameWindowDesc(), nullptr, nullptr), nullptr);
     }
 
-    // As in the headless backend: a null handle does nothing and answers a neutral value.
-    void nullHandlesDoNothing() {
-        QCOMPARE(windowUserData(nullptr), nullptr);
-        QCOMPARE(createControl(nullptr, ControlKind::PushButton, "x", {0, 0, 10, 10}), nullptr);
-        destroyControl(nullptr);
-        setControlText(nullptr, "x");
-        QCOMPARE(controlText(nullptr), std::string());
-        QCOMPARE(buttonState(nullptr), 0);
-        setTrackBarRange(nullptr, 1, 8);
-        setTrackBarPosition(nullptr, 3);
-        QCOMPARE(trackBarPosition(nullptr), 0);
-        postQuit(nullptr, 3);
-        QCOMPARE(runEventLoop(nullptr), 0);
-        destroyMainWindow(nullptr);
-    }
-
     void createSendsCreateFirstAndTheWindowHoldsTheLayout() {
         QCOMPARE(recorder_.events.front().message, message::Create);
         QVERIFY(recorder_.createdOnCreate.front() != nullptr);
@@ -192,38 +176,14 @@ class QtBackendTest : public QObject {
         QCOMPARE(toControl(commands[1].second), left);
     }
 
-    void textsRoundTripAndZeroSizedControlsCannotBeSeen() {
+    void aButtonShowsItsText() {
         ControlHandle button = createControl(window_, ControlKind::PushButton, "", {0, 0, 25, 25});
         setControlText(button, "■");
-        QCOMPARE(controlText(button), std::string("■"));
         QCOMPARE(qobject_cast<QPushButton*>(controlWidget(button))->text(), QString("■"));
-
-        ControlHandle hidden = createControl(window_, ControlKind::PushButton, "パス", {0, 500, 148, 0});
-        QCOMPARE(controlText(hidden), std::string("パス"));
-        QVERIFY(!controlWidget(hidden)->isVisible());
-        QVERIFY(clientAreaWidget(window_)->childAt(QPoint(10, 500)) != controlWidget(hidden));
     }
 
-    void aButtonIsPressedOnlyWhileItsOwnClickIsDispatched() {
-        ControlHandle first = createControl(window_, ControlKind::PushButton, "", {0, 0, 25, 25});
-        ControlHandle second = createControl(window_, ControlKind::PushButton, "", {25, 0, 25, 25});
-        std::vector<std::pair<int, int>> statesDuringCommands;
-        recorder_.onEvent = [&](WindowHandle, const Event& event) {
-            if (event.message == message::Command) {
-                statesDuringCommands.emplace_back(buttonState(first), buttonState(second));
-            }
-        };
-        QTest::mouseClick(controlWidget(second), Qt::LeftButton);
-        findAction(mainWindowWidget(window_)->menuBar(), "２次元")->trigger();
-
-        QCOMPARE(statesDuringCommands.size(), std::size_t{2});
-        QCOMPARE(statesDuringCommands[0].first, 0);
-        QVERIFY(statesDuringCommands[0].second != 0);
-        // The menu command that follows finds no button still pressed.
-        QCOMPARE(statesDuringCommands[1], std::make_pair(0, 0));
-        QCOMPARE(buttonState(second), 0);
-    }
-
+    // Beyond the control rules (control_contract.cpp): the widget goes at once from the screen and
+    // from memory when the event loop runs again.
     void aControlMayBeDestroyedFromItsOwnClick() {
         ControlHandle button = createControl(window_, ControlKind::PushButton, "x", {0, 0, 25, 25});
         recorder_.onEvent = [&](WindowHandle, const Event& event) {

@@ -2,30 +2,11 @@
 
 #include <string>
 
+#include "platform/control_rules.h"
 #include "platform/headless/control_table.h"
 #include "platform/headless/window_state.h"
 
 namespace kalvenor::platform::headless {
-
-namespace {
-
-// A guard that leaves no button pressed once a click's dispatch ends, also by an exception.
-class PressedDuringDispatch {
-  public:
-    PressedDuringDispatch(Window& window, ControlHandle button)
-        : window_(window), previous_(window.pressedButton) {
-        window_.pressedButton = button;
-    }
-    ~PressedDuringDispatch() { window_.pressedButton = previous_; }
-    PressedDuringDispatch(const PressedDuringDispatch&) = delete;
-    PressedDuringDispatch& operator=(const PressedDuringDispatch&) = delete;
-
-  private:
-    Window& window_;
-    ControlHandle previous_;
-};
-
-}  // namespace
 
 const MainWindowDesc& windowDesc(WindowHandle window) {
     return window->desc;
@@ -65,8 +46,7 @@ std::intptr_t click(ControlHandle control) {
         throw UsageError("click: the control takes no room on the screen");
     }
     Window& window = *slot.window;
-    const bool button = target.kind == ControlKind::PushButton || target.kind == ControlKind::CellButton;
-    const PressedDuringDispatch pressed(window, button ? control : nullptr);
+    const control_rules::ClickDispatch dispatch(window.pressedButton, control, target.kind);
     return window.proc(&window, message::Command, makeWParam(0, 0), toLParam(control));
 }
 

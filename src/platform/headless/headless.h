@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_rules.h"
 #include "platform/window_system.h"
 
 namespace kalvenor::platform::headless {
@@ -40,7 +41,7 @@ struct ControlRecord {
     std::optional<std::string> linkTooltip;  // labels made links only
 
     // A zero-sized control exists but can be neither seen nor clicked.
-    bool visible() const { return rect.width > 0 && rect.height > 0; }
+    bool visible() const { return control_rules::takesRoom(rect); }
 };
 
 struct MessageBoxRecord {

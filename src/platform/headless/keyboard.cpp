@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/control_rules.h"
 #include "platform/headless/control_table.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/window_state.h"
@@ -108,8 +109,7 @@ void pressKey(WindowHandle window, int pressed, bool shift) {
     const ControlHandle focused = window->focused;
     if (focused != nullptr) {
         const ControlKind kind = record(focused).kind;
-        const bool button = kind == ControlKind::PushButton || kind == ControlKind::CellButton;
-        if (button && (pressed == key::Return || pressed == key::Space)) {
+        if (control_rules::isButton(kind) && (pressed == key::Return || pressed == key::Space)) {
             click(focused);
             return;
         }

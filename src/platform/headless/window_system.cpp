@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/control_rules.h"
 #include "platform/headless/control_table.h"
 #include "platform/headless/window_state.h"
 #include "platform/save_dialog_rules.h"
@@ -135,7 +136,8 @@ int buttonState(ControlHandle button) {
     if (button == nullptr) {
         return 0;
     }
-    return ControlTable::instance().at(button, "buttonState").window->pressedButton == button ? 1 : 0;
+    return control_rules::buttonStateOf(
+        button, ControlTable::instance().at(button, "buttonState").window->pressedButton);
 }
 
 void setControlEnabled(ControlHandle control, bool enabled) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/control_rules.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_backend.h"
 
@@ -105,8 +106,7 @@ void moveControl(ControlHandle control, Rect rect) {
     QWidget& widget = *control->widget;
     widget.setProperty(layoutRectProperty, QRect(rect.x, rect.y, rect.width, rect.height));
     placeScaled(widget, control->owner->fit);
-    // A control of no width or no height exists, keeps its text, and takes no room and no click.
-    widget.setVisible(rect.width > 0 && rect.height > 0);
+    widget.setVisible(control_rules::takesRoom(rect));
 }
 
 void destroyControl(ControlHandle control) {
@@ -135,8 +135,7 @@ std::string controlText(ControlHandle control) {
 }
 
 int buttonState(ControlHandle button) {
-    constexpr int pushed = 0x0004;
-    return button != nullptr && button->owner->buttonInDispatch == button ? pushed : 0;
+    return button != nullptr ? control_rules::buttonStateOf(button, button->owner->buttonInDispatch) : 0;
 }
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum) {

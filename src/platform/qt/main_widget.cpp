@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/control_rules.h"
 #include "platform/qt/japanese_font.h"
 #include "platform/qt/qt_backend.h"
 
@@ -179,11 +180,8 @@ void Window::refreshMenuChecks() {
 }
 
 void Window::sendClick(Control* control, std::uint16_t notification) {
-    Control* const previous = buttonInDispatch;
-    const bool button = control->kind == ControlKind::PushButton || control->kind == ControlKind::CellButton;
-    buttonInDispatch = button ? control : nullptr;
+    const control_rules::ClickDispatch dispatch(buttonInDispatch, control, control->kind);
     send(message::Command, makeWParam(0, notification), toLParam(control));
-    buttonInDispatch = previous;
 }
 
 void Window::sendKey(int keyCode, Control* focused) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/control_rules.h"
 #include "platform/win32/win32_backend.h"
 #include "records/win32/wide_text.h"
 
@@ -41,7 +42,7 @@ ControlClass classOf(ControlKind kind) {
 // The font for the control's kind at its height on the canvas and the window's factor; sent only
 // when it differs from the one the control has.
 void setFontFor(Control& control, BOOL redraw) {
-    const bool button = control.kind == ControlKind::PushButton || control.kind == ControlKind::CellButton;
+    const bool button = control_rules::isButton(control.kind);
     const double factor = control.owner->fit.factor;
     const HFONT font =
         button ? cellFont(control.layoutRect.height, factor) : controlFont(factor, control.link);
@@ -58,14 +59,11 @@ bool isTrackBar(ControlHandle control) {
 }  // namespace
 
 void dispatchControlCommand(Window& window, Control& control, WORD notification) {
-    if (control.kind == ControlKind::PushButton || control.kind == ControlKind::CellButton) {
-        if (notification != BN_CLICKED) {
-            return;
+    if (control_rules::isButton(control.kind)) {
+        if (notification == BN_CLICKED) {
+            const control_rules::ClickDispatch dispatch(window.buttonInDispatch, &control, control.kind);
+            window.send(message::Command, makeWParam(0, BN_CLICKED), toLParam(&control));
         }
-        Control* const previous = window.buttonInDispatch;
-        window.buttonInDispatch = &control;
-        window.send(message::Command, makeWParam(0, BN_CLICKED), toLParam(&control));
-        window.buttonInDispatch = previous;
         return;
     }
     // Labels with SS_NOTIFY: a click (0) and a double click (1).
@@ -83,10 +81,9 @@ ControlHandle createControl(WindowHandle parent, ControlKind kind, std::string_v
     control->kind = kind;
     control->text = text;
 
-    // Created where the layout puts it, with the font for the factor; a control of no width or no
-    // height exists, keeps its text, and takes no room and no click.
+    // Created where the layout puts it, with the font for the factor.
     ControlClass controlClass = classOf(kind);
-    if (rect.width <= 0 || rect.height <= 0) {
+    if (!control_rules::takesRoom(rect)) {
         controlClass.style &= ~WS_VISIBLE;
     }
     const Rect placed = scaledRect(rect, parent->fit);
@@ -111,7 +108,7 @@ void placeControl(Control& control) {
         return;
     }
     const Rect rect = scaledRect(control.layoutRect, control.owner->fit);
-    const bool visible = control.layoutRect.width > 0 && control.layoutRect.height > 0;
+    const bool visible = control_rules::takesRoom(control.layoutRect);
     SetWindowPos(control.hwnd, nullptr, rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     setFontFor(control, TRUE);
@@ -192,7 +189,7 @@ std::string controlText(ControlHandle control) {
 int buttonState(ControlHandle button) {
     // Departure from BM_GETSTATE: the system's state would also report the button that merely
     // has the keyboard focus, and a menu command would then repeat its last click.
-    return button != nullptr && button->owner->buttonInDispatch == button ? BST_PUSHED : 0;
+    return button != nullptr ? control_rules::buttonStateOf(button, button->owner->buttonInDispatch) : 0;
 }
 
 void setCellHighlight(ControlHandle cellButton, CellHighlight highlight) {

@@ -4,14 +4,14 @@
 
 #include <windows.h>
 
+#include "platform/control_rules.h"
 #include "platform/win32/win32_backend.h"
 
 namespace kalvenor::platform {
 namespace {
 
 bool isButton(const Control* control) {
-    return control != nullptr &&
-           (control->kind == ControlKind::PushButton || control->kind == ControlKind::CellButton);
+    return control != nullptr && control_rules::isButton(control->kind);
 }
 
 // From now on the window shows its focus frames (the system hides them until the keyboard is used).

@@ -295,4 +295,12 @@ int runEventLoop(WindowHandle window) {
     return window->quitCode.value_or(static_cast<int>(message.wParam));
 }
 
+HWND systemWindow(WindowHandle window) {
+    return window != nullptr ? window->hwnd : nullptr;
+}
+
+HWND systemWindow(ControlHandle control) {
+    return control != nullptr ? control->hwnd : nullptr;
+}
+
 }  // namespace kalvenor::platform

@@ -18,4 +18,9 @@ std::optional<RECT> normalWindowPlace(WindowHandle window);
 // the place is refused and the window keeps its opening place.
 bool restoreWindowPlace(WindowHandle window, const RECT& place);
 
+// The system's windows behind the handles, null for a null handle or a window already gone: for
+// tests that act as the system does.
+HWND systemWindow(WindowHandle window);
+HWND systemWindow(ControlHandle control);
+
 }  // namespace kalvenor::platform
