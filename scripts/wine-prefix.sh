@@ -6,6 +6,7 @@
 # Marlett, the symbol font of the caption buttons (minimize, maximize, close), comes from Wine's own
 # fonts (fonts-wine): a prefix without it shows letters on those buttons.
 # Windows get the caption and frame that Windows draws, also where no window manager runs (Xvfb).
+# A crash ends the program with a backtrace instead of opening Wine's crash dialog.
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to the prefix folder}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -33,6 +34,11 @@ REGEDIT4
 "MS UI Gothic"="IPAPGothic"
 "MS Gothic"="IPAGothic"
 "MS PGothic"="IPAPGothic"
+
+; A program that crashes ends with its backtrace on the console: Wine's crash dialog would wait
+; for a click that no test gives.
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 
 ; Windows draws its own caption and frame, as on Windows: under Xvfb no window manager would.
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]

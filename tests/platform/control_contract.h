@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string_view>
 
 #include "platform/window_system.h"
@@ -32,5 +33,11 @@ class BackendDriver {
 using DriverFactory = std::unique_ptr<BackendDriver> (*)();
 
 class ControlContract : public ::testing::TestWithParam<DriverFactory> {};
+
+// The cases' names in the test lists carry this, not the driver's address, which changes from
+// build to build.
+inline void PrintTo(DriverFactory, std::ostream* out) {
+    *out << "driver";
+}
 
 }  // namespace kalvenor::platform::testing_support

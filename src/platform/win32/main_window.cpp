@@ -271,11 +271,17 @@ void* windowUserData(WindowHandle window) {
 }
 
 void postQuit(WindowHandle window, int exitCode) {
+    if (window == nullptr) {
+        return;
+    }
     window->quitCode = exitCode;
     PostQuitMessage(exitCode);
 }
 
 int runEventLoop(WindowHandle window) {
+    if (window == nullptr) {
+        return 0;
+    }
     if (window->hwnd != nullptr) {
         ShowWindow(window->hwnd, SW_SHOWDEFAULT);
         UpdateWindow(window->hwnd);
