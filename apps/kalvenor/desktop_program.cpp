@@ -2,29 +2,23 @@
 
 #include <cstdio>
 
-#include "display_settings.h"
 #include "game/save_load.h"
 #include "level_setting.h"
 #include "platform/qt/qt_access.h"
 #include "qt_translations.h"
+#include "remembered_choices.h"
 #include "ui/main_window.h"
+#include "window_geometry.h"
 
 namespace kalvenor {
 
 DesktopProgram::DesktopProgram(const std::optional<std::filesystem::path>& stateFolder) {
-    session_.cpuLevel = storedCpuLevel();
-    session_.cpuLevelChanged = &storeCpuLevel;
-    session_.languageChoice = storedLanguageChoice();
-    setDisplayLanguage(languageOf(session_.languageChoice));
+    rememberChoices(session_);
     qtTranslations_.follow(displayLanguage());
     session_.languageChoiceChanged = [this](LanguageChoice choice) {
         storeLanguageChoice(choice);
         qtTranslations_.follow(languageOf(choice));
     };
-    session_.boardLayout = storedBoardLayout();
-    session_.boardLayoutChanged = &storeBoardLayout;
-    session_.options = storedOptions();
-    session_.optionsChanged = &storeOptions;
     window_ = openMainWindow(session_);
     if (window_ != nullptr) {
         // A place on a screen that is no longer there is refused, and the window opens as new.

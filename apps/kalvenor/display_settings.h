@@ -1,9 +1,7 @@
 #pragma once
 
 // What the desktop program remembers of how it shows the game, in its settings: the 表示 menu's
-// choices and the main window's size and place.
-
-#include <QByteArray>
+// choices.
 
 #include "game/session.h"
 #include "view/board_view.h"
@@ -18,10 +16,5 @@ void storeBoardLayout(BoardLayout layout);
 // last run turned it off.
 Session::Options storedOptions();
 void storeOptions(const Session::Options& options);
-
-// The main window's size and place as QWidget::saveGeometry gives them; empty when none is stored
-// or the stored text is not what storeWindowGeometry writes.
-QByteArray storedWindowGeometry();
-void storeWindowGeometry(const QByteArray& geometry);
 
 }  // namespace kalvenor

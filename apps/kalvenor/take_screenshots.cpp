@@ -24,6 +24,7 @@
 #include "platform/qt/qt_access.h"
 #include "ui/command_routing.h"
 #include "ui/main_window.h"
+#include "window_geometry.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include <cstdio>
 
-#include "catalog/language.h"
 #include "game/game_keeper.h"
 #include "game/session.h"
 #include "platform/win32/win32_access.h"
 #include "platform/window_system.h"
+#include "remembered_choices.h"
 #include "state_folder.h"
 #include "ui/main_window.h"
 #include "win32_settings.h"
@@ -15,13 +15,7 @@
 int main() {
     namespace settings = kalvenor::win32_settings;
     kalvenor::Session session;
-    // The user's UI language; 表示 › 言語 changes it for this run.
-    session.languageChoice = kalvenor::LanguageChoice::System;
-    kalvenor::setDisplayLanguage(kalvenor::languageOf(session.languageChoice));
-    session.boardLayout = settings::storedBoardLayout();
-    session.boardLayoutChanged = &settings::storeBoardLayout;
-    session.options = settings::storedOptions();
-    session.optionsChanged = &settings::storeOptions;
+    kalvenor::rememberChoices(session);
     const kalvenor::platform::WindowHandle window = kalvenor::openMainWindow(session);
     if (window == nullptr) {
         return 0;  // the class or the window was refused: nothing to show

@@ -2,13 +2,14 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
-namespace kalvenor::win32_settings {
+#include "desktop_settings.h"
+#include "records/win32/wide_text.h"
+
+namespace kalvenor {
 
 namespace {
-
-constexpr wchar_t kDisplay[] = L"display";
-constexpr wchar_t kWindow[] = L"window";
 
 // %APPDATA%\Kalvenor\kalvenor.ini, the folder made on the way; empty without an application data folder.
 std::wstring settingsFile() {
@@ -22,58 +23,53 @@ std::wstring settingsFile() {
     return ours + L"\\kalvenor.ini";
 }
 
-std::wstring read(const wchar_t* section, const wchar_t* key) {
-    const std::wstring file = settingsFile();
-    wchar_t value[128] = L"";
-    if (!file.empty()) {
-        GetPrivateProfileStringW(section, key, L"", value, 128, file.c_str());
-    }
-    return value;
+// "group/setting" as the file's section and key.
+std::pair<std::wstring, std::wstring> sectionAndKey(std::string_view key) {
+    const std::size_t slash = key.find('/');
+    return {win32::widen(key.substr(0, slash)),
+            win32::widen(slash == std::string_view::npos ? key : key.substr(slash + 1))};
 }
 
-void write(const wchar_t* section, const wchar_t* key, const std::wstring& value) {
-    const std::wstring file = settingsFile();
-    if (!file.empty()) {
-        WritePrivateProfileStringW(section, key, value.c_str(), file.c_str());
-    }
-}
+constexpr std::string_view kWindowPlaceKey = "window/place";
 
 }  // namespace
 
-BoardLayout storedBoardLayout() {
-    return read(kDisplay, L"largeBoard") == L"false" ? BoardLayout::Classic : BoardLayout::Large;
+std::string desktopSetting(std::string_view key, std::string_view fallback) {
+    const std::wstring file = settingsFile();
+    if (file.empty()) {
+        return std::string(fallback);
+    }
+    const auto [section, name] = sectionAndKey(key);
+    wchar_t value[128] = L"";
+    GetPrivateProfileStringW(section.c_str(), name.c_str(), win32::widen(fallback).c_str(), value, 128,
+                             file.c_str());
+    return win32::narrow(value);
 }
 
-void storeBoardLayout(BoardLayout layout) {
-    write(kDisplay, L"largeBoard", layout == BoardLayout::Large ? L"true" : L"false");
+void storeDesktopSetting(std::string_view key, std::string_view value) {
+    const std::wstring file = settingsFile();
+    if (!file.empty()) {
+        const auto [section, name] = sectionAndKey(key);
+        WritePrivateProfileStringW(section.c_str(), name.c_str(), win32::widen(value).c_str(), file.c_str());
+    }
 }
 
-Session::Options storedOptions() {
-    return {.threatMarks = read(kDisplay, L"threatMarks") != L"false",
-            .followPlay = read(kDisplay, L"followPlay") != L"false"};
-}
-
-void storeOptions(const Session::Options& options) {
-    write(kDisplay, L"threatMarks", options.threatMarks ? L"true" : L"false");
-    write(kDisplay, L"followPlay", options.followPlay ? L"true" : L"false");
-}
-
-std::optional<RECT> storedWindowPlace() {
-    const std::wstring text = read(kWindow, L"place");
+std::optional<RECT> win32_settings::storedWindowPlace() {
+    const std::string text = desktopSetting(kWindowPlaceKey, "");
     RECT place{};
-    wchar_t rest = 0;
-    if (std::swscanf(text.c_str(), L"%ld %ld %ld %ld%lc", &place.left, &place.top, &place.right,
-                     &place.bottom, &rest) != 4 ||
+    char rest = 0;
+    if (std::sscanf(text.c_str(), "%ld %ld %ld %ld%c", &place.left, &place.top, &place.right, &place.bottom,
+                    &rest) != 4 ||
         place.right <= place.left || place.bottom <= place.top) {
         return std::nullopt;
     }
     return place;
 }
 
-void storeWindowPlace(const RECT& place) {
-    write(kWindow, L"place",
-          std::to_wstring(place.left) + L" " + std::to_wstring(place.top) + L" " +
-              std::to_wstring(place.right) + L" " + std::to_wstring(place.bottom));
+void win32_settings::storeWindowPlace(const RECT& place) {
+    storeDesktopSetting(kWindowPlaceKey, std::to_string(place.left) + " " + std::to_string(place.top) + " " +
+                                             std::to_string(place.right) + " " +
+                                             std::to_string(place.bottom));
 }
 
-}  // namespace kalvenor::win32_settings
+}  // namespace kalvenor

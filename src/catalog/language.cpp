@@ -3,6 +3,10 @@
 #include <atomic>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace kalvenor {
 
 namespace {
@@ -29,9 +33,9 @@ Language languageOfLocale(std::string_view localeName) {
 
 Language systemLanguage() {
 #ifdef _WIN32
-    // The Windows program keeps no settings yet, so a choice of 表示 › 言語 lasts for the run; it
-    // starts as the classic program, in Japanese, whatever the system's interface language.
-    return Language::Japanese;
+    // The language the system's own dialogs speak.
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? Language::Japanese
+                                                                      : Language::English;
 #else
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);

@@ -19,6 +19,7 @@
 #include "ui/board_layout_choice.h"
 #include "ui/command_routing.h"
 #include "ui/main_window.h"
+#include "window_geometry.h"
 
 using namespace kalvenor;
 

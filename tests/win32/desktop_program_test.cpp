@@ -33,6 +33,8 @@ constexpr int kSave = 150;
 constexpr int kRecordSwitch = 152;
 constexpr int kLoad = 151;
 constexpr int kQuit = 255;
+constexpr int kEnglish = 212;
+constexpr int kFollowTheSystem = 213;
 
 // The programs under test: the build's own, or those named in the environment (the unpacked zip).
 fs::path programPath(const char* variable, const char* built) {
@@ -56,15 +58,9 @@ class DesktopProgram : public ::testing::Test {
                   pathFromUtf8("kalvenor 対局-" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
-        // Every test meets the program as new: no place or 表示 setting remembered from another.
-        if (const char* appData = std::getenv("APPDATA")) {
-            std::error_code ignored;
-            fs::remove(fs::path(appData) / "Kalvenor" / "kalvenor.ini", ignored);
-        }
-        if (const char* localAppData = std::getenv("LOCALAPPDATA")) {  // nor a game kept from another
-            std::error_code ignored;
-            fs::remove_all(fs::path(localAppData) / "Kalvenor", ignored);
-        }
+        // Every test meets the program as new, nothing remembered from another, and in Japanese: the
+        // texts the tests look for are the classic program's.
+        startAsNew("ja");
         program_ = std::make_unique<RunningProgram>(kalvenorProgram(), folder_);
         window_ = program_->mainWindow();
         ASSERT_NE(window_, nullptr);
@@ -77,6 +73,15 @@ class DesktopProgram : public ::testing::Test {
         program_.reset();
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
+    }
+
+    // Quits the program and starts it again, as a person does.
+    void restart() {
+        postCommand(window_, kQuit);
+        ASSERT_EQ(program_->waitForExit(30000), 0);
+        program_ = std::make_unique<RunningProgram>(kalvenorProgram(), folder_);
+        window_ = program_->mainWindow();
+        ASSERT_NE(window_, nullptr);
     }
 
     // Clicks a cell; the game goes on without a dialog.
@@ -97,6 +102,24 @@ TEST_F(DesktopProgram, TheWindowHasItsTitleSizeAndStartScreen) {
     EXPECT_EQ(outer.right - outer.left, 1024);
     EXPECT_EQ(outer.bottom - outer.top, 750);
     EXPECT_NE(childWithText(window_, "Tarnwell"), nullptr) << "the start screen's credit label";
+}
+
+// 表示 › 言語 is remembered: a run after English speaks English, and after システムに従う the user's
+// UI language (English under Wine without a Japanese locale).
+TEST_F(DesktopProgram, AChosenLanguageSurvivesARestart) {
+    const auto guideButtonSays = [this](const std::string& text) {
+        sendCommand(window_, kTwoPeopleTwoAxes);
+        return childWithText(window_, text) != nullptr;
+    };
+    EXPECT_TRUE(guideButtonSays("簡易"));
+    sendCommand(window_, kEnglish);
+    ASSERT_NO_FATAL_FAILURE(restart());
+    EXPECT_TRUE(guideButtonSays("Simple"));
+
+    sendCommand(window_, kFollowTheSystem);
+    ASSERT_NO_FATAL_FAILURE(restart());
+    const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    EXPECT_TRUE(guideButtonSays(japanese ? "簡易" : "Simple"));
 }
 
 RECT windowRect(HWND window) {

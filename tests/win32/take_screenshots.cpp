@@ -83,15 +83,8 @@ int main(int argc, char** argv) {
 
     const fs::path work = fs::temp_directory_path() / "kalvenor-screenshots";
     fs::create_directories(work);
-    // The program as new: the large board, no remembered place.
-    if (const char* appData = std::getenv("APPDATA")) {
-        std::error_code ignored;
-        fs::remove(fs::path(appData) / "Kalvenor" / "kalvenor.ini", ignored);
-    }
-    if (const char* localAppData = std::getenv("LOCALAPPDATA")) {  // nor a game kept from another
-        std::error_code ignored;
-        fs::remove_all(fs::path(localAppData) / "Kalvenor", ignored);
-    }
+    // The program as new (the large board, no remembered place), in Japanese first.
+    startAsNew("ja");
     bool ok = true;
     {
         RunningProgram program(KALVENOR_PROGRAM, work);

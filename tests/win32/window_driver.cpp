@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "records/win32/wide_text.h"
@@ -41,6 +42,26 @@ RECT clientRectOf(HWND child) {
 }
 
 }  // namespace
+
+std::filesystem::path settingsFile() {
+    const char* appData = std::getenv("APPDATA");
+    return appData != nullptr ? std::filesystem::path(appData) / "Kalvenor" / "kalvenor.ini"
+                              : std::filesystem::path();
+}
+
+void startAsNew(std::string_view languageChoice) {
+    std::error_code ignored;
+    const std::filesystem::path settings = settingsFile();
+    std::filesystem::remove(settings, ignored);
+    if (const char* localAppData = std::getenv("LOCALAPPDATA")) {
+        std::filesystem::remove_all(std::filesystem::path(localAppData) / "Kalvenor", ignored);
+    }
+    if (!settings.empty()) {
+        std::filesystem::create_directories(settings.parent_path(), ignored);
+        WritePrivateProfileStringW(L"window", L"language", win32::widen(languageChoice).c_str(),
+                                   settings.c_str());
+    }
+}
 
 RunningProgram::RunningProgram(const std::filesystem::path& program,
                                const std::filesystem::path& workingFolder) {

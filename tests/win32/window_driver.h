@@ -7,9 +7,17 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalvenor::win32_test {
+
+// Forgets what earlier runs of the program kept (its settings file, the game in play) and chooses
+// `languageChoice` ("ja", "en" or "system") as 表示 › 言語 does: the next start is a first run in
+// a known language, whatever the system's.
+void startAsNew(std::string_view languageChoice);
+// The program's settings file, %APPDATA%\Kalvenor\kalvenor.ini.
+std::filesystem::path settingsFile();
 
 // A started program, ended (if it still runs) when this goes.
 class RunningProgram {
