@@ -47,7 +47,7 @@ void add(const std::string& name, int dimension, DensePattern pattern, Body body
 
 void registerDenseBenchmarks() {
     for (const DensePattern pattern :
-         {DensePattern::Columns, DensePattern::Triples, DensePattern::Standoff}) {
+         {DensePattern::Columns, DensePattern::Triples, DensePattern::Standoff, DensePattern::Scattered}) {
         for (int d = 6; d <= kMaxDimension; ++d) {
             add("choose_most", d, pattern, [](benchmark::State& state, Board& board) {
                 for (auto _ : state) {

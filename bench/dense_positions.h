@@ -12,9 +12,10 @@ namespace kalvenor::bench {
 // pattern's stones at the listed coordinates; every other cell is Empty. A coordinate of 4 on
 // another axis breaks every line that could make five, and along axis 0 the sides alternate.
 enum class DensePattern {
-    Columns,   // ■ at 0 and 5, □ at 1 and 6: each ■ encloses along hundreds of directions
-    Triples,   // ■ at 0, 3 and 6, □ at 1, 4 and 7: more stones, more rays
-    Standoff,  // ■ at 0 and 1, □ at 4 to 7: no side touches the other, neither can move
+    Columns,    // ■ at 0 and 5, □ at 1 and 6: each ■ encloses along hundreds of directions
+    Triples,    // ■ at 0, 3 and 6, □ at 1, 4 and 7: more stones, more rays
+    Standoff,   // ■ at 0 and 1, □ at 4 to 7: no side touches the other, neither can move
+    Scattered,  // each cell Empty, ■ or □ at random (a fixed hash of the cell), no five along axis 0
 };
 
 std::string_view patternName(DensePattern pattern);

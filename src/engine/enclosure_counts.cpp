@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "engine/enclosure.h"
+#include "engine/enclosure_planes.h"
 #include "engine/runs_from_own_stones.h"
 
 namespace kalvenor {
@@ -115,8 +116,11 @@ void forEachEnclosureCount(const Board& board, CellState side, const Visit& visi
     }
     if (scanningEmptyCellsIsCheaper(board, side)) {
         countFromEmptyCells(board, side, visit);
-    } else {
+    } else if (detail::neighboursFromList(static_cast<std::size_t>(board.count(otherSide(side))),
+                                          board.dimension())) {
         countFromOwnStones(board, side, visit);
+    } else {
+        detail::forEachEnclosureCountInPlanes(board, side, visit);
     }
 }
 
@@ -138,6 +142,10 @@ bool hasEnclosingCell(const Board& board, CellState side) {
             }
         }
         return false;
+    }
+    if (!detail::neighboursFromList(static_cast<std::size_t>(board.count(otherSide(side))),
+                                    board.dimension())) {
+        return detail::hasEnclosingCellInPlanes(board, side);
     }
     bool found = false;
     detail::forEachRunFromOwnStones(board, side, [&found](const detail::RunToEmptyCell&) {

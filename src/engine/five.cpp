@@ -1,9 +1,11 @@
 #include "engine/five.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 
+#include "engine/cell_planes.h"
 #include "engine/coordinates.h"
 #include "engine/direction_table.h"
 #include "engine/neighbours.h"
@@ -28,6 +30,53 @@ bool liesInFive(const Board& board, std::int32_t cell, PackedPosition from, std:
     const int behind =
         detail::runLengthAlong(board, std::uint64_t{0} - delta, -step, cell, from, side, kFive - 1 - ahead);
     return 1 + ahead + behind >= kFive;
+}
+
+// The whole-board search for a board with many stones: each plane of 8 × 8 cells against the four
+// planes after it along every plane offset that stays on the board, all 64 starting cells and
+// one in-plane step at a time. Each line once: offsets towards higher planes with all nine
+// in-plane steps, and within the plane the four steps after the zero one.
+bool hasFiveInPlanes(const Board& board, CellState side) {
+    const detail::CellPlanes planes(board);
+    const std::vector<std::uint64_t>& stones = planes.of(side);
+    const auto& moves = detail::kInPlaneDirections.moves;
+    for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
+        const std::uint64_t first = stones[static_cast<std::size_t>(plane)];
+        if (first == 0) {
+            continue;
+        }
+        const bool noFive = detail::forEachNeighbourBlock(
+            board.dimension(), 2, kFive - 1, plane << detail::kPlaneCellShift,
+            [&](std::int32_t cellStep, std::uint64_t) {
+                const std::int32_t planeStep = cellStep >> detail::kPlaneCellShift;
+                if (planeStep < 0) {
+                    return true;
+                }
+                std::array<std::uint64_t, kFive> line{first};
+                for (std::size_t k = 1; k < line.size(); ++k) {
+                    line[k] =
+                        stones[static_cast<std::size_t>(plane + static_cast<std::int32_t>(k) * planeStep)];
+                    if (line[k] == 0) {
+                        return true;
+                    }
+                }
+                const int firstStep = planeStep == 0 ? detail::InPlaneDirections::kZero + 1 : 0;
+                for (int d = firstStep; d < detail::InPlaneDirections::kCount; ++d) {
+                    std::uint64_t starts = first;
+                    for (std::size_t k = 1; k < line.size() && starts != 0; ++k) {
+                        starts &= moves[static_cast<std::size_t>(d)][k](line[k]);
+                    }
+                    if (starts != 0) {
+                        return false;
+                    }
+                }
+                return true;
+            });
+        if (!noFive) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -55,8 +104,11 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
     if (board.count(side) < kFive) {
         return false;
     }
+    if (!detail::neighboursFromList(static_cast<std::size_t>(board.count(side)), board.dimension())) {
+        return hasFiveInPlanes(board, side);
+    }
     bool found = false;
-    // Every run of two or more stones starts with a pair of neighbouring stones; each line is
+    // Few stones: every run of two or more stones starts with a pair of neighbouring stones; each line is
     // walked once, forwards (towards higher indices) from the run's first stone.
     const auto walkLine = [&](const detail::NeighbourPair& pair) {
         if (pair.step < 0) {
@@ -71,20 +123,10 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
                                        kFive - 1) == kFive - 1;
         return !found;
     };
-    if (detail::neighboursFromList(static_cast<std::size_t>(board.count(side)), board.dimension())) {
-        std::vector<std::int32_t> stones;
-        stones.reserve(static_cast<std::size_t>(board.count(side)));
-        board.collectStones(side, stones);
-        detail::forEachNeighbourInList(board.dimension(), stones, stones, walkLine);
-    } else {
-        // Many stones: one at a time, so that no list of them is ever held.
-        board.forEachStone([&](std::int32_t cell, CellState state) {
-            if (state == side) {
-                detail::forEachNeighbourHolding(board, cell, side, walkLine);
-            }
-            return !found;
-        });
-    }
+    std::vector<std::int32_t> stones;
+    stones.reserve(static_cast<std::size_t>(board.count(side)));
+    board.collectStones(side, stones);
+    detail::forEachNeighbourInList(board.dimension(), stones, stones, walkLine);
     return found;
 }
 

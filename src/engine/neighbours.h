@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "engine/board.h"
 #include "engine/cell_state.h"
+#include "engine/coordinates.h"
 #include "engine/direction_table.h"
 #include "engine/packed_position.h"
 
@@ -69,48 +71,57 @@ void forEachNeighbourInList(int dimension, std::span<const std::int32_t> cells,
     }
 }
 
-// Calls visit(rowStep, rowDelta) for every row of eight cells along axis 0 that neighbours the row
-// of `from` on the board, the row itself included (offsets of -1, 0 or +1 on every axis above 0),
-// until visit returns false; false when it did. `rowStep` and `rowDelta` are the offset as an
-// index step and a packed delta. About 2.75^(D-1) rows, as an odometer between each axis's bounds.
+// Calls visit(blockStep, blockDelta) for every block that neighbours the block of `from` on the
+// board, the block itself included, until visit returns false; false when it did. A block is the
+// cells that share their coordinates on the axes from `firstAxis` on (a row of eight cells along
+// axis 0 for 1, a plane of 8 × 8 for 2); its neighbours are the offsets of -1, 0 or +1 on each of
+// those axes, given as an index step and a packed delta, that stay on the board for `reach`
+// steps. With a reach of 1 about 2.75^(D - firstAxis) blocks, as an odometer between each axis's
+// bounds; with a reach of 4, 2^(D - firstAxis).
 template <typename Visit>
-bool forEachNeighbourRow(int dimension, std::int32_t from, Visit&& visit) {
+bool forEachNeighbourBlock(int dimension, int firstAxis, int reach, std::int32_t from, Visit&& visit) {
     std::array<int, kMaxDimension> offset{};
     std::array<int, kMaxDimension> low{};
     std::array<int, kMaxDimension> high{};
-    std::int32_t rowStep = 0;
-    std::uint64_t rowDelta = 0;
-    for (int axis = 1; axis < dimension; ++axis) {
+    std::int32_t blockStep = 0;
+    std::uint64_t blockDelta = 0;
+    for (int axis = firstAxis; axis < dimension; ++axis) {
         const int coordinate = coordinateOf(from, axis);
-        low[axis] = coordinate == 0 ? 0 : -1;
-        high[axis] = coordinate == 7 ? 0 : 1;
+        low[axis] = coordinate >= reach ? -1 : 0;
+        high[axis] = coordinate + reach < kAxisLength ? 1 : 0;
         offset[axis] = low[axis];
-        rowStep += low[axis] * (std::int32_t{1} << (3 * axis));
-        rowDelta += static_cast<std::uint64_t>(static_cast<std::int64_t>(low[axis])) << (8 * axis);
+        blockStep += low[axis] * (std::int32_t{1} << (3 * axis));
+        blockDelta += static_cast<std::uint64_t>(static_cast<std::int64_t>(low[axis])) << (8 * axis);
     }
     while (true) {
-        if (!visit(rowStep, rowDelta)) {
+        if (!visit(blockStep, blockDelta)) {
             return false;
         }
-        int axis = 1;
+        int axis = firstAxis;
         for (; axis < dimension; ++axis) {
             const std::int32_t weight = std::int32_t{1} << (3 * axis);
             const std::uint64_t lane = std::uint64_t{1} << (8 * axis);
             if (offset[axis] < high[axis]) {
                 ++offset[axis];
-                rowStep += weight;
-                rowDelta += lane;
+                blockStep += weight;
+                blockDelta += lane;
                 break;
             }
             const int span = offset[axis] - low[axis];
             offset[axis] = low[axis];
-            rowStep -= span * weight;
-            rowDelta -= static_cast<std::uint64_t>(span) * lane;
+            blockStep -= span * weight;
+            blockDelta -= static_cast<std::uint64_t>(span) * lane;
         }
-        if (axis == dimension) {
+        if (axis >= dimension) {
             return true;
         }
     }
+}
+
+// The rows of eight cells along axis 0 that neighbour the row of `from` (forEachNeighbourBlock).
+template <typename Visit>
+bool forEachNeighbourRow(int dimension, std::int32_t from, Visit&& visit) {
+    return forEachNeighbourBlock(dimension, 1, 1, from, std::forward<Visit>(visit));
 }
 
 // Calls visit(pair) for every neighbour of `from` on the board that holds `state`, until visit

@@ -102,7 +102,7 @@ TEST_P(DenseBoards, ARootBeyondTheBudgetPlaysTheMoveThatEnclosesTheMost) {
 
 INSTANTIATE_TEST_SUITE_P(Patterns, DenseBoards,
                          ::testing::Values(DensePattern::Columns, DensePattern::Triples,
-                                           DensePattern::Standoff),
+                                           DensePattern::Standoff, DensePattern::Scattered),
                          [](const auto& instance) {
                              return std::string(bench::patternName(instance.param));
                          });

@@ -1,0 +1,37 @@
+#include "engine/cell_planes.h"
+
+#include "engine/row_lanes.h"
+
+namespace kalvenor::detail {
+
+namespace {
+
+// The lanes of a row (cell x as bit 8x) as eight bits (cell x as bit x): each lane's bit lands in
+// the top byte of the product and no two partial products meet there.
+std::uint8_t gatherLanes(std::uint64_t lanes) {
+    return static_cast<std::uint8_t>((lanes * 0x0102040810204080ULL) >> 56);
+}
+
+}  // namespace
+
+CellPlanes::CellPlanes(const Board& board)
+    : first_(static_cast<std::size_t>(board.cellCount() >> kPlaneCellShift), 0), second_(first_.size(), 0) {
+    const std::uint8_t* cells = board.bytes().data();
+    for (std::size_t plane = 0; plane < first_.size(); ++plane) {
+        std::uint64_t first = 0;
+        std::uint64_t second = 0;
+        for (int y = 0; y < 8; ++y) {
+            const std::uint64_t word =
+                rowWord(cells, static_cast<std::int32_t>((plane << kPlaneCellShift) + 8 * y));
+            if (word == 0) {
+                continue;
+            }
+            first |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::First))} << (8 * y);
+            second |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::Second))} << (8 * y);
+        }
+        first_[plane] = first;
+        second_[plane] = second;
+    }
+}
+
+}  // namespace kalvenor::detail

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/cell_state.h"
+
+namespace kalvenor::detail {
+
+// The board as planes of 8 × 8 cells along axes 0 and 1, one bit a cell: cell x + 8y of plane p
+// (the cell 64p + x + 8y) is bit x + 8y of the plane's mask. A ray's cells in one plane then move
+// together: 64 cells are tested with a shift, a mask and an AND.
+inline constexpr int kPlaneCellShift = 6;
+
+// Where the stones of each side stand, one mask a plane. 4 MiB at eight axes.
+class CellPlanes {
+  public:
+    explicit CellPlanes(const Board& board);
+
+    std::int32_t planeCount() const { return static_cast<std::int32_t>(first_.size()); }
+    // The masks of First or Second, plane after plane.
+    const std::vector<std::uint64_t>& of(CellState side) const {
+        return side == CellState::First ? first_ : second_;
+    }
+
+  private:
+    std::vector<std::uint64_t> first_;
+    std::vector<std::uint64_t> second_;
+};
+
+// One move of every cell of a plane mask by k steps of an in-plane direction (dx, dy): the
+// result's cell (x, y) is the mask's cell (x + k·dx, y + k·dy), clear where that lies off the plane.
+class InPlaneMove {
+  public:
+    constexpr InPlaneMove() = default;
+    constexpr InPlaneMove(int dx, int dy) {
+        if (dx <= -8 || dx >= 8 || dy <= -8 || dy >= 8) {
+            return;  // every cell's source is off the plane
+        }
+        shift_ = dx + 8 * dy;
+        std::uint64_t column = 0;
+        for (int x = 0; x < 8; ++x) {
+            if (x + dx >= 0 && x + dx < 8) {
+                column |= std::uint64_t{1} << x;
+            }
+        }
+        keep_ = column * 0x0101010101010101ULL;
+    }
+
+    constexpr std::uint64_t operator()(std::uint64_t mask) const {
+        return (shift_ >= 0 ? mask >> shift_ : mask << -shift_) & keep_;
+    }
+
+  private:
+    int shift_ = 0;
+    std::uint64_t keep_ = 0;
+};
+
+// The nine in-plane directions (dx, dy), the zero one fourth in the middle, with their moves by
+// 0 to 8 steps (eight steps leave the plane unless the direction is the zero one).
+struct InPlaneDirections {
+    static constexpr int kCount = 9;
+    static constexpr int kZero = 4;
+    static constexpr int kLongestMove = 8;
+    std::array<std::array<InPlaneMove, kLongestMove + 1>, kCount> moves;
+
+    constexpr InPlaneDirections() {
+        for (int d = 0; d < kCount; ++d) {
+            for (int k = 0; k <= kLongestMove; ++k) {
+                moves[d][k] = InPlaneMove((d % 3 - 1) * k, (d / 3 - 1) * k);
+            }
+        }
+    }
+};
+
+inline constexpr InPlaneDirections kInPlaneDirections{};
+
+}  // namespace kalvenor::detail

@@ -1,0 +1,155 @@
+// The whole-board walks over planes of 8 × 8 cells, held to the per-cell rules on boards dense
+// enough to take them: random fillings, and boards without a five that then get fives planted
+// along random directions, on two to six axes.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "board_fixtures.h"
+#include "engine/direction_table.h"
+#include "engine/enclosure.h"
+#include "engine/enclosure_planes.h"
+#include "engine/five.h"
+
+namespace kalvenor::testing {
+namespace {
+
+constexpr CellState kSides[] = {CellState::First, CellState::Second};
+
+// Each cell Empty with probability `emptyShare`, else a stone of either side. With `fiveFree`,
+// every cell with a coordinate of 4 on an axis above 0 stays Empty, which breaks every line but
+// those along axis 0, and a fifth stone in a row along axis 0 is left out.
+Board filledBoard(int dimension, double emptyShare, bool fiveFree, std::mt19937& random) {
+    Board board(dimension);
+    std::bernoulli_distribution empty(emptyShare);
+    for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+        bool broken = false;
+        for (int axis = 1; axis < dimension; ++axis) {
+            broken = broken || (fiveFree && coordinateOf(cell, axis) == 4);
+        }
+        if (broken || empty(random)) {
+            continue;
+        }
+        const CellState side = random() % 2 == 0 ? CellState::First : CellState::Second;
+        bool fifth = fiveFree && coordinateOf(cell, 0) >= 4;
+        for (int back = 1; back <= 4 && fifth; ++back) {
+            fifth = board[cell - back] == side;
+        }
+        if (!fifth) {
+            board.set(cell, side);
+        }
+    }
+    return board;
+}
+
+std::vector<EnclosureCount> countsCellByCell(const Board& board, CellState side) {
+    std::vector<EnclosureCount> counts;
+    for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+        if (board[cell] == CellState::Empty) {
+            if (const std::int32_t enclosed = countEnclosed(board, cell, side); enclosed > 0) {
+                counts.push_back({cell, enclosed});
+            }
+        }
+    }
+    return counts;
+}
+
+TEST(PlaneWalks, CountWhatEveryCellCountsAlongItsOwnRays) {
+    std::mt19937 random(25);
+    for (int dimension = 2; dimension <= 5; ++dimension) {
+        for (const double emptyShare : {0.1, 0.4, 0.8}) {
+            for (const bool fiveFree : {false, true}) {
+                const Board board = filledBoard(dimension, emptyShare, fiveFree, random);
+                for (const CellState side : kSides) {
+                    const std::vector<EnclosureCount> expected = countsCellByCell(board, side);
+                    std::vector<EnclosureCount> counts;
+                    detail::forEachEnclosureCountInPlanes(
+                        board, side, [&counts](const EnclosureCount& count) { counts.push_back(count); });
+                    const std::string label = "D" + std::to_string(dimension) + " empty " +
+                                              std::to_string(emptyShare) + " side " +
+                                              std::to_string(static_cast<int>(side));
+                    EXPECT_EQ(counts, expected) << label;
+                    EXPECT_EQ(detail::hasEnclosingCellInPlanes(board, side), !expected.empty()) << label;
+                }
+            }
+        }
+    }
+}
+
+// Six axes: the counts of a sample of cells, and every cell listed holds its count.
+TEST(PlaneWalks, CountOnSixAxes) {
+    std::mt19937 random(26);
+    const Board board = filledBoard(6, 0.5, true, random);
+    std::vector<std::int32_t> listed(static_cast<std::size_t>(board.cellCount()), 0);
+    detail::forEachEnclosureCountInPlanes(board, CellState::First, [&listed](const EnclosureCount& count) {
+        listed[count.cell] = count.enclosed;
+    });
+    std::uniform_int_distribution<std::int32_t> anyCell(0, board.cellCount() - 1);
+    for (int n = 0; n < 4000; ++n) {
+        const std::int32_t cell = anyCell(random);
+        const std::int32_t expected =
+            board[cell] == CellState::Empty ? countEnclosed(board, cell, CellState::First) : 0;
+        ASSERT_EQ(listed[cell], expected) << "cell " << cell;
+    }
+}
+
+// A five along any direction from any start is found, and none is seen where there is none:
+// a mask that let a line wrap from one row or plane into the next would see one.
+TEST(PlaneWalks, FindEveryFivePlantedAndNoOther) {
+    std::mt19937 random(27);
+    for (int dimension = 2; dimension <= 6; ++dimension) {
+        const DirectionTable& directions = DirectionTable::forDimension(dimension);
+        std::uniform_int_distribution<int> anyDirection(0, directions.count() - 1);
+        for (const double emptyShare : {0.2, 0.6}) {
+            const Board base = filledBoard(dimension, emptyShare, true, random);
+            for (const CellState side : kSides) {
+                ASSERT_GE(base.count(side), directions.count() - 1)
+                    << "the search over planes is not the one tested";
+                EXPECT_FALSE(hasFiveAnywhere(base, side)) << "D" << dimension;
+            }
+            std::uniform_int_distribution<std::int32_t> anyCell(0, base.cellCount() - 1);
+            for (int planted = 0; planted < 40; ++planted) {
+                const int k = anyDirection(random);
+                const std::int32_t start = anyCell(random);
+                const int length = planted % 4 == 3 ? 4 : 5;
+                std::vector<std::int32_t> line;
+                for (int s = 0; s < length && k != directions.zeroDirection(); ++s) {
+                    bool onBoard = true;
+                    for (int axis = 0; axis < dimension; ++axis) {
+                        const int coordinate = coordinateOf(start, axis) + s * directions.component(k, axis);
+                        onBoard = onBoard && coordinate >= 0 && coordinate < kAxisLength;
+                    }
+                    if (!onBoard) {
+                        break;
+                    }
+                    line.push_back(start + s * directions.indexStep(k));
+                }
+                if (static_cast<int>(line.size()) < length) {
+                    continue;
+                }
+                Board board = copyOf(base);
+                const CellState side = kSides[planted % 2];
+                for (const std::int32_t cell : line) {
+                    board.set(cell, side);
+                }
+                if (length == 5) {
+                    EXPECT_TRUE(hasFiveAnywhere(board, side))
+                        << "D" << dimension << " from " << start << " along " << k;
+                    EXPECT_FALSE(hasFiveAnywhere(board, otherSide(side))) << "D" << dimension;
+                } else if (dimension <= 5) {
+                    // Four planted may meet the stones around them; the reference says.
+                    EXPECT_EQ(hasFiveAnywhere(board, side),
+                              reference::hasFiveAnywhere(dimension, board.cellCount(), cellsOf(board),
+                                                         static_cast<std::uint8_t>(side)) == 1)
+                        << "D" << dimension << " from " << start << " along " << k;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kalvenor::testing
