@@ -1,7 +1,7 @@
 #include "cpu/pass_check.h"
 
-#include <algorithm>
 #include <cassert>
+#include <optional>
 
 #include "engine/enclosure_counts.h"
 
@@ -21,13 +21,21 @@ bool checkAutoPass(const Board& board, CellState side, const PassCheckProgress& 
     };
     progress(0, cellCount);
     // The last progress a cell-by-cell search shows is the position of the first legal cell it
-    // meets, or of the last cell when none is legal.
-    std::int32_t last = cellCount - 1;
-    bool legalCell = false;
-    forEachEnclosureCount(board, side, [&](const EnclosureCount& entry) {
-        last = std::min(last, positionInOrder(entry.cell));
-        legalCell = true;
+    // meets, or of the last cell when none is legal: the first legal cell from q on, else the
+    // first of all.
+    std::optional<std::int32_t> firstLegal;
+    forEachEnclosingCell(board, side, 0, [&](std::int32_t cell) {
+        if (!firstLegal) {
+            firstLegal = cell;
+        }
+        if (cell >= start) {
+            firstLegal = cell;
+            return false;
+        }
+        return true;
     });
+    const bool legalCell = firstLegal.has_value();
+    const std::int32_t last = legalCell ? positionInOrder(*firstLegal) : cellCount - 1;
     if (last != 0) {
         progress(last, cellCount);
     }

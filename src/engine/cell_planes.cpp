@@ -15,22 +15,25 @@ std::uint8_t gatherLanes(std::uint64_t lanes) {
 }  // namespace
 
 CellPlanes::CellPlanes(const Board& board)
-    : first_(static_cast<std::size_t>(board.cellCount() >> kPlaneCellShift), 0), second_(first_.size(), 0) {
+    : planeCount_(board.cellCount() >> kPlaneCellShift),
+      first_(static_cast<std::size_t>(cubeCount()) * kPaddedCube, 0),
+      second_(first_.size(), 0) {
     const std::uint8_t* cells = board.bytes().data();
-    for (std::size_t plane = 0; plane < first_.size(); ++plane) {
+    for (std::int32_t plane = 0; plane < planeCount_; ++plane) {
         std::uint64_t first = 0;
         std::uint64_t second = 0;
         for (int y = 0; y < 8; ++y) {
-            const std::uint64_t word =
-                rowWord(cells, static_cast<std::int32_t>((plane << kPlaneCellShift) + 8 * y));
+            const std::uint64_t word = rowWord(cells, (plane << kPlaneCellShift) + 8 * y);
             if (word == 0) {
                 continue;
             }
             first |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::First))} << (8 * y);
             second |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::Second))} << (8 * y);
         }
-        first_[plane] = first;
-        second_[plane] = second;
+        const std::size_t at = static_cast<std::size_t>(plane >> kCubePlaneShift) * kPaddedCube +
+                               kCubePlanes + static_cast<std::size_t>(plane & (kCubePlanes - 1));
+        first_[at] = first;
+        second_[at] = second;
     }
 }
 

@@ -13,25 +13,40 @@ namespace kalvenor::detail {
 // (the cell 64p + x + 8y) is bit x + 8y of the plane's mask. A ray's cells in one plane then move
 // together: 64 cells are tested with a shift, a mask and an AND.
 inline constexpr int kPlaneCellShift = 6;
+// Eight planes along axis 2 make a cube of 512 cells (one plane on two axes).
+inline constexpr int kCubePlaneShift = 3;
+inline constexpr int kCubePlanes = 8;
 
-// Where the stones of each side stand, one mask a plane. 4 MiB at eight axes.
+// Where the stones of each side stand, one mask a plane. Each cube's eight planes lie between
+// eight empty planes on either side, so that a walk along axis 2 from any plane of a cube may
+// read up to eight planes away without a test: 12 MiB at eight axes.
 class CellPlanes {
   public:
     explicit CellPlanes(const Board& board);
 
-    std::int32_t planeCount() const { return static_cast<std::int32_t>(first_.size()); }
-    // The masks of First or Second, plane after plane.
-    const std::vector<std::uint64_t>& of(CellState side) const {
-        return side == CellState::First ? first_ : second_;
+    std::int32_t planeCount() const { return planeCount_; }
+    std::int32_t cubeCount() const { return (planeCount_ + kCubePlanes - 1) >> kCubePlaneShift; }
+    // The mask of `plane` for First or Second.
+    std::uint64_t mask(CellState side, std::int32_t plane) const {
+        return cube(side, plane >> kCubePlaneShift)[plane & (kCubePlanes - 1)];
+    }
+    // The masks of the planes of `cube` for First or Second, its first plane at [0]; [-8] to [15]
+    // may be read, those beyond the cube are empty (as are those of a board of two axes beyond its one
+    // plane).
+    const std::uint64_t* cube(CellState side, std::int32_t cube) const {
+        const std::vector<std::uint64_t>& masks = side == CellState::First ? first_ : second_;
+        return masks.data() + static_cast<std::size_t>(cube) * kPaddedCube + kCubePlanes;
     }
 
   private:
+    static constexpr std::size_t kPaddedCube = 3 * kCubePlanes;
+    std::int32_t planeCount_;
     std::vector<std::uint64_t> first_;
     std::vector<std::uint64_t> second_;
 };
 
-// One move of every cell of a plane mask by k steps of an in-plane direction (dx, dy): the
-// result's cell (x, y) is the mask's cell (x + k·dx, y + k·dy), clear where that lies off the plane.
+// One move of every cell of a plane mask by (dx, dy): the result's cell (x, y) is the mask's cell
+// (x + dx, y + dy), clear where that lies off the plane.
 class InPlaneMove {
   public:
     constexpr InPlaneMove() = default;

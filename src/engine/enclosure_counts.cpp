@@ -107,6 +107,21 @@ bool bothSidesOnBoard(const Board& board) {
     return board.count(CellState::First) > 0 && board.count(CellState::Second) > 0;
 }
 
+// Which way the rays of a board are walked: from its Empty cells when they are few, from the
+// mover's stones while the opposing stones are few, over planes of 64 cells otherwise.
+enum class RayWalk { FromEmptyCells, FromOwnStones, OverPlanes };
+
+RayWalk cheapestRayWalk(const Board& board, CellState side) {
+    if (scanningEmptyCellsIsCheaper(board, side)) {
+        return RayWalk::FromEmptyCells;
+    }
+    if (detail::neighboursFromList(static_cast<std::size_t>(board.count(otherSide(side))),
+                                   board.dimension())) {
+        return RayWalk::FromOwnStones;
+    }
+    return RayWalk::OverPlanes;
+}
+
 }  // namespace
 
 void forEachEnclosureCount(const Board& board, CellState side, const Visit& visit) {
@@ -114,14 +129,33 @@ void forEachEnclosureCount(const Board& board, CellState side, const Visit& visi
     if (!bothSidesOnBoard(board)) {
         return;
     }
-    if (scanningEmptyCellsIsCheaper(board, side)) {
-        countFromEmptyCells(board, side, visit);
-    } else if (detail::neighboursFromList(static_cast<std::size_t>(board.count(otherSide(side))),
-                                          board.dimension())) {
-        countFromOwnStones(board, side, visit);
-    } else {
-        detail::forEachEnclosureCountInPlanes(board, side, visit);
+    switch (cheapestRayWalk(board, side)) {
+        case RayWalk::FromEmptyCells:
+            countFromEmptyCells(board, side, visit);
+            return;
+        case RayWalk::FromOwnStones:
+            countFromOwnStones(board, side, visit);
+            return;
+        case RayWalk::OverPlanes:
+            detail::forEachEnclosureCountInPlanes(board, side, visit);
+            return;
     }
+}
+
+void forEachEnclosingCell(const Board& board, CellState side, std::int32_t from,
+                          const std::function<bool(std::int32_t)>& visit) {
+    assert(side == CellState::First || side == CellState::Second);
+    if (!bothSidesOnBoard(board)) {
+        return;
+    }
+    if (cheapestRayWalk(board, side) == RayWalk::OverPlanes) {
+        detail::forEachEnclosingCellInPlanes(board, side, from, visit);
+        return;
+    }
+    bool goOn = true;
+    forEachEnclosureCount(board, side, [&](const EnclosureCount& count) {
+        goOn = goOn && (count.cell < from || visit(count.cell));
+    });
 }
 
 void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts) {
@@ -134,18 +168,20 @@ bool hasEnclosingCell(const Board& board, CellState side) {
     if (!bothSidesOnBoard(board)) {
         return false;
     }
-    if (scanningEmptyCellsIsCheaper(board, side)) {
-        const std::span<const std::uint8_t> cells = board.bytes();
-        for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
-            if (cells[cell] == 0 && isLegalMove(board, cell, side)) {
-                return true;
+    switch (cheapestRayWalk(board, side)) {
+        case RayWalk::FromEmptyCells: {
+            const std::span<const std::uint8_t> cells = board.bytes();
+            for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+                if (cells[cell] == 0 && isLegalMove(board, cell, side)) {
+                    return true;
+                }
             }
+            return false;
         }
-        return false;
-    }
-    if (!detail::neighboursFromList(static_cast<std::size_t>(board.count(otherSide(side))),
-                                    board.dimension())) {
-        return detail::hasEnclosingCellInPlanes(board, side);
+        case RayWalk::OverPlanes:
+            return detail::hasEnclosingCellInPlanes(board, side);
+        case RayWalk::FromOwnStones:
+            break;
     }
     bool found = false;
     detail::forEachRunFromOwnStones(board, side, [&found](const detail::RunToEmptyCell&) {

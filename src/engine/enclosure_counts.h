@@ -28,6 +28,12 @@ void collectEnclosureCounts(const Board& board, CellState side, std::vector<Encl
 void forEachEnclosureCount(const Board& board, CellState side,
                            const std::function<void(const EnclosureCount&)>& visit);
 
+// The legal Empty cells for `side` (First or Second) from `from` on, in index order, until visit
+// returns false: the cells of forEachEnclosureCount without their counts, which a board dense
+// with stones answers much sooner.
+void forEachEnclosingCell(const Board& board, CellState side, std::int32_t from,
+                          const std::function<bool(std::int32_t)>& visit);
+
 // Whether `side` (First or Second) has a legal Empty cell: the same answer as a non-empty
 // collectEnclosureCounts, found the same way but stopping at the first such cell.
 bool hasEnclosingCell(const Board& board, CellState side);

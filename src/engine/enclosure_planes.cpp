@@ -6,7 +6,6 @@
 #include <cassert>
 #include <cstdint>
 #include <utility>
-#include <vector>
 
 #include "engine/cell_planes.h"
 #include "engine/neighbours.h"
@@ -16,84 +15,120 @@ namespace kalvenor::detail {
 
 namespace {
 
-// Where the rays of one plane's Empty cells go next: to a neighbouring plane `planeStep` away
-// (packed delta `delta`), or within the plane itself for a step of 0.
-struct PlaneRayWalk {
-    const std::vector<std::uint64_t>& own;
-    const std::vector<std::uint64_t>& opposing;
-    std::int32_t plane;
-    PackedPosition planePosition;
-    std::uint64_t empty;
-    std::int32_t planeStep;
-    std::uint64_t delta;
+using CubeMasks = std::array<std::uint64_t, kCubePlanes>;
+using InPlaneMasks = std::array<std::uint64_t, InPlaneDirections::kCount>;
 
-    // Calls add(cells, run) for the cells whose ray along (this plane step, in-plane step dx, dy)
-    // runs over `run` opposing stones to an own stone; false when add did. The rays are followed in
-    // the frame of the plane they have reached, so that each step moves them by the same constant.
-    template <int dx, int dy, typename Add>
-    bool walk(Add& add) const {
+constexpr int kCubeCellShift = kCubePlaneShift + kPlaneCellShift;
+
+// The rays of the Empty cells of one plane of a cube along the directions that go into the
+// cube `cubeStep` away (packed delta `delta` on the axes above 2; the plane's own cube for a
+// step of 0), `laneStep` planes further along axis 2 and one in-plane step a step.
+struct PlaneRayWalk {
+    const CellPlanes& planes;
+    CellState side;
+    std::int32_t cube;
+    int plane;
+    PackedPosition cubePosition;
+    const InPlaneMasks& emptyAhead;  // the plane's Empty cells moved one in-plane step on
+    std::int32_t cubeStep;
+    std::uint64_t delta;
+    int laneStep;
+
+    // Calls tally.add(plane, cells, run) for the cells whose ray along (in-plane step dx, dy; this
+    // lane step; this cube step) runs over `run` opposing stones to an own stone; false when add
+    // did. The rays are followed in the frame of the plane they have reached, so that each step
+    // moves them by the same constant.
+    template <int dx, int dy, typename Tally>
+    bool walk(Tally& tally) const {
         constexpr InPlaneMove forward(-dx, -dy);
-        std::uint64_t alive = forward(empty) & opposing[static_cast<std::size_t>(plane + planeStep)];
-        std::int32_t reached = plane + planeStep;
-        PackedPosition position = planePosition + delta;
+        constexpr std::size_t d = (dy + 1) * 3 + (dx + 1);
+        const CellState opponent = otherSide(side);
+        std::int32_t reached = cube + cubeStep;
+        int lane = plane + laneStep;
+        std::uint64_t alive = emptyAhead[d] & planes.cube(opponent, reached)[lane];
+        PackedPosition position = cubePosition + delta;
         for (int run = 1; alive != 0; ++run) {
-            reached += planeStep;
+            reached += cubeStep;
             position += delta;
+            lane += laneStep;
             if (!isOnBoard(position)) {
                 return true;
             }
             const std::uint64_t ahead = forward(alive);
-            if (const std::uint64_t closed = ahead & own[static_cast<std::size_t>(reached)]; closed != 0) {
+            if (const std::uint64_t closed = ahead & planes.cube(side, reached)[lane]; closed != 0) {
                 // Back in the frame of the Empty cells, run + 1 steps behind.
-                const std::uint64_t cells = InPlaneMove((run + 1) * dx, (run + 1) * dy)(closed);
-                if (!add(cells, run)) {
+                const InPlaneMove& back = kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)];
+                if (!tally.add(plane, back(closed), run)) {
                     return false;
                 }
             }
-            alive = ahead & opposing[static_cast<std::size_t>(reached)];
+            alive = ahead & planes.cube(opponent, reached)[lane];
         }
         return true;
     }
 
     // All nine in-plane steps, the zero one only when the rays leave the plane.
-    template <typename Add>
-    bool walkEveryInPlaneStep(Add& add) const {
+    template <typename Tally>
+    bool walkEveryInPlaneStep(Tally& tally) const {
+        const bool stays = cubeStep == 0 && laneStep == 0;
         return [&]<int... d>(std::integer_sequence<int, d...>) {
-            return (
-                (d == InPlaneDirections::kZero && planeStep == 0 ? true : walk<d % 3 - 1, d / 3 - 1>(add)) &&
-                ...);
+            return ((d == InPlaneDirections::kZero && stays ? true : walk<d % 3 - 1, d / 3 - 1>(tally)) &&
+                    ...);
         }
         (std::make_integer_sequence<int, InPlaneDirections::kCount>{});
     }
 };
 
-// Calls add(cells, run) for the enclosing rays of the Empty cells of `plane`, one direction at a
-// time: `cells` (never none) have a ray along that direction that runs over `run` opposing stones
-// before an own stone closes it. Every (cell, direction) with a ray is met once. Stops when add
-// returns false, and then returns false.
-template <typename Add>
-bool forEachClosedRunInPlane(int dimension, const std::vector<std::uint64_t>& own,
-                             const std::vector<std::uint64_t>& opposing, std::int32_t plane, Add&& add) {
-    const std::size_t at = static_cast<std::size_t>(plane);
-    const std::uint64_t empty = ~(own[at] | opposing[at]);
-    if (empty == 0) {
+// Walks the enclosing rays of the Empty cells of `cube`, one direction and one plane at a time,
+// into `tally`: tally.add(plane, cells, run) gets the cells (never none) of the cube's plane
+// `plane` whose ray along that direction runs over `run` opposing stones before an own stone
+// closes it, each (cell, direction) once; tally.wants(plane) says whether the plane's rays are
+// still asked for. Stops when add returns false, and then returns false.
+template <typename Tally>
+bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std::int32_t cube,
+                    Tally& tally) {
+    const std::uint64_t* own = planes.cube(side, cube);
+    const std::uint64_t* opposing = planes.cube(otherSide(side), cube);
+    const int planesInCube = std::min(planes.planeCount(), kCubePlanes);
+    std::array<InPlaneMasks, kCubePlanes> emptyAhead{};
+    std::uint64_t anyEmpty = 0;
+    for (int plane = 0; plane < planesInCube; ++plane) {
+        const std::uint64_t empty = ~(own[plane] | opposing[plane]);
+        anyEmpty |= empty;
+        for (std::size_t d = 0; d < InPlaneDirections::kCount; ++d) {
+            // One step on along d is the move by one step of the opposite direction.
+            emptyAhead[static_cast<std::size_t>(plane)][d] =
+                kInPlaneDirections.moves[InPlaneDirections::kCount - 1 - d][1](empty);
+        }
+    }
+    if (anyEmpty == 0) {
         return true;
     }
-    const std::int32_t firstCell = plane << kPlaneCellShift;
-    const PackedPosition planePosition = packPosition(firstCell);
-    return forEachNeighbourBlock(dimension, 2, 1, firstCell, [&](std::int32_t cellStep, std::uint64_t delta) {
-        const std::int32_t planeStep = cellStep >> kPlaneCellShift;
-        if (opposing[at + static_cast<std::size_t>(planeStep)] == 0) {
+    const std::int32_t firstCell = cube << kCubeCellShift;
+    const PackedPosition cubePosition = packPosition(firstCell);
+    const int laneSteps = dimension > 2 ? 1 : 0;
+    return forEachNeighbourBlock(dimension, 3, 1, firstCell, [&](std::int32_t cellStep, std::uint64_t delta) {
+        const std::int32_t cubeStep = cellStep >> kCubeCellShift;
+        // A ray's shortest run ends one step further on.
+        if (cubeStep != 0 && !isOnBoard(cubePosition + 2 * delta)) {
             return true;
         }
-        if (planeStep != 0) {
-            // A ray's shortest run ends one plane further on.
-            if (!isOnBoard(planePosition + 2 * delta)) {
-                return true;
+        const std::uint64_t* opposingNext = planes.cube(otherSide(side), cube + cubeStep);
+        for (int laneStep = -laneSteps; laneStep <= laneSteps; ++laneStep) {
+            for (int plane = 0; plane < planesInCube; ++plane) {
+                const auto& ahead = emptyAhead[static_cast<std::size_t>(plane)];
+                if (ahead[InPlaneDirections::kZero] == 0 || opposingNext[plane + laneStep] == 0 ||
+                    static_cast<unsigned>(plane + 2 * laneStep) >= kCubePlanes || !tally.wants(plane)) {
+                    continue;
+                }
+                const PlaneRayWalk walk{planes, side,     cube,  plane,   cubePosition,
+                                        ahead,  cubeStep, delta, laneStep};
+                if (!walk.walkEveryInPlaneStep(tally)) {
+                    return false;
+                }
             }
         }
-        const PlaneRayWalk walk{own, opposing, plane, planePosition, empty, planeStep, delta};
-        return walk.walkEveryInPlaneStep(add);
+        return true;
     });
 }
 
@@ -103,21 +138,11 @@ class PlaneCounts {
   public:
     // Adds `run` (1 to 7) to the count of each cell of `cells`.
     void add(std::uint64_t cells, int run) {
-        std::uint64_t carry = 0;
-        std::size_t slice = 0;
-        for (; slice < 3; ++slice) {
-            const std::uint64_t addend = (run >> slice & 1) != 0 ? cells : 0;
-            const std::uint64_t before = slices_[slice];
-            slices_[slice] = before ^ addend ^ carry;
-            carry = (before & addend) | (carry & (before ^ addend));
+        for (std::size_t bit = 0; (run >> bit) != 0; ++bit) {
+            if ((run >> bit & 1) != 0) {
+                addPowerOfTwo(cells, bit);
+            }
         }
-        for (; carry != 0; ++slice) {
-            assert(slice < slices_.size());
-            const std::uint64_t before = slices_[slice];
-            slices_[slice] = before ^ carry;
-            carry &= before;
-        }
-        used_ = std::max(used_, slice);
     }
 
     // Every cell of the plane whose first cell is `firstCell` with its count, if not 0, in index order.
@@ -137,9 +162,49 @@ class PlaneCounts {
     }
 
   private:
+    // Adds 2^slice to the counts of `carry`, carrying on while any count overflows a slice.
+    void addPowerOfTwo(std::uint64_t carry, std::size_t slice) {
+        for (; carry != 0; ++slice) {
+            assert(slice < slices_.size());
+            const std::uint64_t before = slices_[slice];
+            slices_[slice] = before ^ carry;
+            carry &= before;
+        }
+        used_ = std::max(used_, slice);
+    }
+
     // A cell encloses at most six stones along each of its 3^8 - 1 directions: 39,360 < 2^16.
     std::array<std::uint64_t, 16> slices_{};
     std::size_t used_ = 0;
+};
+
+// The sums of every plane of a cube.
+struct CubeCounts {
+    std::array<PlaneCounts, kCubePlanes> planes;
+    static bool wants(int) { return true; }
+    bool add(int plane, std::uint64_t cells, int run) {
+        planes[static_cast<std::size_t>(plane)].add(cells, run);
+        return true;
+    }
+};
+
+// Which Empty cells of each plane of a cube have an enclosing ray: a plane is done when all have.
+struct CubeLegalCells {
+    CubeMasks empty{};
+    CubeMasks legal{};
+    bool wants(int plane) const {
+        return legal[static_cast<std::size_t>(plane)] != empty[static_cast<std::size_t>(plane)];
+    }
+    bool add(int plane, std::uint64_t cells, int) {
+        legal[static_cast<std::size_t>(plane)] |= cells;
+        return true;
+    }
+};
+
+// Stops at the first ray.
+struct AnyRay {
+    static bool wants(int) { return true; }
+    static bool add(int, std::uint64_t, int) { return false; }
 };
 
 }  // namespace
@@ -147,26 +212,46 @@ class PlaneCounts {
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
                                    const std::function<void(const EnclosureCount&)>& visit) {
     const CellPlanes planes(board);
-    const std::vector<std::uint64_t>& own = planes.of(side);
-    const std::vector<std::uint64_t>& opposing = planes.of(otherSide(side));
-    for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
-        PlaneCounts counts;
-        forEachClosedRunInPlane(board.dimension(), own, opposing, plane,
-                                [&counts](std::uint64_t cells, int run) {
-                                    counts.add(cells, run);
-                                    return true;
-                                });
-        counts.visitSums(plane << kPlaneCellShift, visit);
+    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
+        CubeCounts counts;
+        walkRaysOfCube(board.dimension(), planes, side, cube, counts);
+        for (std::size_t plane = 0; plane < kCubePlanes; ++plane) {
+            counts.planes[plane].visitSums(
+                (cube << kCubeCellShift) + static_cast<std::int32_t>(plane << kPlaneCellShift), visit);
+        }
     }
+}
+
+bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
+                                  const std::function<bool(std::int32_t)>& visit) {
+    const CellPlanes planes(board);
+    for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
+        CubeLegalCells cells;
+        const std::uint64_t* first = planes.cube(CellState::First, cube);
+        const std::uint64_t* second = planes.cube(CellState::Second, cube);
+        for (int plane = 0; plane < std::min(planes.planeCount(), kCubePlanes); ++plane) {
+            cells.empty[static_cast<std::size_t>(plane)] = ~(first[plane] | second[plane]);
+        }
+        walkRaysOfCube(board.dimension(), planes, side, cube, cells);
+        for (std::size_t plane = 0; plane < kCubePlanes; ++plane) {
+            for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
+                const std::int32_t cell = (cube << kCubeCellShift) +
+                                          static_cast<std::int32_t>(plane << kPlaneCellShift) +
+                                          std::countr_zero(legal);
+                if (cell >= from && !visit(cell)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
 }
 
 bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
     const CellPlanes planes(board);
-    const std::vector<std::uint64_t>& own = planes.of(side);
-    const std::vector<std::uint64_t>& opposing = planes.of(otherSide(side));
-    for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
-        if (!forEachClosedRunInPlane(board.dimension(), own, opposing, plane,
-                                     [](std::uint64_t, int) { return false; })) {
+    AnyRay anyRay;
+    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
+        if (!walkRaysOfCube(board.dimension(), planes, side, cube, anyRay)) {
             return true;
         }
     }

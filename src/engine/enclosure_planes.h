@@ -8,7 +8,7 @@
 
 namespace kalvenor::detail {
 
-// The enclosure counts of a board dense with stones, 64 cells at a time: the board is read as
+// The enclosure rule on a board dense with stones, 64 cells at a time: the board is read as
 // planes of 8 × 8 cells (CellPlanes) and the rays of every Empty cell of a plane are walked out
 // together, one direction at a time, through the planes they cross. The cost follows the planes
 // and the directions, not the rays, of which a dense board at eight axes has billions.
@@ -17,7 +17,12 @@ namespace kalvenor::detail {
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
                                    const std::function<void(const EnclosureCount&)>& visit);
 
-// Whether `side` has a legal Empty cell: stops at the first plane that holds one.
+// The legal Empty cells from `from` on, in index order, until visit returns false; false when it
+// did. A plane's walks stop as soon as every Empty cell of it is known to be legal.
+bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
+                                  const std::function<bool(std::int32_t)>& visit);
+
+// Whether `side` has a legal Empty cell: stops at the first ray.
 bool hasEnclosingCellInPlanes(const Board& board, CellState side);
 
 }  // namespace kalvenor::detail

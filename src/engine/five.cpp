@@ -38,10 +38,9 @@ bool liesInFive(const Board& board, std::int32_t cell, PackedPosition from, std:
 // in-plane steps, and within the plane the four steps after the zero one.
 bool hasFiveInPlanes(const Board& board, CellState side) {
     const detail::CellPlanes planes(board);
-    const std::vector<std::uint64_t>& stones = planes.of(side);
     const auto& moves = detail::kInPlaneDirections.moves;
     for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
-        const std::uint64_t first = stones[static_cast<std::size_t>(plane)];
+        const std::uint64_t first = planes.mask(side, plane);
         if (first == 0) {
             continue;
         }
@@ -54,8 +53,7 @@ bool hasFiveInPlanes(const Board& board, CellState side) {
                 }
                 std::array<std::uint64_t, kFive> line{first};
                 for (std::size_t k = 1; k < line.size(); ++k) {
-                    line[k] =
-                        stones[static_cast<std::size_t>(plane + static_cast<std::int32_t>(k) * planeStep)];
+                    line[k] = planes.mask(side, plane + static_cast<std::int32_t>(k) * planeStep);
                     if (line[k] == 0) {
                         return true;
                     }

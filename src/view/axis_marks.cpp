@@ -20,8 +20,10 @@ std::vector<std::int32_t> navigationTargets(const Board& board, int guideLevel, 
         board.forEachStone([&](std::int32_t cell, CellState) { targets.push_back(cell); });
         return targets;
     }
-    forEachEnclosureCount(board, side,
-                          [&targets](const EnclosureCount& count) { targets.push_back(count.cell); });
+    forEachEnclosingCell(board, side, 0, [&targets](std::int32_t cell) {
+        targets.push_back(cell);
+        return true;
+    });
     return targets;
 }
 

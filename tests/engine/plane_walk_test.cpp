@@ -73,6 +73,28 @@ TEST(PlaneWalks, CountWhatEveryCellCountsAlongItsOwnRays) {
                                               std::to_string(static_cast<int>(side));
                     EXPECT_EQ(counts, expected) << label;
                     EXPECT_EQ(detail::hasEnclosingCellInPlanes(board, side), !expected.empty()) << label;
+                    // The legal cells alone, all of them, and the first two from a third of the way on.
+                    const std::int32_t from = board.cellCount() / 3;
+                    std::vector<std::int32_t> legal;
+                    std::vector<std::int32_t> firstTwoFrom;
+                    for (const EnclosureCount& count : expected) {
+                        legal.push_back(count.cell);
+                        if (count.cell >= from && firstTwoFrom.size() < 2) {
+                            firstTwoFrom.push_back(count.cell);
+                        }
+                    }
+                    std::vector<std::int32_t> listed;
+                    detail::forEachEnclosingCellInPlanes(board, side, 0, [&listed](std::int32_t cell) {
+                        listed.push_back(cell);
+                        return true;
+                    });
+                    EXPECT_EQ(listed, legal) << label;
+                    listed.clear();
+                    detail::forEachEnclosingCellInPlanes(board, side, from, [&listed](std::int32_t cell) {
+                        listed.push_back(cell);
+                        return listed.size() < 2;
+                    });
+                    EXPECT_EQ(listed, firstTwoFrom) << label;
                 }
             }
         }
