@@ -16,8 +16,7 @@ std::uint8_t gatherLanes(std::uint64_t lanes) {
 
 CellPlanes::CellPlanes(const Board& board)
     : planeCount_(board.cellCount() >> kPlaneCellShift),
-      first_(static_cast<std::size_t>(cubeCount()) * kPaddedCube, 0),
-      second_(first_.size(), 0) {
+      masks_(static_cast<std::size_t>(cubeCount() * kPaddedCube * kSlotWords), 0) {
     const std::uint8_t* cells = board.bytes().data();
     for (std::int32_t plane = 0; plane < planeCount_; ++plane) {
         std::uint64_t first = 0;
@@ -30,10 +29,10 @@ CellPlanes::CellPlanes(const Board& board)
             first |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::First))} << (8 * y);
             second |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::Second))} << (8 * y);
         }
-        const std::size_t at = static_cast<std::size_t>(plane >> kCubePlaneShift) * kPaddedCube +
-                               kCubePlanes + static_cast<std::size_t>(plane & (kCubePlanes - 1));
-        first_[at] = first;
-        second_[at] = second;
+        const std::ptrdiff_t slot =
+            (plane >> kCubePlaneShift) * kPaddedCube + kCubePlanes + (plane & (kCubePlanes - 1));
+        masks_[static_cast<std::size_t>(slot * kSlotWords + wordOf(CellState::First))] = first;
+        masks_[static_cast<std::size_t>(slot * kSlotWords + wordOf(CellState::Second))] = second;
     }
 }
 

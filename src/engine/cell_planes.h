@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,32 +18,35 @@ inline constexpr int kPlaneCellShift = 6;
 inline constexpr int kCubePlaneShift = 3;
 inline constexpr int kCubePlanes = 8;
 
-// Where the stones of each side stand, one mask a plane. Each cube's eight planes lie between
-// eight empty planes on either side, so that a walk along axis 2 from any plane of a cube may
-// read up to eight planes away without a test: 12 MiB at eight axes.
+// Where the stones of each side stand, one mask a plane: the two sides' masks of a plane side by
+// side in a slot, First then Second. Each cube's eight planes lie between eight slots of empty
+// planes on either side, so that a walk along axis 2 from any plane of a cube may read up to
+// eight planes away without a test: 12 MiB at eight axes.
 class CellPlanes {
   public:
+    static constexpr int kSlotWords = 2;
+    static constexpr std::ptrdiff_t kPaddedCube = 3 * kCubePlanes;
+
     explicit CellPlanes(const Board& board);
 
     std::int32_t planeCount() const { return planeCount_; }
     std::int32_t cubeCount() const { return (planeCount_ + kCubePlanes - 1) >> kCubePlaneShift; }
+    // The word of a slot that holds the mask of First or Second.
+    static int wordOf(CellState side) { return side == CellState::First ? 0 : 1; }
     // The mask of `plane` for First or Second.
     std::uint64_t mask(CellState side, std::int32_t plane) const {
-        return cube(side, plane >> kCubePlaneShift)[plane & (kCubePlanes - 1)];
+        return slots(plane >> kCubePlaneShift)[kSlotWords * (plane & (kCubePlanes - 1)) + wordOf(side)];
     }
-    // The masks of the planes of `cube` for First or Second, its first plane at [0]; [-8] to [15]
-    // may be read, those beyond the cube are empty (as are those of a board of two axes beyond its one
-    // plane).
-    const std::uint64_t* cube(CellState side, std::int32_t cube) const {
-        const std::vector<std::uint64_t>& masks = side == CellState::First ? first_ : second_;
-        return masks.data() + static_cast<std::size_t>(cube) * kPaddedCube + kCubePlanes;
+    // The slots of the planes of `cube`, its first plane's at [0]: plane i's at [kSlotWords * i].
+    // Planes -8 to 15 may be read; those beyond the cube are empty (as are those of a board of
+    // two axes beyond its one plane).
+    const std::uint64_t* slots(std::int32_t cube) const {
+        return masks_.data() + (static_cast<std::ptrdiff_t>(cube) * kPaddedCube + kCubePlanes) * kSlotWords;
     }
 
   private:
-    static constexpr std::size_t kPaddedCube = 3 * kCubePlanes;
     std::int32_t planeCount_;
-    std::vector<std::uint64_t> first_;
-    std::vector<std::uint64_t> second_;
+    std::vector<std::uint64_t> masks_;
 };
 
 // One move of every cell of a plane mask by (dx, dy): the result's cell (x, y) is the mask's cell

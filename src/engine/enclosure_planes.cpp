@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -21,63 +22,64 @@ using InPlaneMasks = std::array<std::uint64_t, InPlaneDirections::kCount>;
 constexpr int kCubeCellShift = kCubePlaneShift + kPlaneCellShift;
 
 // The rays of the Empty cells of one plane of a cube along the directions that go into the
-// cube `cubeStep` away (packed delta `delta` on the axes above 2; the plane's own cube for a
-// step of 0), `laneStep` planes further along axis 2 and one in-plane step a step.
+// cube `cubeStep` away (the plane's own cube for a step of 0) and `laneStep` planes further along
+// axis 2 a step: `next` is the slot they reach first, `stride` the words from one slot reached
+// to the next, `steps` how many steps stay on the board along the axes above 2.
 struct PlaneRayWalk {
-    const CellPlanes& planes;
-    CellState side;
-    std::int32_t cube;
     int plane;
-    PackedPosition cubePosition;
     const InPlaneMasks& emptyAhead;  // the plane's Empty cells moved one in-plane step on
-    std::int32_t cubeStep;
-    std::uint64_t delta;
-    int laneStep;
+    const std::uint64_t* next;
+    std::ptrdiff_t stride;
+    int steps;
+    int own;
+    int opposing;
 
-    // Calls tally.add(plane, cells, run) for the cells whose ray along (in-plane step dx, dy; this
-    // lane step; this cube step) runs over `run` opposing stones to an own stone; false when add
+    // Calls tally.add(plane, cells, run) for the cells whose ray along (in-plane step dx, dy, and
+    // this lane and cube step) runs over `run` opposing stones to an own stone; false when add
     // did. The rays are followed in the frame of the plane they have reached, so that each step
     // moves them by the same constant.
     template <int dx, int dy, typename Tally>
     bool walk(Tally& tally) const {
         constexpr InPlaneMove forward(-dx, -dy);
         constexpr std::size_t d = (dy + 1) * 3 + (dx + 1);
-        const CellState opponent = otherSide(side);
-        std::int32_t reached = cube + cubeStep;
-        int lane = plane + laneStep;
-        std::uint64_t alive = emptyAhead[d] & planes.cube(opponent, reached)[lane];
-        PackedPosition position = cubePosition + delta;
-        for (int run = 1; alive != 0; ++run) {
-            reached += cubeStep;
-            position += delta;
-            lane += laneStep;
-            if (!isOnBoard(position)) {
-                return true;
-            }
+        const std::uint64_t* slot = next;
+        std::uint64_t alive = emptyAhead[d] & slot[opposing];
+        for (int run = 1; alive != 0 && run < steps; ++run) {
+            slot += stride;
             const std::uint64_t ahead = forward(alive);
-            if (const std::uint64_t closed = ahead & planes.cube(side, reached)[lane]; closed != 0) {
+            if (const std::uint64_t closed = ahead & slot[own]; closed != 0) {
                 // Back in the frame of the Empty cells, run + 1 steps behind.
                 const InPlaneMove& back = kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)];
                 if (!tally.add(plane, back(closed), run)) {
                     return false;
                 }
             }
-            alive = ahead & planes.cube(opponent, reached)[lane];
+            alive = ahead & slot[opposing];
         }
         return true;
     }
 
     // All nine in-plane steps, the zero one only when the rays leave the plane.
     template <typename Tally>
-    bool walkEveryInPlaneStep(Tally& tally) const {
-        const bool stays = cubeStep == 0 && laneStep == 0;
+    bool walkEveryInPlaneStep(Tally& tally, bool staysInPlane) const {
         return [&]<int... d>(std::integer_sequence<int, d...>) {
-            return ((d == InPlaneDirections::kZero && stays ? true : walk<d % 3 - 1, d / 3 - 1>(tally)) &&
-                    ...);
+            return (
+                (d == InPlaneDirections::kZero && staysInPlane ? true : walk<d % 3 - 1, d / 3 - 1>(tally)) &&
+                ...);
         }
         (std::make_integer_sequence<int, InPlaneDirections::kCount>{});
     }
 };
+
+// How many steps of packed delta `delta` from `position` stay on the board, at most eight.
+int stepsOnBoard(PackedPosition position, std::uint64_t delta) {
+    int steps = 0;
+    // Eight steps move a biased coordinate by at most 8 within its byte: no lane carries.
+    while (steps < kAxisLength && isOnBoard(position + static_cast<std::uint64_t>(steps + 1) * delta)) {
+        ++steps;
+    }
+    return steps;
+}
 
 // Walks the enclosing rays of the Empty cells of `cube`, one direction and one plane at a time,
 // into `tally`: tally.add(plane, cells, run) gets the cells (never none) of the cube's plane
@@ -87,13 +89,15 @@ struct PlaneRayWalk {
 template <typename Tally>
 bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std::int32_t cube,
                     Tally& tally) {
-    const std::uint64_t* own = planes.cube(side, cube);
-    const std::uint64_t* opposing = planes.cube(otherSide(side), cube);
+    const int own = CellPlanes::wordOf(side);
+    const int opposing = CellPlanes::wordOf(otherSide(side));
+    const std::uint64_t* slots = planes.slots(cube);
     const int planesInCube = std::min(planes.planeCount(), kCubePlanes);
     std::array<InPlaneMasks, kCubePlanes> emptyAhead{};
     std::uint64_t anyEmpty = 0;
     for (int plane = 0; plane < planesInCube; ++plane) {
-        const std::uint64_t empty = ~(own[plane] | opposing[plane]);
+        const std::uint64_t* slot = slots + CellPlanes::kSlotWords * plane;
+        const std::uint64_t empty = ~(slot[own] | slot[opposing]);
         anyEmpty |= empty;
         for (std::size_t d = 0; d < InPlaneDirections::kCount; ++d) {
             // One step on along d is the move by one step of the opposite direction.
@@ -109,21 +113,24 @@ bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std
     const int laneSteps = dimension > 2 ? 1 : 0;
     return forEachNeighbourBlock(dimension, 3, 1, firstCell, [&](std::int32_t cellStep, std::uint64_t delta) {
         const std::int32_t cubeStep = cellStep >> kCubeCellShift;
-        // A ray's shortest run ends one step further on.
-        if (cubeStep != 0 && !isOnBoard(cubePosition + 2 * delta)) {
-            return true;
+        // Within the cube the planes beyond it are empty and end every ray.
+        const int steps = cubeStep == 0 ? kAxisLength : stepsOnBoard(cubePosition, delta);
+        if (steps < 2) {
+            return true;  // a ray's shortest run ends two steps on
         }
-        const std::uint64_t* opposingNext = planes.cube(otherSide(side), cube + cubeStep);
+        const std::uint64_t* nextCube = planes.slots(cube + cubeStep);
         for (int laneStep = -laneSteps; laneStep <= laneSteps; ++laneStep) {
+            const std::ptrdiff_t stride =
+                (cubeStep * CellPlanes::kPaddedCube + laneStep) * CellPlanes::kSlotWords;
             for (int plane = 0; plane < planesInCube; ++plane) {
                 const auto& ahead = emptyAhead[static_cast<std::size_t>(plane)];
-                if (ahead[InPlaneDirections::kZero] == 0 || opposingNext[plane + laneStep] == 0 ||
+                const std::uint64_t* next = nextCube + CellPlanes::kSlotWords * (plane + laneStep);
+                if (ahead[InPlaneDirections::kZero] == 0 || next[opposing] == 0 ||
                     static_cast<unsigned>(plane + 2 * laneStep) >= kCubePlanes || !tally.wants(plane)) {
                     continue;
                 }
-                const PlaneRayWalk walk{planes, side,     cube,  plane,   cubePosition,
-                                        ahead,  cubeStep, delta, laneStep};
-                if (!walk.walkEveryInPlaneStep(tally)) {
+                const PlaneRayWalk walk{plane, ahead, next, stride, steps, own, opposing};
+                if (!walk.walkEveryInPlaneStep(tally, cubeStep == 0 && laneStep == 0)) {
                     return false;
                 }
             }
@@ -227,10 +234,10 @@ bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32
     const CellPlanes planes(board);
     for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
         CubeLegalCells cells;
-        const std::uint64_t* first = planes.cube(CellState::First, cube);
-        const std::uint64_t* second = planes.cube(CellState::Second, cube);
         for (int plane = 0; plane < std::min(planes.planeCount(), kCubePlanes); ++plane) {
-            cells.empty[static_cast<std::size_t>(plane)] = ~(first[plane] | second[plane]);
+            const std::int32_t inBoard = (cube << kCubePlaneShift) + plane;
+            cells.empty[static_cast<std::size_t>(plane)] =
+                ~(planes.mask(CellState::First, inBoard) | planes.mask(CellState::Second, inBoard));
         }
         walkRaysOfCube(board.dimension(), planes, side, cube, cells);
         for (std::size_t plane = 0; plane < kCubePlanes; ++plane) {
