@@ -21,6 +21,12 @@ using InPlaneMasks = std::array<std::uint64_t, InPlaneDirections::kCount>;
 
 constexpr int kCubeCellShift = kCubePlaneShift + kPlaneCellShift;
 
+// A direction from an Empty cell along its ray: its index step and packed delta.
+struct RayDirection {
+    std::int32_t step;
+    std::uint64_t delta;
+};
+
 // The rays of the Empty cells of one plane of a cube along the directions that go into the
 // cube `cubeStep` away (the plane's own cube for a step of 0) and `laneStep` planes further along
 // axis 2 a step: `next` is the slot they reach first, `stride` the words from one slot reached
@@ -33,8 +39,9 @@ struct PlaneRayWalk {
     int steps;
     int own;
     int opposing;
+    RayDirection across;  // the part of each direction across the planes (axes 2 and above)
 
-    // Calls tally.add(plane, cells, run) for the cells whose ray along (in-plane step dx, dy, and
+    // Calls tally.add(plane, cells, run, direction) for the cells whose ray along (in-plane step dx, dy, and
     // this lane and cube step) runs over `run` opposing stones to an own stone; false when add
     // did. The rays are followed in the frame of the plane they have reached, so that each step
     // moves them by the same constant.
@@ -50,7 +57,10 @@ struct PlaneRayWalk {
             if (const std::uint64_t closed = ahead & slot[own]; closed != 0) {
                 // Back in the frame of the Empty cells, run + 1 steps behind.
                 const InPlaneMove& back = kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)];
-                if (!tally.add(plane, back(closed), run)) {
+                const RayDirection direction{across.step + dx + 8 * dy,
+                                             across.delta + static_cast<std::uint64_t>(std::int64_t{dx}) +
+                                                 (static_cast<std::uint64_t>(std::int64_t{dy}) << 8)};
+                if (!tally.add(plane, back(closed), run, direction)) {
                     return false;
                 }
             }
@@ -82,8 +92,8 @@ int stepsOnBoard(PackedPosition position, std::uint64_t delta) {
 }
 
 // Walks the enclosing rays of the Empty cells of `cube`, one direction and one plane at a time,
-// into `tally`: tally.add(plane, cells, run) gets the cells (never none) of the cube's plane
-// `plane` whose ray along that direction runs over `run` opposing stones before an own stone
+// into `tally`: tally.add(plane, cells, run, direction) gets the cells (never none) of the cube's
+// plane `plane` whose ray along `direction` runs over `run` opposing stones before an own stone
 // closes it, each (cell, direction) once; tally.wants(plane) says whether the plane's rays are
 // still asked for. Stops when add returns false, and then returns false.
 template <typename Tally>
@@ -129,7 +139,9 @@ bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std
                     static_cast<unsigned>(plane + 2 * laneStep) >= kCubePlanes || !tally.wants(plane)) {
                     continue;
                 }
-                const PlaneRayWalk walk{plane, ahead, next, stride, steps, own, opposing};
+                const RayDirection across{cellStep + laneStep * (1 << kPlaneCellShift),
+                                          delta + (static_cast<std::uint64_t>(std::int64_t{laneStep}) << 16)};
+                const PlaneRayWalk walk{plane, ahead, next, stride, steps, own, opposing, across};
                 if (!walk.walkEveryInPlaneStep(tally, cubeStep == 0 && laneStep == 0)) {
                     return false;
                 }
@@ -189,7 +201,7 @@ class PlaneCounts {
 struct CubeCounts {
     std::array<PlaneCounts, kCubePlanes> planes;
     static bool wants(int) { return true; }
-    bool add(int plane, std::uint64_t cells, int run) {
+    bool add(int plane, std::uint64_t cells, int run, const RayDirection&) {
         planes[static_cast<std::size_t>(plane)].add(cells, run);
         return true;
     }
@@ -202,7 +214,7 @@ struct CubeLegalCells {
     bool wants(int plane) const {
         return legal[static_cast<std::size_t>(plane)] != empty[static_cast<std::size_t>(plane)];
     }
-    bool add(int plane, std::uint64_t cells, int) {
+    bool add(int plane, std::uint64_t cells, int, const RayDirection&) {
         legal[static_cast<std::size_t>(plane)] |= cells;
         return true;
     }
@@ -211,7 +223,23 @@ struct CubeLegalCells {
 // Stops at the first ray.
 struct AnyRay {
     static bool wants(int) { return true; }
-    static bool add(int, std::uint64_t, int) { return false; }
+    static bool add(int, std::uint64_t, int, const RayDirection&) { return false; }
+};
+
+// Every ray, a cell at a time, as seen from the stone that closes it.
+struct EveryRay {
+    std::int32_t firstCell;  // of the cube
+    const std::function<bool(const RunToEmptyCell&)>& visit;
+    static bool wants(int) { return true; }
+    bool add(int plane, std::uint64_t cells, int run, const RayDirection& direction) const {
+        for (; cells != 0; cells &= cells - 1) {
+            const std::int32_t cell = firstCell + (plane << kPlaneCellShift) + std::countr_zero(cells);
+            if (!visit({cell, run, std::uint64_t{0} - direction.delta, -direction.step})) {
+                return false;
+            }
+        }
+        return true;
+    }
 };
 
 }  // namespace
@@ -263,6 +291,18 @@ bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
         }
     }
     return false;
+}
+
+bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
+                                 const std::function<bool(const RunToEmptyCell&)>& visit) {
+    const CellPlanes planes(board);
+    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
+        EveryRay rays{cube << kCubeCellShift, visit};
+        if (!walkRaysOfCube(board.dimension(), planes, side, cube, rays)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace kalvenor::detail

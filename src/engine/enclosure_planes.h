@@ -5,6 +5,7 @@
 #include "engine/board.h"
 #include "engine/cell_state.h"
 #include "engine/enclosure_counts.h"
+#include "engine/run_to_empty_cell.h"
 
 namespace kalvenor::detail {
 
@@ -21,6 +22,11 @@ void forEachEnclosureCountInPlanes(const Board& board, CellState side,
 // did. A plane's walks stop as soon as every Empty cell of it is known to be legal.
 bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
                                   const std::function<bool(std::int32_t)>& visit);
+
+// Every enclosing ray of every Empty cell, each once, in no particular order, until visit returns
+// false; false when it did.
+bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
+                                 const std::function<bool(const RunToEmptyCell&)>& visit);
 
 // Whether `side` has a legal Empty cell: stops at the first ray.
 bool hasEnclosingCellInPlanes(const Board& board, CellState side);
