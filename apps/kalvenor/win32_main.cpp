@@ -23,6 +23,9 @@ int main() {
     if (const auto place = settings::storedWindowPlace()) {
         kalvenor::platform::restoreWindowPlace(window, *place);
     }
+    if (settings::storedWindowMaximised()) {
+        kalvenor::platform::showMaximisedAtStart(window);
+    }
     std::shared_ptr<kalvenor::GameKeeper> keeper;
     if (const auto folder = kalvenor::desktopStateFolder()) {
         keeper = kalvenor::keepGameIn(session, *folder, [](const std::string& line) {
@@ -33,6 +36,7 @@ int main() {
     if (const auto place = kalvenor::platform::normalWindowPlace(window)) {
         settings::storeWindowPlace(*place);
     }
+    settings::storeWindowMaximised(kalvenor::platform::windowMaximised(window));
     kalvenor::platform::destroyMainWindow(window);
     return exitCode;
 }

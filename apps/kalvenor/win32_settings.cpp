@@ -31,6 +31,7 @@ std::pair<std::wstring, std::wstring> sectionAndKey(std::string_view key) {
 }
 
 constexpr std::string_view kWindowPlaceKey = "window/place";
+constexpr std::string_view kMaximisedKey = "window/maximised";
 
 }  // namespace
 
@@ -70,6 +71,14 @@ void win32_settings::storeWindowPlace(const RECT& place) {
     storeDesktopSetting(kWindowPlaceKey, std::to_string(place.left) + " " + std::to_string(place.top) + " " +
                                              std::to_string(place.right) + " " +
                                              std::to_string(place.bottom));
+}
+
+bool win32_settings::storedWindowMaximised() {
+    return desktopSetting(kMaximisedKey, "false") == "true";
+}
+
+void win32_settings::storeWindowMaximised(bool maximised) {
+    storeDesktopSetting(kMaximisedKey, maximised ? "true" : "false");
 }
 
 }  // namespace kalvenor

@@ -3,7 +3,7 @@
 // The Windows program's settings file, %APPDATA%\Kalvenor\kalvenor.ini: desktop_settings.h's keys
 // ("group/setting") are its sections and keys. A value that is missing or not one we know counts
 // as never stored; a file that cannot be written loses nothing but the remembering. Beside the
-// choices that both systems remember, Windows keeps the window's place here.
+// choices that both systems remember, Windows keeps the window's place and whether it was maximised here.
 
 #include <windows.h>
 
@@ -13,5 +13,8 @@ namespace kalvenor::win32_settings {
 
 std::optional<RECT> storedWindowPlace();
 void storeWindowPlace(const RECT& place);
+// Whether the window closed maximised: false unless stored so.
+bool storedWindowMaximised();
+void storeWindowMaximised(bool maximised);
 
 }  // namespace kalvenor::win32_settings

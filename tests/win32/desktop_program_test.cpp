@@ -144,6 +144,25 @@ TEST_F(DesktopProgram, AResizeScalesTheCells) {
     EXPECT_LT(windowRect(cells[0]).right - windowRect(cells[0]).left, before);
 }
 
+// A window closed maximised opens maximised, and back at its normal place when restored.
+TEST_F(DesktopProgram, AMaximisedWindowOpensMaximisedAgain) {
+    const RECT normal = windowRect(window_);
+    ShowWindow(window_, SW_MAXIMIZE);
+    waitUntilIdle(window_);
+    ASSERT_TRUE(IsZoomed(window_));
+    ASSERT_NO_FATAL_FAILURE(restart());
+    waitUntilIdle(window_);
+    EXPECT_TRUE(IsZoomed(window_));
+    ShowWindow(window_, SW_RESTORE);
+    waitUntilIdle(window_);
+    const RECT restored = windowRect(window_);
+    EXPECT_TRUE(EqualRect(&normal, &restored))
+        << restored.left << " " << restored.top << " " << restored.right << " " << restored.bottom;
+    ASSERT_NO_FATAL_FAILURE(restart());
+    waitUntilIdle(window_);
+    EXPECT_FALSE(IsZoomed(window_));
+}
+
 // A question box opens over the window that asks, not in the middle of the screen.
 TEST_F(DesktopProgram, AQuestionBoxOpensCentredOnTheWindow) {
     SetWindowPos(window_, nullptr, 0, 0, 700, 480, SWP_NOZORDER | SWP_NOACTIVATE);  // off the screen's centre

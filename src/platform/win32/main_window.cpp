@@ -67,6 +67,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM first, LPARAM se
             return 0;
         case WM_DESTROY:
             window->placeAtClose = normalWindowPlace(window);
+            window->maximisedAtClose = IsZoomed(hwnd) != FALSE;
             window->sendDestroyOnce();
             return 0;
         case WM_NCDESTROY:
@@ -266,6 +267,19 @@ bool restoreWindowPlace(WindowHandle window, const RECT& place) {
     return SetWindowPlacement(window->hwnd, &placement) != FALSE;
 }
 
+bool windowMaximised(WindowHandle window) {
+    if (window == nullptr) {
+        return false;
+    }
+    return window->hwnd != nullptr ? IsZoomed(window->hwnd) != FALSE : window->maximisedAtClose;
+}
+
+void showMaximisedAtStart(WindowHandle window) {
+    if (window != nullptr) {
+        window->showAtStart = SW_SHOWMAXIMIZED;
+    }
+}
+
 void* windowUserData(WindowHandle window) {
     return window != nullptr ? window->userData : nullptr;
 }
@@ -283,7 +297,7 @@ int runEventLoop(WindowHandle window) {
         return 0;
     }
     if (window->hwnd != nullptr) {
-        ShowWindow(window->hwnd, SW_SHOWDEFAULT);
+        ShowWindow(window->hwnd, window->showAtStart);
         UpdateWindow(window->hwnd);
     }
     MSG message{};

@@ -17,6 +17,10 @@ std::optional<RECT> normalWindowPlace(WindowHandle window);
 // Puts the main window at `place` (before it is shown), if a screen shows enough of it; false when
 // the place is refused and the window keeps its opening place.
 bool restoreWindowPlace(WindowHandle window, const RECT& place);
+// Whether the main window is maximised: now, or when it closed.
+bool windowMaximised(WindowHandle window);
+// The window opens maximised (over its normal place) when its event loop starts.
+void showMaximisedAtStart(WindowHandle window);
 
 // The system's windows behind the handles, null for a null handle or a window already gone: for
 // tests that act as the system does.

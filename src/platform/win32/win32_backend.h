@@ -52,6 +52,8 @@ struct Window {
     std::vector<CheckedMenuItem> checkedItems;
     std::vector<std::unique_ptr<Control>> controls;
     std::optional<RECT> placeAtClose;  // the normal place, kept as the window goes
+    bool maximisedAtClose = false;
+    int showAtStart = SW_SHOWDEFAULT;  // how runEventLoop shows the window
     Size classicWindowSize;            // outside, at 96 dots per inch: the window's largest opening size
     Size canvas = classicClientSize;   // what the controls' rectangles are laid out on
     LayoutFit fit;                     // of the canvas into the client area
