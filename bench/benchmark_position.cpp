@@ -10,8 +10,6 @@ namespace kalvenor::bench {
 
 namespace {
 
-constexpr int kMaxMoves = 1000;
-
 bool touches(std::int32_t a, std::int32_t b, int dimension) {
     for (int axis = 0; axis < dimension; ++axis) {
         const int difference = coordinateOf(a, axis) - coordinateOf(b, axis);
@@ -24,10 +22,10 @@ bool touches(std::int32_t a, std::int32_t b, int dimension) {
 
 }  // namespace
 
-BenchmarkPosition::BenchmarkPosition(int dimension) : board(dimension) {
+BenchmarkPosition::BenchmarkPosition(int dimension, int maxMoves) : board(dimension) {
     placeStandardOpening(board);
     bool previousPassed = false;
-    for (int turn = 0; turn < kMaxMoves; ++turn) {
+    for (int turn = 0; turn < maxMoves; ++turn) {
         const CellState side = sideToMove;
         const std::int32_t cell =
             side == CellState::First ? chooseFewestEnclosing(board, side) : chooseMostEnclosing(board, side);

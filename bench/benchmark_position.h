@@ -14,9 +14,10 @@ namespace kalvenor::bench {
 // The benchmark position P(D): the standard opening, then up to 1,000 moves with the sides
 // alternating from First (First choosing the fewest stones, Second the most), each move followed
 // by turning the enclosed stones, a side without a move passing, fives ignored, and an early stop
-// when both sides pass in a row.
+// when both sides pass in a row. With fewer `maxMoves`, the same game stopped in its middle.
 struct BenchmarkPosition {
-    explicit BenchmarkPosition(int dimension);
+    explicit BenchmarkPosition(int dimension, int maxMoves = kMaxMoves);
+    static constexpr int kMaxMoves = 1000;
 
     Board board;
     CellState sideToMove = CellState::First;

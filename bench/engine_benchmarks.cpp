@@ -2,7 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/registration.h"
 #include "cpu/move_choice.h"
@@ -32,9 +34,49 @@ void add(const std::string& name, int dimension, PositionCache& positions, Body 
         ->Unit(benchmark::kMicrosecond);
 }
 
+// The threat marks after a move, both sides' five-completing cells under each rule: on P(D), and
+// on a game of two or four axes in its middle (P(D)'s game stopped after `moves` moves).
+void registerThreatBenchmarks(PositionCache& positions) {
+    struct MidGame {
+        int dimension;
+        int moves;
+    };
+    static std::vector<std::unique_ptr<BenchmarkPosition>> midGames;
+    for (const MidGame game : {MidGame{2, 24}, MidGame{4, 200}}) {
+        midGames.push_back(std::make_unique<BenchmarkPosition>(game.dimension, game.moves));
+    }
+    const auto addThreats = [](const std::string& name, int dimension, auto position) {
+        for (const PlacementRule rule : {PlacementRule::Enclosure, PlacementRule::AnyEmptyCell}) {
+            const std::string fullName = name + (rule == PlacementRule::Enclosure ? "" : "_two_people") +
+                                         "/" + std::to_string(dimension);
+            benchmark::RegisterBenchmark(fullName.c_str(), [rule, position](benchmark::State& state) {
+                const BenchmarkPosition& p = position();
+                ThreatCells threats;
+                for (auto _ : state) {
+                    threats = findThreats(p.board, p.sideToMove, rule);
+                    benchmark::DoNotOptimize(threats);
+                }
+                state.counters["win"] = static_cast<double>(threats.win.size());
+                state.counters["block"] = static_cast<double>(threats.block.size());
+                reportPositionCounters(state, p);
+            })->Unit(benchmark::kMicrosecond);
+        }
+    };
+    for (int d = kMinDimension; d <= kMaxDimension; ++d) {
+        addThreats("threat_cells", d,
+                   [d, &positions]() -> const BenchmarkPosition& { return positions.position(d); });
+    }
+    for (const auto& game : midGames) {
+        const BenchmarkPosition* position = game.get();
+        addThreats("threat_cells_mid_game", position->board.dimension(),
+                   [position]() -> const BenchmarkPosition& { return *position; });
+    }
+}
+
 }  // namespace
 
 void registerEngineBenchmarks(PositionCache& positions) {
+    registerThreatBenchmarks(positions);
     for (int d = kMinDimension; d <= kMaxDimension; ++d) {
         add("choose_most", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             for (auto _ : state) {
@@ -97,20 +139,6 @@ void registerEngineBenchmarks(PositionCache& positions) {
             }
             state.counters["changed"] = static_cast<double>(p.lastChanged.size());
         });
-        // The threat marks after a move: both sides' five-completing cells, under each rule.
-        for (const PlacementRule rule : {PlacementRule::Enclosure, PlacementRule::AnyEmptyCell}) {
-            const std::string name =
-                rule == PlacementRule::Enclosure ? "threat_cells" : "threat_cells_two_people";
-            add(name, d, positions, [rule](benchmark::State& state, const BenchmarkPosition& p) {
-                ThreatCells threats;
-                for (auto _ : state) {
-                    threats = findThreats(p.board, p.sideToMove, rule);
-                    benchmark::DoNotOptimize(threats);
-                }
-                state.counters["win"] = static_cast<double>(threats.win.size());
-                state.counters["block"] = static_cast<double>(threats.block.size());
-            });
-        }
         add("turn_enclosed", d, positions, [](benchmark::State& state, const BenchmarkPosition& p) {
             // The move the side to move would choose, played and taken back on a copy.
             Board board(p.board.dimension());

@@ -5,27 +5,40 @@
 
 #include "cpu/candidate_moves.h"
 #include "cpu/line_evaluation.h"
-#include "engine/neighbours.h"
+#include "engine/line_runs.h"
 
 namespace kalvenor {
 
 namespace {
 
-// The Empty cells beside a stone of `side`: a five through a cell needs such a neighbour.
-std::vector<std::int32_t> emptyCellsBesideStones(const Board& board, CellState side) {
-    std::vector<std::int32_t> stones;
-    board.collectStones(side, stones);
-    std::vector<std::int32_t> cells;
-    for (const std::int32_t stone : stones) {
-        detail::forEachNeighbourHolding(board, stone, CellState::Empty,
-                                        [&](const detail::NeighbourPair& pair) {
-                                            cells.push_back(pair.to);
-                                            return true;
-                                        });
-    }
-    std::sort(cells.begin(), cells.end());
-    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-    return cells;
+constexpr int kFive = 5;
+
+// The Empty cells where a stone of `side` makes five, found from the side's runs: four stones and
+// the Empty cell in five cells of a line hold two neighbouring stones, so every such cell lies
+// just beyond an end of a run of two or more. Each run is taken once, from its first stone, and
+// the cell beyond each end counts when the stones on its far side lengthen the run to five.
+std::vector<std::int32_t> fivesOnEmptyCells(const Board& board, CellState side) {
+    std::vector<std::int32_t> fives;
+    const auto beyondEnd = [&](std::int32_t cell, PackedPosition position, std::uint64_t delta,
+                               std::int32_t step, int run) {
+        if (isOnBoard(position) && board[cell] == CellState::Empty &&
+            run + 1 + detail::runLengthAlong(board, delta, step, cell, position, side, kFive) >= kFive) {
+            fives.push_back(cell);
+        }
+    };
+    detail::forEachRunOfTwoOrMore(board, side, [&](const detail::NeighbourPair& pair) {
+        const int run = 1 + detail::runLengthAlong(board, pair.delta, pair.step, pair.from, pair.fromPosition,
+                                                   side, kAxisLength);
+        const std::uint64_t backwards = std::uint64_t{0} - pair.delta;
+        beyondEnd(pair.from - pair.step, pair.fromPosition + backwards, backwards, -pair.step, run);
+        beyondEnd(pair.from + run * pair.step,
+                  pair.fromPosition + static_cast<std::uint64_t>(run) * pair.delta, pair.delta, pair.step,
+                  run);
+        return true;
+    });
+    std::sort(fives.begin(), fives.end());
+    fives.erase(std::unique(fives.begin(), fives.end()), fives.end());
+    return fives;
 }
 
 }  // namespace
@@ -36,15 +49,10 @@ std::vector<std::int32_t> fiveCompletingCells(const Board& board, CellState side
     if (board.count(side) == 0) {
         return fives;
     }
-    detail::MoveProbe probe(board, side);
     if (rule == PlacementRule::AnyEmptyCell) {
-        for (const std::int32_t cell : emptyCellsBesideStones(board, side)) {
-            if (probe.makesFive({cell, 0, 0, 0}, {})) {
-                fives.push_back(cell);
-            }
-        }
-        return fives;
+        return fivesOnEmptyCells(board, side);
     }
+    detail::MoveProbe probe(board, side);
     detail::CandidateList list;
     detail::collectCandidateMoves(board, side, list);
     for (const detail::CandidateMove& move : list.moves) {
@@ -58,6 +66,17 @@ std::vector<std::int32_t> fiveCompletingCells(const Board& board, CellState side
 ThreatCells findThreats(const Board& board, CellState sideToMove, PlacementRule rule) {
     return {fiveCompletingCells(board, sideToMove, rule),
             fiveCompletingCells(board, otherSide(sideToMove), rule)};
+}
+
+ThreatCells ThreatCache::threats(const Board& board, CellState sideToMove, PlacementRule rule) {
+    if (revision_ != board.revision() || rule_ != rule) {
+        for (const CellState side : {CellState::First, CellState::Second}) {
+            cells_[sideIndex(side)] = fiveCompletingCells(board, side, rule);
+        }
+        revision_ = board.revision();
+        rule_ = rule;
+    }
+    return {cells_[sideIndex(sideToMove)], cells_[sideIndex(otherSide(sideToMove))]};
 }
 
 }  // namespace kalvenor

@@ -4,7 +4,9 @@
 // stone, under the placement rule of the game. The threat marks of the view and the medium level
 // read them.
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/board.h"
@@ -32,5 +34,18 @@ struct ThreatCells {
 };
 
 ThreatCells findThreats(const Board& board, CellState sideToMove, PlacementRule rule);
+
+// findThreats for the last position asked about, kept until the board changes: a redraw that
+// moves only the view (another slice, the guide, the hint) finds them again at no cost. It holds
+// one position, both sides' cells.
+class ThreatCache {
+  public:
+    ThreatCells threats(const Board& board, CellState sideToMove, PlacementRule rule);
+
+  private:
+    std::optional<Board::Revision> revision_;
+    PlacementRule rule_ = PlacementRule::AnyEmptyCell;
+    std::array<std::vector<std::int32_t>, 2> cells_;  // by sideIndex
+};
 
 }  // namespace kalvenor

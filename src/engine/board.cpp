@@ -1,6 +1,7 @@
 #include "engine/board.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 #include <cstring>
 #include <stdexcept>
@@ -22,10 +23,17 @@ int checkedDimension(int dimension) {
     return dimension;
 }
 
+std::uint64_t nextSerial() {
+    static std::atomic<std::uint64_t> boards{0};
+    return boards.fetch_add(1, std::memory_order_relaxed);
+}
+
 }  // namespace
 
 Board::Board(int dimension)
-    : dimension_(checkedDimension(dimension)), cellCount_(integerPower(kAxisLength, dimension)) {
+    : dimension_(checkedDimension(dimension)),
+      cellCount_(integerPower(kAxisLength, dimension)),
+      serial_(nextSerial()) {
     cells_.assign(static_cast<std::size_t>(cellCount_), 0);
     const std::size_t rows = static_cast<std::size_t>(cellCount_) >> kRowShift;
     occupiedRows_.assign(wordsFor(rows), 0);
@@ -44,6 +52,7 @@ void Board::set(std::int32_t cell, CellState state) {
     if (old == value) {
         return;
     }
+    ++changes_;
     --counts_[old];
     ++counts_[value];
     cells_[cell] = value;
@@ -55,6 +64,7 @@ void Board::set(std::int32_t cell, CellState state) {
 }
 
 void Board::clear() {
+    ++changes_;
     std::fill(cells_.begin(), cells_.end(), 0);
     std::fill(occupiedRows_.begin(), occupiedRows_.end(), 0);
     std::fill(occupiedRowWords_.begin(), occupiedRowWords_.end(), 0);
@@ -68,6 +78,7 @@ void Board::assign(std::span<const std::uint8_t> bytes) {
     if (!std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b <= 2; })) {
         throw std::invalid_argument("board bytes: a cell holds neither Empty, First nor Second");
     }
+    ++changes_;
     std::copy(bytes.begin(), bytes.end(), cells_.begin());
     rebuildDerivedData();
 }

@@ -45,6 +45,15 @@ class Board {
     // validates before calling, so this is a last line of defence).
     void assign(std::span<const std::uint8_t> bytes);
 
+    // Names the board's contents: it differs between two boards and after every change, so that
+    // what is worked out from a position can be kept until the position changes.
+    struct Revision {
+        std::uint64_t board;
+        std::uint64_t change;
+        bool operator==(const Revision&) const = default;
+    };
+    Revision revision() const { return {serial_, changes_}; }
+
     // The raw cells, for saving and for the record's board text.
     std::span<const std::uint8_t> bytes() const { return cells_; }
 
@@ -67,6 +76,8 @@ class Board {
 
     int dimension_;
     std::int32_t cellCount_;
+    std::uint64_t serial_;  // unique to this board in the process
+    std::uint64_t changes_ = 0;
     std::vector<std::uint8_t> cells_;
     std::array<std::int32_t, 3> counts_{};
     // Occupancy summary: one bit per row that holds any stone, and one bit per word of those

@@ -8,6 +8,7 @@
 #include "engine/cell_planes.h"
 #include "engine/coordinates.h"
 #include "engine/direction_table.h"
+#include "engine/line_runs.h"
 #include "engine/neighbours.h"
 #include "engine/packed_position.h"
 #include "engine/ray_walk.h"
@@ -106,25 +107,12 @@ bool hasFiveAnywhere(const Board& board, CellState side) {
         return hasFiveInPlanes(board, side);
     }
     bool found = false;
-    // Few stones: every run of two or more stones starts with a pair of neighbouring stones; each line is
-    // walked once, forwards (towards higher indices) from the run's first stone.
-    const auto walkLine = [&](const detail::NeighbourPair& pair) {
-        if (pair.step < 0) {
-            return true;
-        }
-        const std::uint64_t backwards = std::uint64_t{0} - pair.delta;
-        if (detail::runLengthAlong(board, backwards, -pair.step, pair.from, pair.fromPosition, side, 1) !=
-            0) {
-            return true;  // not the first stone of its run
-        }
+    // Few stones: the runs are found from pairs of them.
+    detail::forEachRunOfTwoOrMore(board, side, [&](const detail::NeighbourPair& pair) {
         found = detail::runLengthAlong(board, pair.delta, pair.step, pair.from, pair.fromPosition, side,
                                        kFive - 1) == kFive - 1;
         return !found;
-    };
-    std::vector<std::int32_t> stones;
-    stones.reserve(static_cast<std::size_t>(board.count(side)));
-    board.collectStones(side, stones);
-    detail::forEachNeighbourInList(board.dimension(), stones, stones, walkLine);
+    });
     return found;
 }
 

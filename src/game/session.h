@@ -7,6 +7,7 @@
 
 #include "catalog/language.h"
 #include "cpu/levels.h"
+#include "cpu/threat_cells.h"
 #include "engine/board.h"
 #include "game/game_history.h"
 #include "game/game_state.h"
@@ -44,6 +45,9 @@ struct Session {
     };
     Options options;
     std::function<void(const Options&)> optionsChanged;
+    // The threat cells of the board as it stands, found once per position however often the
+    // view is drawn.
+    mutable ThreatCache threatCache;
     GameHistory history;  // take-back and redo
     // The language chosen for the window (the display language follows it). Not part of a saved
     // game; the desktop program keeps it between runs and is told of every change.

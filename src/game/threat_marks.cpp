@@ -22,13 +22,15 @@ ThreatCells threatsOf(const Session& session) {
     if (!session.board || !session.state.inProgress) {
         return {};
     }
-    return findThreats(*session.board, session.state.sideToMove, placementRuleOf(session.state.mode));
+    return session.threatCache.threats(*session.board, session.state.sideToMove,
+                                       placementRuleOf(session.state.mode));
 }
 
 void updateThreatMarks(Session& session, CellState side) {
     CellHighlights& highlights = session.view.highlights;
     if (session.options.threatMarks && session.board && session.state.inProgress) {
-        ThreatCells threats = findThreats(*session.board, side, placementRuleOf(session.state.mode));
+        ThreatCells threats =
+            session.threatCache.threats(*session.board, side, placementRuleOf(session.state.mode));
         highlights.threatWin = std::move(threats.win);
         highlights.threatBlock = std::move(threats.block);
     } else {

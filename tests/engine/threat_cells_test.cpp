@@ -146,6 +146,34 @@ TEST(ThreatCells, MatchBruteForceOnRandomPositions) {
     EXPECT_GT(withThreats, compared / 4);
 }
 
+TEST(ThreatCells, TheCacheFollowsEveryChangeOfTheBoard) {
+    // One cache across the changes of a game and a board that replaces it: what it gives is what
+    // a fresh search finds, whichever side asks, under either rule.
+    ThreatCache cache;
+    for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+        Board board = boardWithNearFives(3, seed);
+        std::mt19937 random(seed);
+        for (int change = 0; change < 12; ++change) {
+            const auto side = change % 2 == 0 ? CellState::First : CellState::Second;
+            const PlacementRule rule =
+                change % 3 == 0 ? PlacementRule::AnyEmptyCell : PlacementRule::Enclosure;
+            const ThreatCells expected = findThreats(board, side, rule);
+            for (const CellState asking : {side, otherSide(side)}) {
+                const ThreatCells found = cache.threats(board, asking, rule);
+                const ThreatCells fresh = findThreats(board, asking, rule);
+                EXPECT_EQ(found.win, fresh.win) << "seed " << seed << " change " << change;
+                EXPECT_EQ(found.block, fresh.block) << "seed " << seed << " change " << change;
+            }
+            // Give the side a threat cell of its own, or any cell, so that the next position differs.
+            const std::int32_t cell =
+                expected.win.empty()
+                    ? static_cast<std::int32_t>(random() % static_cast<unsigned>(board.cellCount()))
+                    : expected.win.front();
+            board.set(cell, board[cell] == side ? otherSide(side) : side);
+        }
+    }
+}
+
 TEST(ThreatCells, PairTheSideToMoveWithItsOpponent) {
     // Two people on two axes: four of First in row 0 (cells 0..3), three of Second in row 2 with
     // a gap at 19 that a stone of Second fills to a five (16, 17, 18 and 20).
