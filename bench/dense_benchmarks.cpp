@@ -1,5 +1,5 @@
-// The computer's choices, the pass check, the guide's marks, the five search and the strong
-// level on dense boards of six to eight axes (bench/dense_positions.h), ■ to move.
+// The computer's choices, the pass check, the guide's marks, the five search, the threat marks
+// and the strong level on dense boards of six to eight axes (bench/dense_positions.h), ■ to move.
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +13,7 @@
 #include "cpu/move_choice.h"
 #include "cpu/pass_check.h"
 #include "cpu/strong_player.h"
+#include "cpu/threat_cells.h"
 #include "engine/five.h"
 #include "view/axis_marks.h"
 
@@ -77,6 +78,18 @@ void registerDenseBenchmarks() {
                     benchmark::DoNotOptimize(hasFiveAnywhere(board, kMover));
                 }
             });
+            for (const PlacementRule rule : {PlacementRule::Enclosure, PlacementRule::AnyEmptyCell}) {
+                add(rule == PlacementRule::Enclosure ? "threat_cells" : "threat_cells_two_people", d, pattern,
+                    [rule](benchmark::State& state, Board& board) {
+                        ThreatCells threats;
+                        for (auto _ : state) {
+                            threats = findThreats(board, kMover, rule);
+                            benchmark::DoNotOptimize(threats);
+                        }
+                        state.counters["win"] = static_cast<double>(threats.win.size());
+                        state.counters["block"] = static_cast<double>(threats.block.size());
+                    });
+            }
             add("strong_move", d, pattern, [](benchmark::State& state, Board& board) {
                 for (auto _ : state) {
                     benchmark::DoNotOptimize(chooseStrongMove(board, kMover));
