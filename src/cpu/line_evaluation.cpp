@@ -5,6 +5,7 @@
 
 #include "engine/coordinates.h"
 #include "engine/direction_table.h"
+#include "engine/line_runs.h"
 #include "engine/neighbours.h"
 #include "engine/ray_walk.h"
 
@@ -65,15 +66,8 @@ bool isEmptyAt(const Board& board, PackedPosition position, std::int32_t cell) {
 
 std::int32_t lineValue(const Board& board, CellState side) {
     std::int32_t value = 0;
-    // Each run is counted once, from its first stone along the direction of rising index.
-    const auto countRun = [&](const NeighbourPair& pair) {
-        if (pair.step < 0) {
-            return true;
-        }
+    forEachRunOfTwoOrMore(board, side, [&](const NeighbourPair& pair) {
         const std::uint64_t backwards = std::uint64_t{0} - pair.delta;
-        if (runLengthAlong(board, backwards, -pair.step, pair.from, pair.fromPosition, side, 1) != 0) {
-            return true;
-        }
         const int length =
             1 + runLengthAlong(board, pair.delta, pair.step, pair.from, pair.fromPosition, side, kMaxLine);
         const int emptyEnds =
@@ -84,19 +78,7 @@ std::int32_t lineValue(const Board& board, CellState side) {
                  : 0);
         value += runWorth(length, emptyEnds);
         return true;
-    };
-    if (neighboursFromList(static_cast<std::size_t>(board.count(side)), board.dimension())) {
-        std::vector<std::int32_t> stones;
-        stones.reserve(static_cast<std::size_t>(board.count(side)));
-        board.collectStones(side, stones);
-        forEachNeighbourInList(board.dimension(), stones, stones, countRun);
-    } else {
-        board.forEachStone([&](std::int32_t cell, CellState state) {
-            if (state == side) {
-                forEachNeighbourHolding(board, cell, side, countRun);
-            }
-        });
-    }
+    });
     return value;
 }
 
