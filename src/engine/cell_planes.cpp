@@ -16,7 +16,8 @@ std::uint8_t gatherLanes(std::uint64_t lanes) {
 
 CellPlanes::CellPlanes(const Board& board)
     : planeCount_(board.cellCount() >> kPlaneCellShift),
-      masks_(static_cast<std::size_t>(cubeCount() * kPaddedCube * kSlotWords), 0) {
+      masks_(static_cast<std::size_t>(cubeCount() * kPaddedCube * kSlotWords), 0),
+      cubeSides_(static_cast<std::size_t>(cubeCount()), 0) {
     const std::uint8_t* cells = board.bytes().data();
     for (std::int32_t plane = 0; plane < planeCount_; ++plane) {
         std::uint64_t first = 0;
@@ -33,6 +34,9 @@ CellPlanes::CellPlanes(const Board& board)
             (plane >> kCubePlaneShift) * kPaddedCube + kCubePlanes + (plane & (kCubePlanes - 1));
         masks_[static_cast<std::size_t>(slot * kSlotWords + wordOf(CellState::First))] = first;
         masks_[static_cast<std::size_t>(slot * kSlotWords + wordOf(CellState::Second))] = second;
+        cubeSides_[static_cast<std::size_t>(plane >> kCubePlaneShift)] |=
+            static_cast<std::uint8_t>((first != 0 ? 1 << wordOf(CellState::First) : 0) |
+                                      (second != 0 ? 1 << wordOf(CellState::Second) : 0));
     }
 }
 

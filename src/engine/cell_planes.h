@@ -44,9 +44,15 @@ class CellPlanes {
         return masks_.data() + (static_cast<std::ptrdiff_t>(cube) * kPaddedCube + kCubePlanes) * kSlotWords;
     }
 
+    // Whether any plane of `cube` holds a stone of First or Second.
+    bool cubeHolds(CellState side, std::int32_t cube) const {
+        return (cubeSides_[static_cast<std::size_t>(cube)] & (1 << wordOf(side))) != 0;
+    }
+
   private:
     std::int32_t planeCount_;
     std::vector<std::uint64_t> masks_;
+    std::vector<std::uint8_t> cubeSides_;  // bit wordOf(side) set when the cube holds a stone of it
 };
 
 // One move of every cell of a plane mask by (dx, dy): the result's cell (x, y) is the mask's cell

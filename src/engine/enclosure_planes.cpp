@@ -123,6 +123,9 @@ bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std
     const int laneSteps = dimension > 2 ? 1 : 0;
     return forEachNeighbourBlock(dimension, 3, 1, firstCell, [&](std::int32_t cellStep, std::uint64_t delta) {
         const std::int32_t cubeStep = cellStep >> kCubeCellShift;
+        if (!planes.cubeHolds(otherSide(side), cube + cubeStep)) {
+            return true;  // every ray into that cube ends at once
+        }
         // Within the cube the planes beyond it are empty and end every ray.
         const int steps = cubeStep == 0 ? kAxisLength : stepsOnBoard(cubePosition, delta);
         if (steps < 2) {
