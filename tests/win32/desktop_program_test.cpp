@@ -35,6 +35,7 @@ constexpr int kLoad = 151;
 constexpr int kQuit = 255;
 constexpr int kEnglish = 212;
 constexpr int kFollowTheSystem = 213;
+constexpr int kRules = 209;
 
 // The programs under test: the build's own, or those named in the environment (the unpacked zip).
 fs::path programPath(const char* variable, const char* built) {
@@ -211,6 +212,38 @@ TEST_F(DesktopProgram, TwoPeoplePlayToTheResultBoxByClickingTheRealButtons) {
     const std::string expected{std::istreambuf_iterator<char>(golden), {}};
     ASSERT_FALSE(expected.empty()) << KALVENOR_RECORD_GOLDEN;
     EXPECT_EQ(test::maskTimestamp(bytes), expected);
+}
+
+// 遊び方 opens a window of its own that leaves the game playable, fits the screen, comes forward
+// when asked again, and closes with Escape.
+TEST_F(DesktopProgram, TheRulesWindowStandsBesideTheGameAndEscapeClosesIt) {
+    sendCommand(window_, kRules);  // returns at once: nothing modal holds the main window
+    const HWND rules = FindWindowW(L"KalvenorHelp", nullptr);
+    ASSERT_NE(rules, nullptr);
+    EXPECT_EQ(GetWindow(rules, GW_OWNER), window_);
+    EXPECT_EQ(windowText(rules), "遊び方");
+    const std::vector<HWND> texts = childrenOfClass(rules, L"Edit");
+    ASSERT_EQ(texts.size(), 1U);
+    // Asked for with WM_GETTEXT: GetWindowText does not read a control of another process.
+    std::wstring text(4096, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(texts[0], WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    EXPECT_EQ(text.rfind(L"【五目並べで勝ち】\r\n", 0), 0U);
+    EXPECT_EQ(focusedWindow(window_), texts[0]) << "the text has the keyboard, to scroll it";
+    RECT place{};
+    RECT work{};
+    GetWindowRect(rules, &place);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(place.bottom - place.top, work.bottom - work.top);
+
+    sendCommand(window_, kRules);
+    EXPECT_EQ(FindWindowExW(nullptr, rules, L"KalvenorHelp", nullptr), nullptr) << "one rules window";
+
+    pressKey(window_, VK_ESCAPE);
+    for (int look = 0; look < 100 && IsWindow(rules); ++look) {
+        Sleep(50);
+    }
+    EXPECT_FALSE(IsWindow(rules));
 }
 
 TEST_F(DesktopProgram, TheKeyboardAlonePlaysThroughKeyMessages) {
