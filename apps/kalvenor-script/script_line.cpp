@@ -127,17 +127,20 @@ Action parseClick(Words& words) {
 }
 
 Action parseAnswer(Words& words) {
-    const std::string_view answer = words.next("yes, no or ok");
-    Action action = actionOf(ActionKind::Answer);
-    if (answer == "yes") {
-        action.answer = platform::MessageBoxResult::Yes;
-    } else if (answer == "no") {
-        action.answer = platform::MessageBoxResult::No;
-    } else if (answer == "ok") {
-        action.answer = platform::MessageBoxResult::Ok;
-    } else {
-        throw ScriptError("the answer to a message box is yes, no or ok, not " + quoted(answer));
+    static constexpr std::array<platform::MessageBoxResult, 6> kAnswers = {
+        platform::MessageBoxResult::Yes,     platform::MessageBoxResult::No,
+        platform::MessageBoxResult::Ok,      platform::MessageBoxResult::Save,
+        platform::MessageBoxResult::Discard, platform::MessageBoxResult::Cancel};
+    const std::string_view answer = words.next("yes, no, ok, save, discard or cancel");
+    const auto found = std::find_if(
+        kAnswers.begin(), kAnswers.end(),
+        [answer](platform::MessageBoxResult each) { return platform::answerName(each) == answer; });
+    if (found == kAnswers.end()) {
+        throw ScriptError("the answer to a message box is yes, no, ok, save, discard or cancel, not " +
+                          quoted(answer));
     }
+    Action action = actionOf(ActionKind::Answer);
+    action.answer = *found;
     return action;
 }
 
@@ -283,6 +286,10 @@ std::optional<Action> parseLine(std::string_view line) {
         action.kind = ActionKind::Threats;
     } else if (keyword == "follow" || keyword == "warnings") {
         action = actionOf(keyword == "follow" ? ActionKind::Follow : ActionKind::Warnings, onOrOff(words));
+    } else if (keyword == "confirm") {
+        action = actionOf(ActionKind::Confirm, onOrOff(words));
+    } else if (keyword == "title") {
+        action = actionOf(ActionKind::Title, text == keyword ? -1 : onOrOff(words));
     } else {
         throw ScriptError("unknown command " + quoted(keyword));
     }

@@ -27,7 +27,7 @@ enum class ActionKind {
     ClickAxis,   // click axis K
     ClickLabel,  // click label S
     Slide,       // slide K P
-    Answer,      // answer yes|no|ok
+    Answer,      // answer yes|no|ok|save|discard|cancel
     File,        // file PATH|cancel
     Show,
     State,
@@ -41,6 +41,8 @@ enum class ActionKind {
     Warnings,  // warnings on|off (number 1 or 0)
     Layout,    // layout classic|large (number 0 or 1)
     Geometry,  // geometry
+    Confirm,   // confirm on|off (number 1 or 0): ask before an unsaved game is thrown away
+    Title,     // title [on|off] (number 1 or 0; -1 alone): the title names the game's file; alone, shows it
 };
 
 struct Action {

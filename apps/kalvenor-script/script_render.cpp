@@ -14,18 +14,6 @@ constexpr int kSide = 8;                    // cells along one axis of a block
 constexpr int kLayerCells = kSide * kSide;  // one 8 x 8 block
 constexpr int kLayersPerRow = 4;            // layers stand in two rows of four
 
-std::string_view answerName(platform::MessageBoxResult answer) {
-    switch (answer) {
-        case platform::MessageBoxResult::Yes:
-            return "yes";
-        case platform::MessageBoxResult::No:
-            return "no";
-        case platform::MessageBoxResult::Ok:
-            break;
-    }
-    return "ok";
-}
-
 // Characters on screen: one per UTF-8 code point (the stones and marks are one character each).
 std::size_t screenWidth(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(
@@ -221,15 +209,19 @@ std::string quotedText(std::string_view text) {
 
 void printMessageBox(std::ostream& out, const hl::MessageBoxRecord& box) {
     out << "box " << quotedText(box.caption) << ' ' << quotedText(box.text) << " -> "
-        << answerName(box.answer.value_or(platform::MessageBoxResult::Ok)) << '\n';
+        << platform::answerName(box.answer.value_or(platform::MessageBoxResult::Ok)) << '\n';
 }
 
 void printFileDialog(std::ostream& out, const hl::FileDialogRecord& dialog) {
     out << "dialog " << quotedText(dialog.title) << " -> " << dialog.answer.value_or("cancel") << '\n';
 }
 
-void printWindow(std::ostream& out, const Session& session, bool showFocus) {
+void printWindowTitle(std::ostream& out, const Session& session) {
     out << "window " << quotedText(hl::windowDesc(session.window).title) << '\n';
+}
+
+void printWindow(std::ostream& out, const Session& session, bool showFocus) {
+    printWindowTitle(out, session);
     const std::array<std::pair<std::string_view, const std::vector<platform::ControlHandle>*>, 4> arrays = {{
         {"InfoLabels", &session.view.infoLabels},
         {"GuideControls", &session.view.guideControls},

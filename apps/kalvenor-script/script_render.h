@@ -17,11 +17,13 @@ namespace kalvenor::script {
 // `text` in double quotes, with backslash, double quote, line feed and carriage return escaped.
 std::string quotedText(std::string_view text);
 
-// box "CAPTION" "TEXT" -> yes|no|ok
+// box "CAPTION" "TEXT" -> yes|no|ok|save|discard|cancel
 void printMessageBox(std::ostream& out, const platform::headless::MessageBoxRecord& box);
 // dialog "TITLE" -> PATH, or -> cancel
 void printFileDialog(std::ostream& out, const platform::headless::FileDialogRecord& dialog);
 
+// The window's title: window "TITLE".
+void printWindowTitle(std::ostream& out, const Session& session);
 // The title, every control of the view but the cells with its array, slot and text, then the
 // cell buttons laid out as on the screen; with `showFocus`, a last line "focus = ..." naming the
 // control with the keyboard focus ("cell 27", "GuideControls[2]", "none").

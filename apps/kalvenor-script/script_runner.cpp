@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "game/cpu_level.h"
+#include "game/game_file.h"
 #include "game/game_keeper.h"
 #include "game/slice_navigation.h"
 #include "game/threat_marks.h"
@@ -140,6 +141,16 @@ class ScriptRun {
                 break;
             case ActionKind::Geometry:
                 printGeometry(out_, session_);
+                break;
+            case ActionKind::Confirm:
+                session_.fileHandling.askBeforeDiscarding = action.number == 1;
+                break;
+            case ActionKind::Title:
+                if (action.number < 0) {
+                    printWindowTitle(out_, session_);
+                } else {
+                    setTitleNamesFile(session_, action.number == 1);
+                }
                 break;
             case ActionKind::Board:
                 if (!session_.board) {

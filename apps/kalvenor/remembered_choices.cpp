@@ -16,6 +16,8 @@ void rememberChoices(Session& session) {
     session.boardLayoutChanged = &storeBoardLayout;
     session.options = storedOptions();
     session.optionsChanged = &storeOptions;
+    // Not a choice: what every desktop program does around the game's file.
+    session.fileHandling = {.titleNamesFile = true, .askBeforeDiscarding = true};
 }
 
 }  // namespace kalvenor

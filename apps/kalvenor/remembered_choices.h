@@ -8,7 +8,8 @@
 namespace kalvenor {
 
 // Fills `session` with the stored choices, shows the window's texts in the chosen language and
-// stores every change that follows.
+// stores every change that follows; turns on the game's file in the title and the question
+// before an unsaved game is thrown away.
 void rememberChoices(Session& session);
 
 }  // namespace kalvenor

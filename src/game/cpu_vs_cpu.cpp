@@ -7,7 +7,9 @@
 #include "engine/enclosure.h"
 #include "game/board_display.h"
 #include "game/computer_move.h"
+#include "game/discard_question.h"
 #include "game/game_end.h"
+#include "game/game_file.h"
 #include "game/labels.h"
 #include "game/new_game.h"
 #include "game/record_writer.h"
@@ -92,6 +94,7 @@ void restart(Session& session) {
     showBoardFor(session, CellState::First);
     setTurnLabel(session, turn_label::CpuA, CellState::First);
     setCountLabels(session);
+    rememberGameFile(session, {});  // a game of its own, as a new one
 }
 
 }  // namespace
@@ -121,7 +124,7 @@ void stepCpuVsCpu(Session& session) {
         }
         return;
     }
-    if (isPressed(session, FromTheStart)) {
+    if (isPressed(session, FromTheStart) && mayDiscardGame(session)) {
         restart(session);
     }
 }

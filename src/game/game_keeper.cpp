@@ -6,6 +6,7 @@
 
 #include "engine/move_undo.h"
 #include "game/board_display.h"
+#include "game/game_file.h"
 #include "game/kept_game.h"
 #include "game/restore_game.h"
 #include "game/take_back.h"
@@ -168,7 +169,9 @@ std::string GameKeeper::restore(Session& session) {
     session.state = state;
     showMomentLabels(session, kept.current);
     session.history.assign(std::move(kept.steps), std::move(kept.undone));
+    session.file = std::move(kept.file);
     showBoardFor(session, state.mode == GameMode::HumanVsCpu ? state.humanSide : state.sideToMove);
+    showWindowTitle(session);
     return said;
 }
 
@@ -199,6 +202,7 @@ std::string GameKeeper::keep(const Session& session) {
     kept.current = currentMoment(session);
     kept.steps = session.history.steps();
     kept.undone = session.history.undone();
+    kept.file = session.file;
     std::vector<std::uint8_t> bytes = encodeKeptGame(kept);
     if (bytes == written_) {
         return {};

@@ -11,9 +11,11 @@ namespace kalvenor {
 namespace {
 
 constexpr std::array<std::uint8_t, 8> kMagic{'K', 'A', 'L', 'V', 'K', 'E', 'P', 'T'};
-constexpr std::uint32_t kVersion = 1;
+// Version 2 adds the game's file after the steps to redo; version 1 files are still read.
+constexpr std::uint32_t kVersion = 2;
 constexpr std::uint32_t kMostLabels = 64;
 constexpr std::uint32_t kLongestText = 4096;
+constexpr std::uint32_t kLongestPath = 32768;  // the longest path Windows takes
 
 class Writer {
   public:
@@ -94,8 +96,8 @@ class Reader {
         }
         return value;
     }
-    std::string text() {
-        const std::uint32_t size = count(1, kLongestText, "text bytes");
+    std::string text(std::uint32_t longest = kLongestText) {
+        const std::uint32_t size = count(1, longest, "text bytes");
         const auto taken = bytes(size);
         return {taken.begin(), taken.end()};
     }
@@ -203,6 +205,55 @@ Step readStep(Reader& in, std::int32_t dimension, std::int32_t cellCount) {
     return step;
 }
 
+void writeFile(Writer& out, const GameFile& file) {
+    out.text(file.path);
+    out.u8(file.mark ? 1 : 0);
+    if (const auto& mark = file.mark) {
+        out.i32(mark->stoneCount);
+        out.i32(mark->turnNumber[0]);
+        out.i32(mark->turnNumber[1]);
+        out.u8(static_cast<std::uint8_t>(mark->sideToMove));
+        out.u8(static_cast<std::uint8_t>(mark->humanSide));
+        out.u8(static_cast<std::uint8_t>(mark->mode));
+        out.u64(mark->stones);
+    }
+}
+
+GameFile readFile(Reader& in) {
+    GameFile file;
+    file.path = in.text(kLongestPath);
+    if (!readFlag(in)) {
+        return file;
+    }
+    GameMark mark;
+    const auto counter = [&in] {
+        const std::int32_t value = in.i32();
+        if (value < 0 || value > kLargestCounter) {
+            in.fail("a counter of the saved game is out of range");
+        }
+        return value;
+    };
+    const auto side = [&in] {
+        const std::uint8_t value = in.u8();
+        if (value != 1 && value != 2) {
+            in.fail("a side of the saved game is neither side");
+        }
+        return static_cast<CellState>(value);
+    };
+    mark.stoneCount = counter();
+    mark.turnNumber = {counter(), counter()};
+    mark.sideToMove = side();
+    mark.humanSide = side();
+    const std::uint8_t mode = in.u8();
+    if (mode > 2) {
+        in.fail("the mode of the saved game is out of range");
+    }
+    mark.mode = static_cast<GameMode>(mode);
+    mark.stones = in.u64();
+    file.mark = mark;
+    return file;
+}
+
 }  // namespace
 
 std::uint64_t hashOfBytes(std::span<const std::uint8_t> bytes, std::uint64_t hash) {
@@ -233,6 +284,7 @@ std::vector<std::uint8_t> encodeKeptGame(const KeptGame& game) {
         writeStep(out, entry.step);
         writeMoment(out, entry.after);
     }
+    writeFile(out, game.file);
     out.u64(hashOfBytes(out.result()));
     return std::move(out.result());
 }
@@ -244,7 +296,8 @@ std::pair<std::optional<KeptGame>, std::string> decodeKeptGame(std::span<const s
     }
     Reader in(bytes);
     in.bytes(kMagic.size());
-    if (const std::uint32_t version = in.u32(); version != kVersion && !in.failed()) {
+    const std::uint32_t version = in.u32();
+    if ((version < 1 || version > kVersion) && !in.failed()) {
         return {std::nullopt, "a kept game of another version (" + std::to_string(version) + ")"};
     }
     if (bytes.size() < kMagic.size() + 4 + kCheckSize) {
@@ -283,6 +336,9 @@ std::pair<std::optional<KeptGame>, std::string> decodeKeptGame(std::span<const s
     for (UndoneStep& entry : game.undone) {
         entry.step = readStep(in, dimension, cellCount);
         entry.after = readMoment(in, dimension);
+    }
+    if (version >= 2) {
+        game.file = readFile(in);
     }
     if (!in.failed() && in.left() != 0) {
         in.fail("the file holds more than a kept game");

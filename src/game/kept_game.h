@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/game_file.h"
 #include "game/game_history.h"
 
 namespace kalvenor {
@@ -23,6 +24,7 @@ struct KeptGame {
     Moment current;
     std::deque<Step> steps;
     std::deque<UndoneStep> undone;
+    GameFile file;  // the game's file and the game as last saved; none in a version 1 file
     friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };
 

@@ -5,6 +5,7 @@
 #include "catalog/localized.h"
 #include "engine/standard_opening.h"
 #include "game/board_display.h"
+#include "game/game_file.h"
 #include "game/human_vs_cpu.h"
 #include "game/labels.h"
 #include "game/record_writer.h"
@@ -173,6 +174,7 @@ bool startNewGame(Session& session, int commandId) {
     if (state.mode == GameMode::CpuVsCpu) {
         setTurnLabel(session, turn_label::CpuA, CellState::First);
     }
+    rememberGameFile(session, {});
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalog/localized.h"
+#include "game/game_file.h"
 #include "game/restore_game.h"
 #include "platform/save_dialog_rules.h"
 #include "platform/window_system.h"
@@ -57,6 +58,7 @@ bool saveGame(Session& session) {
                              kFileErrorStyle);
         return false;
     }
+    rememberGameFile(session, *path);
     return true;
 }
 
@@ -74,6 +76,7 @@ bool loadGameFile(Session& session, const std::string& path) {
         return false;
     }
     restoreGame(session, loaded.value());
+    rememberGameFile(session, path);
     return true;
 }
 

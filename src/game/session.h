@@ -9,6 +9,7 @@
 #include "cpu/levels.h"
 #include "cpu/threat_cells.h"
 #include "engine/board.h"
+#include "game/game_file.h"
 #include "game/game_history.h"
 #include "game/game_state.h"
 #include "platform/window_system.h"
@@ -49,6 +50,16 @@ struct Session {
     // view is drawn.
     mutable ThreatCache threatCache;
     GameHistory history;  // take-back and redo
+    GameFile file;        // the file the game was last saved to or loaded from
+    // What a desktop program does around the game's file: the title names the file and marks a
+    // changed game; a new game, a load or 最初から asks before an unsaved game is thrown away.
+    // Off here, as the script driver starts (its lines `title on`, `confirm on`); the desktop
+    // program turns both on.
+    struct FileHandling {
+        bool titleNamesFile = false;
+        bool askBeforeDiscarding = false;
+    };
+    FileHandling fileHandling;
     // The language chosen for the window (the display language follows it). Not part of a saved
     // game; the desktop program keeps it between runs and is told of every change.
     LanguageChoice languageChoice = LanguageChoice::Japanese;

@@ -155,12 +155,14 @@ enum class ControlKind { LeftLabel, CentredLabel, PushButton, TrackBar, CellButt
 enum class CellHighlight { None, LastMove, Turned, Five, ThreatWin, ThreatBlock };
 
 // Both backends take a null handle anywhere: the call does nothing and answers null, the empty
-// text, 0, OK (No for a Yes/No box) or cancel.
+// text, 0, OK (No for a Yes/No box, Cancel for a Save/Discard/Cancel box) or cancel.
 
 // Creates the main window and sends it Create before returning; `userData` is available through
 // windowUserData() from that first message on. Returns null if the window system refuses, or if
 // the procedure answers Create with -1 (the window is then gone again).
 WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData);
+// The caption of the main window (it starts with the one of its MainWindowDesc).
+void setWindowTitle(WindowHandle window, std::string_view title);
 // Sends Destroy, then destroys the window and every control still on it.
 void destroyMainWindow(WindowHandle window);
 void* windowUserData(WindowHandle window);
@@ -214,14 +216,49 @@ void setTrackBarMarks(ControlHandle trackBar, std::uint32_t positions);
 void setTrackBarPosition(ControlHandle trackBar, int position);
 int trackBarPosition(ControlHandle trackBar);
 
-enum class MessageBoxButtons { Ok, YesNo };
+// SaveDiscardCancel asks whether to save a game before it is thrown away; the backend gives the
+// buttons the platform's own words (保存 / 保存しない / キャンセル).
+enum class MessageBoxButtons { Ok, YesNo, SaveDiscardCancel };
 enum class MessageBoxIcon { None, Question, Exclamation };
 struct MessageBoxStyle {
     MessageBoxButtons buttons = MessageBoxButtons::Ok;
     MessageBoxIcon icon = MessageBoxIcon::None;
     bool systemModal = false;
 };
-enum class MessageBoxResult { Ok = 1, Yes = 6, No = 7 };
+enum class MessageBoxResult { Ok = 1, Cancel = 2, Yes = 6, No = 7, Save = 8, Discard = 9 };
+
+// The button's name in a script or a log: ok, cancel, yes, no, save or discard.
+constexpr std::string_view answerName(MessageBoxResult result) {
+    switch (result) {
+        case MessageBoxResult::Cancel:
+            return "cancel";
+        case MessageBoxResult::Yes:
+            return "yes";
+        case MessageBoxResult::No:
+            return "no";
+        case MessageBoxResult::Save:
+            return "save";
+        case MessageBoxResult::Discard:
+            return "discard";
+        case MessageBoxResult::Ok:
+            break;
+    }
+    return "ok";
+}
+
+// Whether `result` is one of the buttons of a box with `buttons`.
+constexpr bool isAnswerOf(MessageBoxButtons buttons, MessageBoxResult result) {
+    switch (buttons) {
+        case MessageBoxButtons::Ok:
+            return result == MessageBoxResult::Ok;
+        case MessageBoxButtons::YesNo:
+            return result == MessageBoxResult::Yes || result == MessageBoxResult::No;
+        case MessageBoxButtons::SaveDiscardCancel:
+            return result == MessageBoxResult::Save || result == MessageBoxResult::Discard ||
+                   result == MessageBoxResult::Cancel;
+    }
+    return false;
+}
 
 // A modal message box owned by `owner`; returns the button chosen.
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,

@@ -2,12 +2,10 @@
 
 #include <string_view>
 
+#include "game/game_file.h"  // kWindowTitle
 #include "game/session.h"
 
 namespace kalvenor {
-
-// The window title, which the About box repeats as its caption.
-inline constexpr std::string_view kWindowTitle = "Kalvenor [ version 1.0 ]";
 
 // The five lines of the About box: the author, then the addresses, none of which the project has.
 std::string_view aboutText();

@@ -2,6 +2,7 @@
 
 #include "game/cpu_level.h"
 #include "game/cpu_vs_cpu.h"
+#include "game/discard_question.h"
 #include "game/guide_buttons.h"
 #include "game/hint.h"
 #include "game/human_vs_cpu.h"
@@ -57,7 +58,9 @@ void routeCommand(Session& session, platform::WParam first, platform::ControlHan
 
 void runCommand(Session& session, int commandId) {
     if (isGameStartCommand(commandId)) {
-        startNewGame(session, commandId);
+        if (mayDiscardGame(session)) {
+            startNewGame(session, commandId);
+        }
         return;
     }
     switch (commandId) {
@@ -65,7 +68,9 @@ void runCommand(Session& session, int commandId) {
             saveGame(session);
             break;
         case command_id::Load:
-            loadGame(session);
+            if (mayDiscardGame(session)) {
+                loadGame(session);
+            }
             break;
         case command_id::Record:
             toggleRecord(session);
@@ -86,7 +91,9 @@ void runCommand(Session& session, int commandId) {
             setFollowPlay(session, !session.options.followPlay);
             break;
         case command_id::NewGame:
-            startGameOfTheSameKind(session);
+            if (mayDiscardGame(session)) {
+                startGameOfTheSameKind(session);
+            }
             break;
         case command_id::Hint:
             showHint(session);

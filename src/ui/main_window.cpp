@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "game/game_file.h"
 #include "game/keyboard_play.h"
 #include "game/slice_navigation.h"
 #include "ui/about_box.h"
@@ -15,7 +16,9 @@ namespace {
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 750;
 
+// After every event: the title follows the game's file, and the game is kept.
 void tellEventHandled(const Session& session) {
+    showWindowTitle(session);
     if (session.eventHandled) {
         session.eventHandled(session);
     }
@@ -53,6 +56,7 @@ std::intptr_t mainWindowProc(platform::WindowHandle window, unsigned message, pl
             break;
         case platform::message::KeyDown:
             onBoardKey(*session, static_cast<int>(first), platform::toControl(second));
+            tellEventHandled(*session);  // a key may have moved the view to another slice
             break;
         case platform::message::Size:  // the window system scales the layout itself
         default:

@@ -247,14 +247,37 @@ class DesktopProgramTest : public QObject {
             return window->isVisible() && window->windowTitle() == QString("遊び方");
         }));
 
+        // The changed game is named in the title, and asked about before a new game throws it
+        // away: Cancel keeps it, 保存しない goes on.
+        QMainWindow* window = platform::mainWindowWidget(program_->window());
+        QCOMPARE(window->windowTitle(), QString("無題* — Kalvenor [ version 1.0 ]"));
+        testing::ModalAnswerer answerer;
+        answerer.queueButton(QMessageBox::Cancel);
+        pressOnWindow(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(program_->session().board->count(CellState::Empty), 56);
         for (const Qt::Key key : {Qt::Key_N, Qt::Key_F2}) {
+            answerer.queueButton(QMessageBox::Discard);
             pressOnWindow(key, key == Qt::Key_N ? Qt::ControlModifier : Qt::NoModifier);
             const Session& session = program_->session();
             QCOMPARE(session.state.dimension, 2);
             QCOMPARE(session.state.mode, GameMode::HumanVsHuman);
             QCOMPARE(session.board->count(CellState::Empty), 64);
+            QCOMPARE(window->windowTitle(), QString("Kalvenor [ version 1.0 ]"));
             clickCell2d(0, 0);  // a stone, so that the next key is seen to clear it
         }
+        QCOMPARE(answerer.messageBoxes().size(), std::size_t{3});
+        const testing::ShownMessageBox& box = answerer.messageBoxes()[0];
+        QCOMPARE(box.caption, QString("保存の確認"));
+        QCOMPARE(box.buttons.size(), 3);
+        const auto textOfButton = [&box](QMessageBox::StandardButton button) {
+            const qsizetype index = box.buttons.indexOf(button);
+            return index < 0 ? QString() : box.buttonTexts.at(index);
+        };
+        // Qt's own words, from the translations the program loads.
+        QCOMPARE(textOfButton(QMessageBox::Save), QString("保存"));
+        QVERIFY2(!textOfButton(QMessageBox::Discard).isEmpty(), qPrintable(box.buttonTexts.join('|')));
+        QVERIFY2(textOfButton(QMessageBox::Cancel).startsWith("キャンセル"),
+                 qPrintable(box.buttonTexts.join('|')));
     }
 
     void aTwoAxisGameIsPlayedToFiveWithTheMouse() {
@@ -585,6 +608,8 @@ class DesktopProgramTest : public QObject {
         QVERIFY(
             std::equal(board.begin(), board.end(), after.board->bytes().begin(), after.board->bytes().end()));
         QVERIFY(after.state == state);
+        QCOMPARE(platform::mainWindowWidget(program_->window())->windowTitle(),
+                 QString("無題* — Kalvenor [ version 1.0 ]"));  // changed since it started, and no file yet
         sendCommand(program_->window(), command_id::TakeBack);
         QCOMPARE(after.state.turnNumberOf(CellState::First), 1);
     }

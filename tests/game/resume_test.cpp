@@ -7,10 +7,13 @@
 #include <memory>
 #include <tuple>
 
+#include "game/game_file.h"
 #include "game/game_keeper.h"
+#include "game/kept_game.h"
 #include "game/new_game.h"
 #include "game/opening_game.h"
 #include "game_harness.h"
+#include "records/own_file.h"
 #include "snapshot.h"
 #include "ui/command_routing.h"
 
@@ -65,6 +68,9 @@ TEST_P(Resume, TheGameComesBackAfterAQuitWithItsHistory) {
         for (int move = 0; move < 3; ++move) {
             playOneMove(before.game);
             positions.push_back(snapshotOf(before.game));
+            if (move == 0) {
+                rememberGameFile(before.game.session, "mine.gd");  // as a save does
+            }
         }
         before.game.command(command_id::TakeBack);  // something to redo after the resume
         before.game.command(command_id::Quit);
@@ -73,12 +79,15 @@ TEST_P(Resume, TheGameComesBackAfterAQuitWithItsHistory) {
     KeptHarness after(folder);
     EXPECT_EQ(after.said, std::vector<std::string>());
     ASSERT_TRUE(after.game.session.board.has_value()) << "the unfinished game is back";
+    EXPECT_EQ(after.game.session.file.path, "mine.gd") << "with its file";
+    EXPECT_TRUE(gameChanged(after.game.session)) << "changed since it was saved";
     if (mode == GameMode::CpuVsCpu) {
         EXPECT_EQ(snapshotOf(after.game), positions[3]);
     } else {
         EXPECT_EQ(snapshotOf(after.game), positions[2]);
         after.game.command(command_id::TakeBack);
         EXPECT_EQ(snapshotOf(after.game), positions[1]) << "a move made before the quit is taken back";
+        EXPECT_FALSE(gameChanged(after.game.session)) << "back at the moment it was saved";
         after.game.command(command_id::Redo);
         after.game.command(command_id::Redo);
         EXPECT_EQ(snapshotOf(after.game), positions[3]) << "and played again, with the one taken back before";
@@ -149,6 +158,40 @@ TEST(Resume, AFinishedGameIsNotBroughtBack) {
     }
     KeptHarness after(folder);
     EXPECT_FALSE(after.game.session.board.has_value());
+    fs::remove_all(folder);
+}
+
+// A history written before the kept game knew its file: the game comes back without a file, and
+// counts as changed, so that nothing is thrown away without a question.
+TEST(Resume, AKeptGameOfTheFirstVersionComesBackWithoutAFileAsChanged) {
+    const fs::path folder = fs::temp_directory_path() / ("kalvenor-first-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    Snapshot position;
+    {
+        KeptHarness before(folder);
+        before.game.command(gameStartCommand({3, GameMode::HumanVsHuman}));
+        before.game.clickCell(0);
+        position = snapshotOf(before.game);
+    }
+    const FileValue<std::vector<std::uint8_t>> read = readOwnFile(folder / "history", 1 << 20);
+    ASSERT_TRUE(read.ok());
+    auto kept = decodeKeptGame(read.value()).first;
+    ASSERT_TRUE(kept.has_value());
+    kept->file = {};
+    std::vector<std::uint8_t> bytes = encodeKeptGame(*kept);
+    constexpr std::size_t kEmptyFileAndCheck = 4 + 1 + 8;  // no path, no mark, the check sum
+    bytes.resize(bytes.size() - kEmptyFileAndCheck);
+    bytes[8] = 1;  // the version
+    const std::uint64_t check = hashOfBytes(bytes);
+    for (int shift = 0; shift < 64; shift += 8) {
+        bytes.push_back(static_cast<std::uint8_t>(check >> shift));
+    }
+    ASSERT_TRUE(replaceOwnFile(folder / "history", bytes).ok());
+    KeptHarness after(folder);
+    EXPECT_EQ(after.said, std::vector<std::string>());
+    EXPECT_EQ(snapshotOf(after.game), position);
+    EXPECT_EQ(after.game.session.file, GameFile{});
+    EXPECT_TRUE(gameChanged(after.game.session));
     fs::remove_all(folder);
 }
 

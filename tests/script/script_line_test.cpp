@@ -92,8 +92,11 @@ TEST(ScriptLine, BadLinesSayWhatIsWrong) {
     EXPECT_EQ(reasonOf("click axis 5"), "an axis 5 is outside 0..4");
     EXPECT_EQ(reasonOf("slide 0"), "'slide 0' needs a track-bar position");
     EXPECT_EQ(reasonOf("slide 0 x"), "'x' is not a number (a track-bar position)");
-    EXPECT_EQ(reasonOf("answer"), "'answer' needs yes, no or ok");
-    EXPECT_EQ(reasonOf("answer maybe"), "the answer to a message box is yes, no or ok, not 'maybe'");
+    EXPECT_EQ(reasonOf("answer"), "'answer' needs yes, no, ok, save, discard or cancel");
+    EXPECT_EQ(reasonOf("title on off"), "unexpected 'off' after 'title on'");
+    EXPECT_EQ(reasonOf("confirm"), "'confirm' needs on or off");
+    EXPECT_EQ(reasonOf("answer maybe"),
+              "the answer to a message box is yes, no, ok, save, discard or cancel, not 'maybe'");
     EXPECT_EQ(reasonOf("show all"), "unexpected 'all' after 'show'");
     EXPECT_EQ(reasonOf("board 2"), "unexpected '2' after 'board'");
     EXPECT_EQ(reasonOf("layout"), "'layout' needs classic or large");

@@ -91,6 +91,17 @@ class DesktopProgram : public ::testing::Test {
         waitUntilIdle(window_);
     }
 
+    // A command that throws away a changed game: the question whether to save it first is
+    // answered No (don't save), and the command goes on.
+    void postDiscardingCommand(int commandId) {
+        postCommand(window_, commandId);
+        const HWND question = waitForDialog(window_);
+        ASSERT_NE(question, nullptr) << "no question whether to save";
+        EXPECT_EQ(windowText(question), "保存の確認");
+        pressDialogButton(question, IDNO);
+        waitUntilIdle(window_);
+    }
+
     fs::path folder_;
     std::unique_ptr<RunningProgram> program_;
     HWND window_ = nullptr;
@@ -277,7 +288,7 @@ TEST_F(DesktopProgram, TheKeyboardAlonePlaysThroughKeyMessages) {
     EXPECT_TRUE(isCell(focusedWindow(window_)));
 
     // On four axes Q moves the time axis's track bar, and the cursor with it.
-    sendCommand(window_, kTwoPeopleFourAxes);
+    postDiscardingCommand(kTwoPeopleFourAxes);
     waitUntilIdle(window_);
     const std::vector<HWND> bars = childrenOfClass(window_, TRACKBAR_CLASSW);
     ASSERT_FALSE(bars.empty());
@@ -349,15 +360,21 @@ TEST_F(DesktopProgram, EveryGameOfTheMenuStartsAndMoves) {
         SCOPED_TRACE("dimension " + std::to_string(dimension));
         const std::size_t cellCount = dimension == 2 ? 64U : 512U;
 
-        // Two people: the person's click places a stone.
-        sendCommand(window_, kTwoPeopleTwoAxes + 2 * (dimension - 2));
+        // Two people: the person's click places a stone. The game of the round before has
+        // moved, so the question whether to save it comes first.
+        if (dimension == 2) {
+            sendCommand(window_, kTwoPeopleTwoAxes);
+        } else {
+            postDiscardingCommand(kTwoPeopleTwoAxes + 2 * (dimension - 2));
+        }
         std::vector<HWND> cells = cellButtons(window_);
         ASSERT_EQ(cells.size(), cellCount);
         click(cells[0]);
         EXPECT_EQ(windowText(cells[0]), "■");
+        EXPECT_EQ(windowText(window_), "無題* — Kalvenor [ version 1.0 ]");
 
         // Against the computer, the person second: the computer opens with a move of its own.
-        postCommand(window_, kAgainstTheComputerTwoAxes + 2 * (dimension - 2));
+        postDiscardingCommand(kAgainstTheComputerTwoAxes + 2 * (dimension - 2));
         const HWND question = waitForDialog(window_);
         ASSERT_NE(question, nullptr) << "no question who opens";
         pressDialogButton(question, IDNO);
@@ -423,6 +440,7 @@ TEST_F(DesktopProgram, SavesAndLoadsThroughTheFileDialogs) {
     waitUntilIdle(window_);
     ASSERT_TRUE(fs::exists(saved));
     EXPECT_EQ(fs::file_size(saved), 112U);
+    EXPECT_EQ(windowText(window_), "二人 game.gd — Kalvenor [ version 1.0 ]");
 
     sendCommand(window_, kTwoPeopleTwoAxes);  // a fresh, empty board
     cells = cellButtons(window_);

@@ -128,8 +128,9 @@ ControlHandle focusedControl(WindowHandle window);
 // Any message, straight to the window procedure.
 std::intptr_t sendMessage(WindowHandle window, unsigned message, WParam first, LParam second);
 
-// Scripted answers, taken in order. A Yes/No box takes the next answer when it is Yes or No; an
-// OK box takes the next answer only when it is Ok, and is otherwise answered Ok without one.
+// Scripted answers, taken in order. A question box takes the next answer when it is one of its
+// buttons (Yes or No; Save, Discard or Cancel); an OK box takes the next answer only when it is
+// Ok, and is otherwise answered Ok without one.
 void queueMessageBoxAnswer(WindowHandle window, MessageBoxResult answer);
 // A path, or nullopt for Cancel.
 void queueFileDialogAnswer(WindowHandle window, std::optional<std::string> answer);

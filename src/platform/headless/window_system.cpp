@@ -39,6 +39,12 @@ void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
     }
 }
 
+void setWindowTitle(WindowHandle window, std::string_view title) {
+    if (window != nullptr) {
+        window->desc.title = title;
+    }
+}
+
 WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void* userData) {
     if (proc == nullptr) {
         return nullptr;
@@ -210,17 +216,25 @@ int trackBarPosition(ControlHandle trackBar) {
 
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
                             MessageBoxStyle style) {
+    const bool okOnly = style.buttons == MessageBoxButtons::Ok;
     if (owner == nullptr) {
         // No window, so no queued answers: taken as closed without a button.
-        return style.buttons == MessageBoxButtons::YesNo ? MessageBoxResult::No : MessageBoxResult::Ok;
+        switch (style.buttons) {
+            case MessageBoxButtons::YesNo:
+                return MessageBoxResult::No;
+            case MessageBoxButtons::SaveDiscardCancel:
+                return MessageBoxResult::Cancel;
+            case MessageBoxButtons::Ok:
+                break;
+        }
+        return MessageBoxResult::Ok;
     }
     headless::MessageBoxRecord shown{std::string(text), std::string(caption), style, {}};
     auto& answers = owner->boxAnswers;
-    const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
-    if (!answers.empty() && (answers.front() == MessageBoxResult::Ok) != yesNo) {
+    if (!answers.empty() && isAnswerOf(style.buttons, answers.front())) {
         shown.answer = answers.front();
         answers.pop_front();
-    } else if (!yesNo) {
+    } else if (okOnly) {
         shown.answer = MessageBoxResult::Ok;
     }
     appendBounded(owner->boxLog, shown);
@@ -228,8 +242,12 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
         owner->observer.onMessageBox(shown);
     }
     if (!shown.answer) {
-        const char* reason = answers.empty() ? "with no answer queued" : "while the next answer queued is ok";
-        throw headless::UnansweredPrompt("a Yes/No box \"" + shown.caption + "\" was shown " + reason);
+        const std::string reason =
+            answers.empty() ? "with no answer queued"
+                            : "while the next answer queued is " + std::string(answerName(answers.front()));
+        const char* kind =
+            style.buttons == MessageBoxButtons::YesNo ? "a Yes/No box" : "a Save/Discard/Cancel box";
+        throw headless::UnansweredPrompt(kind + (" \"" + shown.caption + "\" was shown ") + reason);
     }
     return *shown.answer;
 }

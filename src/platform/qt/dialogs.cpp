@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <vector>
 
 #include "platform/qt/qt_backend.h"
 #include "platform/save_dialog_rules.h"
@@ -37,17 +38,41 @@ bool hasWildcard(const QString& name) {
 MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::string_view caption,
                             MessageBoxStyle style) {
     QWidget* parent = owner != nullptr ? owner->widget.get() : nullptr;
-    const bool yesNo = style.buttons == MessageBoxButtons::YesNo;
-    QMessageBox box(iconFor(style.icon), toQString(caption), toQString(text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    const int chosen = box.exec();
-    if (!yesNo) {
-        return MessageBoxResult::Ok;
+    // The buttons of each kind, the default first; closing the box counts as the last.
+    struct Choice {
+        QMessageBox::StandardButton button;
+        MessageBoxResult result;
+    };
+    std::vector<Choice> choices;
+    switch (style.buttons) {
+        case MessageBoxButtons::Ok:
+            choices = {{QMessageBox::Ok, MessageBoxResult::Ok}};
+            break;
+        case MessageBoxButtons::YesNo:
+            choices = {{QMessageBox::Yes, MessageBoxResult::Yes}, {QMessageBox::No, MessageBoxResult::No}};
+            break;
+        case MessageBoxButtons::SaveDiscardCancel:
+            // Qt's own words for them, in the translations the program loads (保存 / 保存しない /
+            // キャンセル).
+            choices = {{QMessageBox::Save, MessageBoxResult::Save},
+                       {QMessageBox::Discard, MessageBoxResult::Discard},
+                       {QMessageBox::Cancel, MessageBoxResult::Cancel}};
+            break;
     }
-    // Closing the box without a button counts as No.
-    return chosen == QMessageBox::Yes ? MessageBoxResult::Yes : MessageBoxResult::No;
+    QMessageBox::StandardButtons buttons;
+    for (const Choice& choice : choices) {
+        buttons |= choice.button;
+    }
+    QMessageBox box(iconFor(style.icon), toQString(caption), toQString(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(choices.front().button);
+    const int chosen = box.exec();
+    for (const Choice& choice : choices) {
+        if (chosen == choice.button) {
+            return choice.result;
+        }
+    }
+    return choices.back().result;
 }
 
 namespace {

@@ -267,6 +267,12 @@ WindowHandle createMainWindow(const MainWindowDesc& desc, WindowProc proc, void*
     return window.release();
 }
 
+void setWindowTitle(WindowHandle window, std::string_view title) {
+    if (window != nullptr && window->widget) {
+        window->widget->setWindowTitle(toQString(title));
+    }
+}
+
 void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
     if (window == nullptr || !window->widget) {
         return;

@@ -19,7 +19,12 @@ HWND ownerOf(WindowHandle owner) {
 }
 
 UINT messageBoxFlags(MessageBoxStyle style) {
-    UINT flags = style.buttons == MessageBoxButtons::YesNo ? MB_YESNO : MB_OK;
+    UINT flags = MB_OK;
+    if (style.buttons == MessageBoxButtons::YesNo) {
+        flags = MB_YESNO;
+    } else if (style.buttons == MessageBoxButtons::SaveDiscardCancel) {
+        flags = MB_YESNOCANCEL;  // the question asks "save?": Yes saves, No goes on without
+    }
     if (style.icon == MessageBoxIcon::Question) {
         flags |= MB_ICONQUESTION;
     } else if (style.icon == MessageBoxIcon::Exclamation) {
@@ -107,10 +112,18 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
     const CentredOnOwner centred(ownerOf(owner));
     const int chosen = MessageBoxW(ownerOf(owner), win32::widen(text).c_str(), win32::widen(caption).c_str(),
                                    messageBoxFlags(style));
-    if (style.buttons == MessageBoxButtons::Ok) {
-        return MessageBoxResult::Ok;
+    switch (style.buttons) {
+        case MessageBoxButtons::Ok:
+            return MessageBoxResult::Ok;
+        case MessageBoxButtons::YesNo:
+            return chosen == IDYES ? MessageBoxResult::Yes : MessageBoxResult::No;
+        case MessageBoxButtons::SaveDiscardCancel:
+            break;
     }
-    return chosen == IDYES ? MessageBoxResult::Yes : MessageBoxResult::No;
+    // Escape and the close box answer Cancel.
+    return chosen == IDYES  ? MessageBoxResult::Save
+           : chosen == IDNO ? MessageBoxResult::Discard
+                            : MessageBoxResult::Cancel;
 }
 
 namespace {

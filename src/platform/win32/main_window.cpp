@@ -217,6 +217,12 @@ void destroyMainWindow(WindowHandle window) {
     delete window;
 }
 
+void setWindowTitle(WindowHandle window, std::string_view title) {
+    if (window != nullptr && window->hwnd != nullptr) {
+        SetWindowTextW(window->hwnd, win32::widen(title).c_str());
+    }
+}
+
 void setMenuBar(WindowHandle window, std::vector<MenuItem> menuBar) {
     if (window == nullptr || window->hwnd == nullptr) {
         return;

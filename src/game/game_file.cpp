@@ -1,0 +1,71 @@
+#include "game/game_file.h"
+
+#include "catalog/localized.h"
+#include "game/session.h"
+#include "records/utf8_path.h"
+
+namespace kalvenor {
+
+std::uint64_t stonesFingerprint(const Board& board) {
+    // FNV-1a over (cell, side) of every stone: the same board gives the same value on every build.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    board.forEachStone([&hash](std::int32_t cell, CellState side) {
+        const std::uint64_t word = (static_cast<std::uint64_t>(cell) << 2) | static_cast<std::uint64_t>(side);
+        for (int shift = 0; shift < 40; shift += 8) {
+            hash = (hash ^ ((word >> shift) & 0xFF)) * 0x100000001b3ULL;
+        }
+    });
+    return hash;
+}
+
+GameMark markOf(const GameState& state, const Board& board) {
+    return {state.stoneCount, state.turnNumber, state.sideToMove,
+            state.humanSide,  state.mode,       stonesFingerprint(board)};
+}
+
+void rememberGameFile(Session& session, std::string path) {
+    session.file.path = std::move(path);
+    session.file.mark = session.board ? std::optional(markOf(session.state, *session.board)) : std::nullopt;
+}
+
+bool gameChanged(const Session& session) {
+    if (!session.board) {
+        return false;
+    }
+    const std::optional<GameMark>& mark = session.file.mark;
+    if (!mark) {
+        return true;
+    }
+    const GameState& state = session.state;
+    // Every move and pass changes a counter: the stones are looked at only when none changed.
+    if (state.stoneCount != mark->stoneCount || state.turnNumber != mark->turnNumber ||
+        state.sideToMove != mark->sideToMove || state.humanSide != mark->humanSide ||
+        state.mode != mark->mode) {
+        return true;
+    }
+    return stonesFingerprint(*session.board) != mark->stones;
+}
+
+std::string windowTitle(const Session& session) {
+    const bool changed = gameChanged(session);
+    if (session.file.path.empty() && !changed) {
+        return std::string(kWindowTitle);
+    }
+    const std::string name = session.file.path.empty()
+                                 ? std::string(localized("無題"))
+                                 : utf8FromPath(pathFromUtf8(session.file.path).filename());
+    return name + (changed ? "*" : "") + " — " + std::string(kWindowTitle);
+}
+
+void showWindowTitle(const Session& session) {
+    if (session.fileHandling.titleNamesFile) {
+        platform::setWindowTitle(session.window, windowTitle(session));
+    }
+}
+
+void setTitleNamesFile(Session& session, bool on) {
+    session.fileHandling.titleNamesFile = on;
+    platform::setWindowTitle(session.window, on ? windowTitle(session) : std::string(kWindowTitle));
+}
+
+}  // namespace kalvenor
