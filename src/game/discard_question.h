@@ -6,9 +6,9 @@ namespace kalvenor {
 
 // Before the current game is thrown away (a new game, a load, 最初から): when the session asks,
 // and the game is unfinished and changed since it was last saved or loaded, asks whether to save
-// it first (保存 / 保存しない / キャンセル). 保存 goes through the usual save, its dialog and
-// refusals included. True when the caller may go on: nothing to ask, saved, or not to be saved;
-// false for キャンセル and for a save that was cancelled or failed.
+// it first: Save, Discard or Cancel. Save goes through the usual save, its dialog and refusals
+// included. True when the caller may go on: nothing to ask, saved, or discarded; false for
+// Cancel and for a save that was cancelled or failed.
 bool mayDiscardGame(Session& session);
 
 }  // namespace kalvenor

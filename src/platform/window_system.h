@@ -217,7 +217,7 @@ void setTrackBarPosition(ControlHandle trackBar, int position);
 int trackBarPosition(ControlHandle trackBar);
 
 // SaveDiscardCancel asks whether to save a game before it is thrown away; the backend gives the
-// buttons the platform's own words (保存 / 保存しない / キャンセル).
+// buttons the platform's own words (Qt: 保存 / 変更を破棄 / キャンセル; Win32: はい / いいえ / キャンセル).
 enum class MessageBoxButtons { Ok, YesNo, SaveDiscardCancel };
 enum class MessageBoxIcon { None, Question, Exclamation };
 struct MessageBoxStyle {

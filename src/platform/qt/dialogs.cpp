@@ -52,7 +52,7 @@ MessageBoxResult messageBox(WindowHandle owner, std::string_view text, std::stri
             choices = {{QMessageBox::Yes, MessageBoxResult::Yes}, {QMessageBox::No, MessageBoxResult::No}};
             break;
         case MessageBoxButtons::SaveDiscardCancel:
-            // Qt's own words for them, in the translations the program loads (保存 / 保存しない /
+            // Qt's own words for them, in the translations the program loads (保存 / 変更を破棄 /
             // キャンセル).
             choices = {{QMessageBox::Save, MessageBoxResult::Save},
                        {QMessageBox::Discard, MessageBoxResult::Discard},
