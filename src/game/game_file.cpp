@@ -1,5 +1,8 @@
 #include "game/game_file.h"
 
+#include <cstring>
+#include <span>
+
 #include "catalog/localized.h"
 #include "game/session.h"
 #include "records/utf8_path.h"
@@ -7,14 +10,19 @@
 namespace kalvenor {
 
 std::uint64_t stonesFingerprint(const Board& board) {
-    // FNV-1a over (cell, side) of every stone: the same board gives the same value on every build.
+    // FNV-1a over the rows that hold stones, eight cells (one word) a step: a few milliseconds for
+    // a full board of eight axes. The same board gives the same value on every build.
+    constexpr std::uint64_t kPrime = 0x100000001b3ULL;
     std::uint64_t hash = 0xcbf29ce484222325ULL;
-    board.forEachStone([&hash](std::int32_t cell, CellState side) {
-        const std::uint64_t word = (static_cast<std::uint64_t>(cell) << 2) | static_cast<std::uint64_t>(side);
-        for (int shift = 0; shift < 40; shift += 8) {
-            hash = (hash ^ ((word >> shift) & 0xFF)) * 0x100000001b3ULL;
+    const std::span<const std::uint8_t> cells = board.bytes();
+    for (std::size_t at = 0; at < cells.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t row = 0;
+        std::memcpy(&row, cells.data() + at, sizeof(row));
+        if (row != 0) {
+            hash = (hash ^ at) * kPrime;
+            hash = (hash ^ row) * kPrime;
         }
-    });
+    }
     return hash;
 }
 

@@ -41,7 +41,7 @@ struct GameFile {
     friend bool operator==(const GameFile&, const GameFile&) = default;
 };
 
-// A hash of the cells that hold stones (their index and side); costs as much as the stones.
+// A hash of the cells that hold stones (their index and side).
 std::uint64_t stonesFingerprint(const Board& board);
 GameMark markOf(const GameState& state, const Board& board);
 
