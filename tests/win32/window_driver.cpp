@@ -74,7 +74,11 @@ RunningProgram::RunningProgram(const std::filesystem::path& program,
         return;
     }
     WaitForInputIdle(process_.hProcess, 30000);
-    window_ = waitFor([] { return FindWindowW(L"MyWin", nullptr); });
+    // Found once shown: a window found while it is still being created may lack its controls.
+    window_ = waitFor([]() -> HWND {
+        const HWND window = FindWindowW(L"MyWin", nullptr);
+        return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+    });
     if (window_ == nullptr) {
         ADD_FAILURE() << "no window of class MyWin appeared";
     }
