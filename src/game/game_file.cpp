@@ -34,6 +34,7 @@ GameMark markOf(const GameState& state, const Board& board) {
 void rememberGameFile(Session& session, std::string path) {
     session.file.path = std::move(path);
     session.file.mark = session.board ? std::optional(markOf(session.state, *session.board)) : std::nullopt;
+    session.fileChangedAt.reset();
 }
 
 bool gameChanged(const Session& session) {
@@ -51,7 +52,12 @@ bool gameChanged(const Session& session) {
         state.mode != mark->mode) {
         return true;
     }
-    return stonesFingerprint(*session.board) != mark->stones;
+    const Board::Revision revision = session.board->revision();
+    if (!session.fileChangedAt || session.fileChangedAt->revision != revision) {
+        session.fileChangedAt =
+            Session::ChangedAt{revision, stonesFingerprint(*session.board) != mark->stones};
+    }
+    return session.fileChangedAt->changed;
 }
 
 std::string windowTitle(const Session& session) {

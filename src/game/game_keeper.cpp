@@ -170,6 +170,7 @@ std::string GameKeeper::restore(Session& session) {
     showMomentLabels(session, kept.current);
     session.history.assign(std::move(kept.steps), std::move(kept.undone));
     session.file = std::move(kept.file);
+    session.fileChangedAt.reset();
     showBoardFor(session, state.mode == GameMode::HumanVsCpu ? state.humanSide : state.sideToMove);
     showWindowTitle(session);
     return said;

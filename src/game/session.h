@@ -51,6 +51,13 @@ struct Session {
     mutable ThreatCache threatCache;
     GameHistory history;  // take-back and redo
     GameFile file;        // the file the game was last saved to or loaded from
+    // Whether the board at this revision differs from the file's mark: a redraw that leaves the
+    // board alone (a slice, the guide) needs no new look at 16 MiB of cells.
+    struct ChangedAt {
+        Board::Revision revision;
+        bool changed;
+    };
+    mutable std::optional<ChangedAt> fileChangedAt;
     // What a desktop program does around the game's file: the title names the file and marks a
     // changed game; a new game, a load or 最初から asks before an unsaved game is thrown away.
     // Off here, as the script driver starts (its lines `title on`, `confirm on`); the desktop
