@@ -5,7 +5,9 @@
 
 #include "cpu/candidate_moves.h"
 #include "cpu/line_evaluation.h"
+#include "cpu/threat_planes.h"
 #include "engine/line_runs.h"
+#include "engine/neighbours.h"
 
 namespace kalvenor {
 
@@ -38,6 +40,9 @@ std::vector<std::int32_t> fivesOnEmptyCells(const Board& board, CellState side) 
     });
     std::sort(fives.begin(), fives.end());
     fives.erase(std::unique(fives.begin(), fives.end()), fives.end());
+    if (fives.size() > kMostThreatCells) {
+        fives.resize(kMostThreatCells);
+    }
     return fives;
 }
 
@@ -50,7 +55,10 @@ std::vector<std::int32_t> fiveCompletingCells(const Board& board, CellState side
         return fives;
     }
     if (rule == PlacementRule::AnyEmptyCell) {
-        return fivesOnEmptyCells(board, side);
+        // Few stones: from their runs; many: every window of the board, 64 at a time.
+        return detail::neighboursFromList(static_cast<std::size_t>(board.count(side)), board.dimension())
+                   ? fivesOnEmptyCells(board, side)
+                   : detail::fivesOnEmptyCellsInPlanes(board, side, kMostThreatCells);
     }
     detail::MoveProbe probe(board, side);
     detail::CandidateList list;

@@ -5,6 +5,7 @@
 // read them.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,6 +18,11 @@ namespace kalvenor {
 // Where a stone may go: any Empty cell (two people), or only a cell that encloses something, whose
 // enclosed stones then turn (against the computer, and the computer against itself).
 enum class PlacementRule { AnyEmptyCell, Enclosure };
+
+// A side's cells beyond this many are left out (the first ones in ascending order are kept): a
+// board dense with stones can have millions, and a slice's marks and the track bars' need only
+// some of them to lead the eye there. 4 MiB a side.
+inline constexpr std::size_t kMostThreatCells = std::size_t{1} << 20;
 
 // The cells, in ascending order, where a stone of `side` (First or Second) placed under `rule`
 // makes five in a row: through the cell itself, or under the enclosure rule also through a stone

@@ -106,6 +106,32 @@ inline Board randomBoard(int dimension, Shape shape, std::uint32_t seed) {
     return board;
 }
 
+// Each cell Empty with probability `emptyShare`, else a stone of either side. With `fiveFree`,
+// every cell with a coordinate of 4 on an axis above 0 stays Empty, which breaks every line but
+// those along axis 0, and a fifth stone in a row along axis 0 is left out.
+inline Board filledBoard(int dimension, double emptyShare, bool fiveFree, std::mt19937& random) {
+    Board board(dimension);
+    std::bernoulli_distribution empty(emptyShare);
+    for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+        bool broken = false;
+        for (int axis = 1; axis < dimension; ++axis) {
+            broken = broken || (fiveFree && coordinateOf(cell, axis) == 4);
+        }
+        if (broken || empty(random)) {
+            continue;
+        }
+        const CellState side = random() % 2 == 0 ? CellState::First : CellState::Second;
+        bool fifth = fiveFree && coordinateOf(cell, 0) >= 4;
+        for (int back = 1; back <= 4 && fifth; ++back) {
+            fifth = board[cell - back] == side;
+        }
+        if (!fifth) {
+            board.set(cell, side);
+        }
+    }
+    return board;
+}
+
 inline Board copyOf(const Board& board) {
     Board copy(board.dimension());
     copy.assign(board.bytes());

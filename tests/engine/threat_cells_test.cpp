@@ -5,11 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "board_fixtures.h"
+#include "cpu/threat_planes.h"
 #include "engine/five.h"
+#include "engine/neighbours.h"
 #include "reference/reference_rules.h"
 
 namespace kalvenor::testing {
@@ -113,6 +119,8 @@ Board boardWithNearFives(int dimension, std::uint32_t seed) {
     return board;
 }
 
+constexpr std::size_t kAll = std::numeric_limits<std::size_t>::max();
+
 TEST(ThreatCells, MatchBruteForceOnRandomPositions) {
     struct Plan {
         int dimension;
@@ -135,6 +143,10 @@ TEST(ThreatCells, MatchBruteForceOnRandomPositions) {
                     EXPECT_EQ(fiveCompletingCells(board, side, rule), expected)
                         << "rule " << static_cast<int>(rule) << " side " << static_cast<int>(side) << ' '
                         << boardPicture(board);
+                    if (rule == PlacementRule::AnyEmptyCell) {
+                        EXPECT_EQ(detail::fivesOnEmptyCellsInPlanes(board, side, kAll), expected)
+                            << "planes, side " << static_cast<int>(side) << ' ' << boardPicture(board);
+                    }
                     ++compared;
                     withThreats += expected.empty() ? 0 : 1;
                 }
@@ -144,6 +156,41 @@ TEST(ThreatCells, MatchBruteForceOnRandomPositions) {
     // The positions must be worth comparing: many of them hold threats.
     EXPECT_GT(compared, 200);
     EXPECT_GT(withThreats, compared / 4);
+}
+
+// Boards dense enough that two people's cells are found plane by plane: random fillings, and
+// fillings without a five whose broken lines leave windows of four stones around an Empty cell.
+TEST(ThreatCells, MatchBruteForceOnDenseBoards) {
+    std::mt19937 random(19);
+    int withThreats = 0;
+    for (int dimension = 2; dimension <= 5; ++dimension) {
+        for (const double emptyShare : {0.15, 0.5}) {
+            for (const bool fiveFree : {false, true}) {
+                if (dimension == 5 && (!fiveFree || emptyShare > 0.2)) {
+                    continue;  // one board of five axes: the brute force is slow
+                }
+                const Board board = filledBoard(dimension, emptyShare, fiveFree, random);
+                for (const CellState side : {CellState::First, CellState::Second}) {
+                    const std::string label = "D" + std::to_string(dimension) + " empty " +
+                                              std::to_string(emptyShare) + " side " +
+                                              std::to_string(static_cast<int>(side));
+                    ASSERT_FALSE(
+                        detail::neighboursFromList(static_cast<std::size_t>(board.count(side)), dimension))
+                        << "the search over planes is not the one tested: " << label;
+                    const std::vector<std::int32_t> expected =
+                        bruteForceFiveCells(board, side, PlacementRule::AnyEmptyCell);
+                    EXPECT_EQ(fiveCompletingCells(board, side, PlacementRule::AnyEmptyCell), expected)
+                        << label;
+                    // The first cells only, when fewer are wanted.
+                    const std::vector<std::int32_t> firstThree(
+                        expected.begin(), expected.begin() + std::min<std::size_t>(3, expected.size()));
+                    EXPECT_EQ(detail::fivesOnEmptyCellsInPlanes(board, side, 3), firstThree) << label;
+                    withThreats += expected.empty() ? 0 : 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(withThreats, 10);
 }
 
 TEST(ThreatCells, TheCacheFollowsEveryChangeOfTheBoard) {
