@@ -95,9 +95,13 @@ MoveProbe::MoveProbe(const Board& board, CellState side)
           board.dimension())),
       changedBits_((static_cast<std::size_t>(board.cellCount()) + 63) / 64, 0) {
     if (listed_) {
-        board.forEachStone([&](std::int32_t cell, CellState) {
-            stones_.push_back(cell);
-            stonePositions_.push_back(packPosition(cell));
+        board.forEachStone([&](std::int32_t cell, CellState state) {
+            for (StoneList* list : {&stones_, state == side ? &ownStones_ : nullptr}) {
+                if (list != nullptr) {
+                    list->cells.push_back(cell);
+                    list->positions.push_back(packPosition(cell));
+                }
+            }
         });
     }
 }
@@ -109,17 +113,36 @@ bool MoveProbe::isChanged(std::int32_t cell) const {
 // Calls visit(neighbour, position) for every stone next to `cell` on the board as it stands.
 template <typename Visit>
 void MoveProbe::forEachStoneNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const {
-    if (!listed_) {
-        const DirectionTable& table = DirectionTable::forDimension(board_.dimension());
-        for (int k = 0; k < table.count(); ++k) {
-            const PackedPosition next = position + table.packedDelta(k);
-            const std::int32_t neighbour = cell + table.indexStep(k);
-            if (k != table.zeroDirection() && isOnBoard(next) && board_[neighbour] != CellState::Empty) {
-                visit(neighbour, next);
-            }
-        }
+    if (listed_) {
+        forEachNeighbourIn(stones_, cell, position, visit);
         return;
     }
+    const DirectionTable& table = DirectionTable::forDimension(board_.dimension());
+    for (int k = 0; k < table.count(); ++k) {
+        const PackedPosition next = position + table.packedDelta(k);
+        const std::int32_t neighbour = cell + table.indexStep(k);
+        if (k != table.zeroDirection() && isOnBoard(next) && board_[neighbour] != CellState::Empty) {
+            visit(neighbour, next);
+        }
+    }
+}
+
+template <typename Visit>
+void MoveProbe::forEachOwnNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const {
+    if (listed_) {
+        forEachNeighbourIn(ownStones_, cell, position, visit);
+        return;
+    }
+    forEachStoneNeighbour(cell, position, [&](std::int32_t neighbour, PackedPosition at) {
+        if (board_[neighbour] == side_) {
+            visit(neighbour, at);
+        }
+    });
+}
+
+template <typename Visit>
+void MoveProbe::forEachNeighbourIn(const StoneList& list, std::int32_t cell, PackedPosition position,
+                                   Visit&& visit) const {
     // Index order sorts by the two highest axes first: the stones within one step of `cell` on
     // those axes lie in three index ranges.
     const int top = board_.dimension() - 1;
@@ -130,12 +153,12 @@ void MoveProbe::forEachStoneNeighbour(std::int32_t cell, PackedPosition position
     for (int topValue = std::max(x - 1, 0); topValue <= std::min(x + 1, 7); ++topValue) {
         const std::int32_t first = topValue * topWeight + std::max(y - 1, 0) * nextWeight;
         const std::int32_t last = topValue * topWeight + (std::min(y + 1, 7) + 1) * nextWeight;
-        const auto begin = std::lower_bound(stones_.begin(), stones_.end(), first);
-        const auto end = std::lower_bound(begin, stones_.end(), last);
-        for (auto i = static_cast<std::size_t>(begin - stones_.begin());
-             i < static_cast<std::size_t>(end - stones_.begin()); ++i) {
-            if (isWithinOneStep(position, stonePositions_[i]) && stonePositions_[i] != position) {
-                visit(stones_[i], stonePositions_[i]);
+        const auto begin = std::lower_bound(list.cells.begin(), list.cells.end(), first);
+        const auto end = std::lower_bound(begin, list.cells.end(), last);
+        for (auto i = static_cast<std::size_t>(begin - list.cells.begin());
+             i < static_cast<std::size_t>(end - list.cells.begin()); ++i) {
+            if (isWithinOneStep(position, list.positions[i]) && list.positions[i] != position) {
+                visit(list.cells[i], list.positions[i]);
             }
         }
     }
@@ -204,8 +227,10 @@ bool MoveProbe::makesFive(const CandidateMove& move, std::span<const EnclosingRa
     for (std::size_t i = 0; i < changed_.size() && !five; ++i) {
         const std::int32_t cell = changed_[i];
         const PackedPosition position = changedPositions_[i];
-        forEachStoneNeighbour(cell, position, [&](std::int32_t neighbour, PackedPosition at) {
-            if (!five && isSideAfter(neighbour)) {
+        // A run of five through the cell goes on in a stone of the side's beside it, or in another
+        // changed cell (below).
+        forEachOwnNeighbour(cell, position, [&](std::int32_t neighbour, PackedPosition at) {
+            if (!five) {
                 five = runThrough(cell, position, at - position, neighbour - cell) >= kFive;
             }
         });

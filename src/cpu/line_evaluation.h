@@ -47,8 +47,19 @@ class MoveProbe {
         friend bool operator==(const Line&, const Line&) = default;
     };
     void addLine(std::int32_t cell, PackedPosition position, std::uint64_t delta, std::int32_t step);
+    // The stones of a list in index order, with their positions.
+    struct StoneList {
+        std::vector<std::int32_t> cells;
+        std::vector<PackedPosition> positions;
+    };
     template <typename Visit>
     void forEachStoneNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const;
+    // Only the neighbours that hold a stone of `side` before the move.
+    template <typename Visit>
+    void forEachOwnNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const;
+    template <typename Visit>
+    void forEachNeighbourIn(const StoneList& list, std::int32_t cell, PackedPosition position,
+                            Visit&& visit) const;
     bool isChanged(std::int32_t cell) const;
     void markChanged(const CandidateMove& move, std::span<const EnclosingRay> rays);
     void clearChanged();
@@ -58,9 +69,9 @@ class MoveProbe {
 
     const Board& board_;
     CellState side_;
-    bool listed_;  // stones few enough to find neighbours in the list
-    std::vector<std::int32_t> stones_;
-    std::vector<PackedPosition> stonePositions_;
+    bool listed_;                             // stones few enough to find neighbours in the list
+    StoneList stones_;                        // both sides'
+    StoneList ownStones_;                     // the side's
     std::vector<std::uint64_t> changedBits_;  // one bit per cell: the changed cells of the move probed
     std::vector<std::int32_t> changed_;
     std::vector<PackedPosition> changedPositions_;

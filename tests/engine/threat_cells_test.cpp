@@ -160,6 +160,7 @@ TEST(ThreatCells, MatchBruteForceOnRandomPositions) {
 
 // Boards dense enough that two people's cells are found plane by plane: random fillings, and
 // fillings without a five whose broken lines leave windows of four stones around an Empty cell.
+// The enclosure rule's probe too, on as many stones.
 TEST(ThreatCells, MatchBruteForceOnDenseBoards) {
     std::mt19937 random(19);
     int withThreats = 0;
@@ -186,6 +187,13 @@ TEST(ThreatCells, MatchBruteForceOnDenseBoards) {
                         expected.begin(), expected.begin() + std::min<std::size_t>(3, expected.size()));
                     EXPECT_EQ(detail::fivesOnEmptyCellsInPlanes(board, side, 3), firstThree) << label;
                     withThreats += expected.empty() ? 0 : 1;
+                    // Under the enclosure rule the probe reads each changed cell's neighbours
+                    // from the board, not from a list of the stones.
+                    if (dimension <= 4) {
+                        EXPECT_EQ(fiveCompletingCells(board, side, PlacementRule::Enclosure),
+                                  bruteForceFiveCells(board, side, PlacementRule::Enclosure))
+                            << "enclosure rule, " << label;
+                    }
                 }
             }
         }
