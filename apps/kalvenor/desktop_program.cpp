@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game/discard_question.h"
 #include "game/save_load.h"
 #include "level_setting.h"
 #include "platform/qt/qt_access.h"
@@ -46,7 +47,7 @@ DesktopProgram::~DesktopProgram() {
 }
 
 bool DesktopProgram::openSavedGame(const std::string& path) {
-    return loadGameFile(session_, path);
+    return mayDiscardGame(session_) && loadGameFile(session_, path);
 }
 
 int DesktopProgram::run() {

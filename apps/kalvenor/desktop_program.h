@@ -30,7 +30,8 @@ class DesktopProgram {
     Session& session() { return session_; }
     const CommandDoor& door() const { return *door_; }
 
-    // Loads a saved game as 読込… does, with the same refusals; false when it was refused.
+    // Loads a saved game as 読込… does, with the same question before a changed game is thrown
+    // away and the same refusals; false when it was cancelled or refused.
     bool openSavedGame(const std::string& path);
 
     // Shows the window and runs until the program quits; the exit code.

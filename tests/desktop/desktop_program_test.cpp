@@ -146,6 +146,22 @@ class DesktopProgramTest : public QObject {
         QVERIFY(program_->openSavedGame(path));
         QCOMPARE(program_->session().state.dimension, 5);
         QCOMPARE(program_->session().state.mode, GameMode::CpuVsCpu);
+
+        // A changed game, such as one brought back from the last run, is asked about first.
+        const SavedGame twoAxes = standardOpeningGame(2, GameMode::HumanVsHuman);
+        const std::string twoAxesPath = folder_.filePath("opening2.gd").toStdString();
+        QVERIFY(writeSavedGame(twoAxesPath, twoAxes.header, twoAxes.board).ok());
+        QVERIFY(program_->openSavedGame(twoAxesPath));
+        clickCell2d(0, 0);
+        const int emptyAfterTheMove = program_->session().board->count(CellState::Empty);
+        answerer.queueButton(QMessageBox::Cancel);
+        QVERIFY(!program_->openSavedGame(path));
+        QCOMPARE(program_->session().state.dimension, 2);
+        QCOMPARE(program_->session().board->count(CellState::Empty), emptyAfterTheMove);
+        answerer.queueButton(QMessageBox::Discard);
+        QVERIFY(program_->openSavedGame(path));
+        QCOMPARE(program_->session().state.dimension, 5);
+        QCOMPARE(answerer.messageBoxes().back().caption, QString("保存の確認"));
     }
 
     void theComputersLevelIsRememberedBetweenRuns() {
