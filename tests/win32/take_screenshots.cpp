@@ -69,6 +69,21 @@ void click(HWND window, HWND button) {
     waitUntilIdle(window);
 }
 
+// A menu command over a changed, unfinished game: the question whether to save it comes first
+// and is answered No (don't save).
+void discardAndCommand(HWND window, int command) {
+    postCommand(window, command);
+    pressDialogButton(waitForDialog(window), IDNO);
+    waitUntilIdle(window);
+}
+
+// A new game against the computer over a changed game, the person second.
+void startSecondAgainstTheComputer(HWND window, int command) {
+    discardAndCommand(window, command);
+    pressDialogButton(waitForDialog(window), IDNO);
+    waitUntilIdle(window);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,9 +132,7 @@ int main(int argc, char** argv) {
 
         // Against the computer on three axes, the person second: the computer's opening, the
         // detailed guide, the person's move and the computer's reply with the stones it turned.
-        postCommand(window, 103);
-        pressDialogButton(waitForDialog(window), IDNO);
-        waitUntilIdle(window);
+        startSecondAgainstTheComputer(window, 103);
         click(window, childWithText(window, "詳細"));
         for (HWND cell : cellButtons(window)) {
             const std::string text = windowText(cell);
@@ -132,9 +145,7 @@ int main(int argc, char** argv) {
 
         // Against the computer on eight axes: a click on the label of the computer's opening move
         // brings its slice into view, the track bars mark where the moves are.
-        postCommand(window, 113);
-        pressDialogButton(waitForDialog(window), IDNO);
-        waitUntilIdle(window);
+        startSecondAgainstTheComputer(window, 113);
         for (HWND label : childrenOfClass(window, L"Static")) {
             if (windowText(label).find("cpu choice") != std::string::npos) {
                 SendMessageW(window, WM_COMMAND, MAKEWPARAM(0, STN_CLICKED), reinterpret_cast<LPARAM>(label));
@@ -161,18 +172,16 @@ int main(int argc, char** argv) {
                 waitUntilIdle(window);
                 const std::string suffix =
                     "-" + std::to_string(size.cx) + "x" + std::to_string(size.cy) + ".png";
-                sendCommand(window, 102);
+                discardAndCommand(window, 102);
                 const auto board = cellButtons(window);
                 for (std::size_t cell : {27U, 28U, 35U, 36U, 19U, 45U}) {
                     click(window, board[cell]);
                 }
                 ok &= savePicture(window, folder / (prefix + "2d" + suffix));
-                postCommand(window, 103);
-                pressDialogButton(waitForDialog(window), IDNO);
-                waitUntilIdle(window);
+                startSecondAgainstTheComputer(window, 103);
                 click(window, childWithText(window, english ? "Detailed" : "詳細"));
                 ok &= savePicture(window, folder / (prefix + "3d" + suffix));
-                sendCommand(window, 126);
+                discardAndCommand(window, 126);
                 click(window, childWithText(window, english ? "10 steps" : "10手進む"));
                 ok &= savePicture(window, folder / (prefix + "8d" + suffix));
             }
