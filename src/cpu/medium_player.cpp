@@ -14,18 +14,18 @@ namespace kalvenor {
 
 namespace {
 
-// The cells to try for a block, in the order tried: the threatened cells first (taking one is
-// the plainest block), then the rest by the most stones enclosed, the greedy tie-breaks after.
-std::vector<std::int32_t> blockOrder(const Board& board, CellState side,
-                                     const std::vector<std::int32_t>& threats) {
+// The legal cells of `side` in the order tried: the `first` cells (sorted) ahead, then the rest
+// by the most stones enclosed, the greedy tie-breaks after.
+std::vector<std::int32_t> triedOrder(const Board& board, CellState side,
+                                     const std::vector<std::int32_t>& first) {
     std::vector<EnclosureCount> counts;
     collectEnclosureCounts(board, side, counts);
-    const auto threatened = [&](std::int32_t cell) {
-        return std::binary_search(threats.begin(), threats.end(), cell);
+    const auto isFirst = [&](std::int32_t cell) {
+        return std::binary_search(first.begin(), first.end(), cell);
     };
     std::stable_sort(counts.begin(), counts.end(), [&](const EnclosureCount& a, const EnclosureCount& b) {
-        if (threatened(a.cell) != threatened(b.cell)) {
-            return threatened(a.cell);
+        if (isFirst(a.cell) != isFirst(b.cell)) {
+            return isFirst(a.cell);
         }
         if (a.enclosed != b.enclosed) {
             return a.enclosed > b.enclosed;
@@ -40,6 +40,28 @@ std::vector<std::int32_t> blockOrder(const Board& board, CellState side,
     return order;
 }
 
+// Whether the opponent has no five in one after `side` plays `cell`.
+bool leavesNoFive(Board& board, std::int32_t cell, CellState side, std::vector<std::int32_t>& changed) {
+    changed.clear();
+    playEnclosingMove(board, cell, side, changed);
+    const bool holds = findFiveInOne(board, otherSide(side)) < 0;
+    undoMove(board, changed, side);
+    return holds;
+}
+
+// The first of the first kMaxBlockTries cells of `order` that leaves the opponent no five in
+// one; -1 when none of them does.
+std::int32_t firstMoveLeavingNoFive(Board& board, CellState side, const std::vector<std::int32_t>& order) {
+    std::vector<std::int32_t> changed;
+    const std::size_t tries = std::min(order.size(), static_cast<std::size_t>(kMaxBlockTries));
+    for (std::size_t i = 0; i < tries; ++i) {
+        if (leavesNoFive(board, order[i], side, changed)) {
+            return order[i];
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
 std::int32_t chooseMediumMove(Board& board, CellState side) {
@@ -47,25 +69,20 @@ std::int32_t chooseMediumMove(Board& board, CellState side) {
     if (const std::int32_t five = findFiveInOne(board, side); five >= 0) {
         return five;
     }
-    const CellState opponent = otherSide(side);
-    const std::vector<std::int32_t> threats = fiveCompletingCells(board, opponent, PlacementRule::Enclosure);
+    const std::int32_t greedy = chooseMostEnclosing(board, side);
+    const std::vector<std::int32_t> threats =
+        fiveCompletingCells(board, otherSide(side), PlacementRule::Enclosure);
     if (!threats.empty()) {
-        std::vector<std::int32_t> changed;
-        int tries = 0;
-        for (const std::int32_t cell : blockOrder(board, side, threats)) {
-            if (++tries > kMaxBlockTries) {
-                break;
-            }
-            changed.clear();
-            playEnclosingMove(board, cell, side, changed);
-            const bool holds = findFiveInOne(board, opponent) < 0;
-            undoMove(board, changed, side);
-            if (holds) {
-                return cell;
-            }
-        }
+        const std::int32_t block = firstMoveLeavingNoFive(board, side, triedOrder(board, side, threats));
+        return block >= 0 ? block : greedy;
     }
-    return chooseMostEnclosing(board, side);
+    // The greedy move, unless it opens a five for the opponent and another move does not.
+    std::vector<std::int32_t> changed;
+    if (greedy < 0 || leavesNoFive(board, greedy, side, changed)) {
+        return greedy;
+    }
+    const std::int32_t safe = firstMoveLeavingNoFive(board, side, triedOrder(board, side, {}));
+    return safe >= 0 ? safe : greedy;
 }
 
 }  // namespace kalvenor

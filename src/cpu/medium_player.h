@@ -10,12 +10,14 @@ namespace kalvenor {
 // The medium level (中級) for `side` (First or Second) under the enclosure rule: a five when one
 // stone makes it; else, when the opponent has a five in one, a move after which it has none (its
 // threatened cells first, then the other legal cells by the most stones enclosed), as long as one
-// of the first kMaxBlockTries tried holds; else the greedy level's move (chooseMostEnclosing). -1
-// for a pass. The board is played on while moves are tried and left exactly as it came.
+// of the first kMaxBlockTries tried holds; else the greedy level's move (chooseMostEnclosing),
+// unless that move opens a five in one for the opponent: then the most enclosing of the first
+// kMaxBlockTries moves that does not, if any. -1 for a pass. The board is played on while moves
+// are tried and left exactly as it came.
 std::int32_t chooseMediumMove(Board& board, CellState side);
 
-// How many moves the medium level tries for a block before it gives up and plays greedily: a
-// bound on its effort on boards with thousands of legal cells.
+// How many moves the medium level tries for a block, or for a greedy move that opens no five,
+// before it gives up and plays greedily: a bound on its effort on boards with thousands of legal cells.
 inline constexpr int kMaxBlockTries = 256;
 
 }  // namespace kalvenor

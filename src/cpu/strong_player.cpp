@@ -17,7 +17,8 @@
 //    finished, the previous best among them.
 //  - On large boards (six or more axes) the budget rarely reaches depth two; then the chosen move
 //    is checked against every five the opponent could answer with, and if it allows one the
-//    threatened cells and the next best moves are tried until one holds (safeMove).
+//    threatened cells and the next best moves are tried until one holds, on a budget of its own
+//    (safeMove).
 //  - The effort is a node budget (moves listed, probed and played), never wall time: the same
 //    position gives the same move on every machine. The root's probes have a budget of their own,
 //    a multiple of the search's; a board so dense with stones that a side's moves exceed it, or
@@ -177,8 +178,10 @@ std::vector<std::int32_t> Search::fivesInOne(CellState side, std::span<const std
 std::int32_t Search::safeMove(CellState side, const detail::CandidateList& list,
                               std::span<const std::size_t> order) {
     const CellState opponent = otherSide(side);
-    nodes_ = 0;  // a budget of its own; the first move is checked within the root's
-    budget_ = kRootProbesPerNode * limits_.nodeBudget;
+    // A budget of its own for the whole check: each move tried costs about two lists of legal
+    // cells, and late in a large game the first safe move may lie a hundred moves down the order.
+    nodes_ = 0;
+    budget_ = limits_.safetyBudget > 0 ? limits_.safetyBudget : kRootProbesPerNode * limits_.nodeBudget;
     budgetApplies_ = true;
     try {
         const std::vector<std::int32_t> threats = fivesInOne(opponent, {}, false);
@@ -198,7 +201,6 @@ std::int32_t Search::safeMove(CellState side, const detail::CandidateList& list,
             if (!answered) {
                 return move.cell;
             }
-            budget_ = limits_.nodeBudget;
         }
     } catch (const Aborted&) {
         board_.undoAll();
@@ -446,9 +448,14 @@ SearchLimits defaultSearchLimits(int dimension) {
         case 3:
             return {60'000, 16};
         case 4:
-            return {20'000, 12};
+            // The safety check's nodes are capped below the root's sixteen-fold: a move stays
+            // within a fifth of a second even when the check runs to its end.
+            return {20'000, 12, 200'000};
         case 5:
             return {8'000, 8};
+        case 6:
+            // Six-axis games run long, and late in one a safe move is often dozens of tries away.
+            return {3'000, 6, 200'000};
         default:
             return {3'000, 6};
     }

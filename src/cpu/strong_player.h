@@ -13,6 +13,9 @@ namespace kalvenor {
 struct SearchLimits {
     std::int64_t nodeBudget = 0;
     int maxDepth = 0;
+    // When the search does not reach the opponent's replies, the nodes its move may spend to find
+    // one that leaves the opponent no five at once; 0: as many as the root's probes.
+    std::int64_t safetyBudget = 0;
 };
 
 // The default effort for a board of `dimension` axes: a move takes well under a second.

@@ -1,5 +1,6 @@
-// The strong level: tactics on two, three and four axes (a five of its own, a five of the
-// opponent to stop, a five that only turned stones make), and a board left as it came.
+// The strong level: tactics on two, three, four and six axes (a five of its own, a five of the
+// opponent to stop, a five that only turned stones make, a move that would open one), and a board
+// left as it came.
 
 #include "cpu/strong_player.h"
 
@@ -38,10 +39,11 @@ struct Plane {
     }
 };
 
-const std::array<Plane, 3> kPlanes = {{
+const std::array<Plane, 4> kPlanes = {{
     {2, {1, 0}, {0, 1}},
     {3, {1, 0, 1}, {0, 1, 0}},
     {4, {1, 0, 1, 1}, {0, 1, 0, 0}},
+    {6, {1, 0, 1, 1, 1, 1}, {0, 1, 0, 0, 0, 0}},
 }};
 
 struct PlacedStone {
@@ -128,6 +130,29 @@ TEST(StrongPlayer, StopsTheOpponentsFive) {
         changed.clear();
         playEnclosingMove(board, cell, X, changed);
         EXPECT_TRUE(fivesInOne(board, O).empty()) << "D=" << plane.dimension << " cell " << cell;
+    }
+}
+
+TEST(StrongPlayer, KeepsAMoveItCouldNotSearchFromOpeningAFive) {
+    for (const Plane& plane : kPlanes) {
+        // O O O O _ along v at b = 3. X at (4, 4) turns the O at (5, 4) and makes four along v at
+        // b = 4, the best static value; but then O's (4, 3) encloses it against (4, 5) and makes
+        // five. A budget of ten nodes stops the search before any reply of O.
+        Board board = boardOn(
+            plane, {{0, 3, O}, {1, 3, O}, {2, 3, O}, {3, 3, O}, {3, 4, X}, {5, 4, O}, {6, 4, X}, {4, 5, O}});
+        addBait(plane, board);
+        ASSERT_TRUE(fivesInOne(board, O).empty());
+        std::vector<std::int32_t> changed;
+        playEnclosingMove(board, plane.at(4, 4), X, changed);
+        ASSERT_FALSE(fivesInOne(board, O).empty());
+        undoMove(board, changed, X);
+
+        const SearchOutcome outcome = searchStrongMove(board, X, {10, 6});
+        ASSERT_LT(outcome.depth, 2);
+        ASSERT_GE(outcome.cell, 0);
+        changed.clear();
+        playEnclosingMove(board, outcome.cell, X, changed);
+        EXPECT_TRUE(fivesInOne(board, O).empty()) << "D=" << plane.dimension << " cell " << outcome.cell;
     }
 }
 
