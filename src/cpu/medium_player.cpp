@@ -49,11 +49,12 @@ bool leavesNoFive(Board& board, std::int32_t cell, CellState side, std::vector<s
     return holds;
 }
 
-// The first of the first kMaxBlockTries cells of `order` that leaves the opponent no five in
+// The first of the first `maxTries` cells of `order` that leaves the opponent no five in
 // one; -1 when none of them does.
-std::int32_t firstMoveLeavingNoFive(Board& board, CellState side, const std::vector<std::int32_t>& order) {
+std::int32_t firstMoveLeavingNoFive(Board& board, CellState side, const std::vector<std::int32_t>& order,
+                                    int maxTries) {
     std::vector<std::int32_t> changed;
-    const std::size_t tries = std::min(order.size(), static_cast<std::size_t>(kMaxBlockTries));
+    const std::size_t tries = std::min(order.size(), static_cast<std::size_t>(maxTries));
     for (std::size_t i = 0; i < tries; ++i) {
         if (leavesNoFive(board, order[i], side, changed)) {
             return order[i];
@@ -73,15 +74,18 @@ std::int32_t chooseMediumMove(Board& board, CellState side) {
     const std::vector<std::int32_t> threats =
         fiveCompletingCells(board, otherSide(side), PlacementRule::Enclosure);
     if (!threats.empty()) {
-        const std::int32_t block = firstMoveLeavingNoFive(board, side, triedOrder(board, side, threats));
+        const std::int32_t block =
+            firstMoveLeavingNoFive(board, side, triedOrder(board, side, threats), kMaxBlockTries);
         return block >= 0 ? block : greedy;
     }
-    // The greedy move, unless it opens a five for the opponent and another move does not.
+    // The greedy move, unless it opens a five for the opponent and one of the next most enclosing
+    // moves does not.
     std::vector<std::int32_t> changed;
     if (greedy < 0 || leavesNoFive(board, greedy, side, changed)) {
         return greedy;
     }
-    const std::int32_t safe = firstMoveLeavingNoFive(board, side, triedOrder(board, side, {}));
+    const std::int32_t safe =
+        firstMoveLeavingNoFive(board, side, triedOrder(board, side, {}), kMaxCarefulTries);
     return safe >= 0 ? safe : greedy;
 }
 

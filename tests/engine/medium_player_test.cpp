@@ -1,5 +1,6 @@
-// The medium level against the greedy one on positions where they part: a five to take, and a
-// five of the opponent to block, on two axes and in a plane of a three-axis board.
+// The medium level against the greedy one on positions where they part: a five to take, a five
+// of the opponent to block, and a greedy move that would open one, on two axes and in a plane of
+// a three-axis board.
 
 #include "cpu/medium_player.h"
 
@@ -48,6 +49,11 @@ const std::vector<std::string> kFiveToTake = {"XXXX.OX.", "........", "........"
 const std::vector<std::string> kFiveToBlock = {"...X....", "...O....", "XOO.....", "........",
                                                ".....O..", ".X...X..", ".OOOO...", "........"};
 
+// First to move: the greedy level turns two stones at (4, 4), and then Second's (4, 3) encloses
+// that cell against (4, 5) and finishes row 3; (2, 7) turns one stone and opens nothing.
+const std::vector<std::string> kFiveToOpen = {"........", "........", "........", "OOOO....",
+                                              ".....OOX", "....O...", "........", "XO......"};
+
 class MediumLevel : public ::testing::TestWithParam<int> {};
 
 TEST_P(MediumLevel, TakesTheFiveTheGreedyLevelLeaves) {
@@ -70,6 +76,19 @@ TEST_P(MediumLevel, BlocksTheFiveTheGreedyLevelAllows) {
     std::vector<std::int32_t> changed;
     playEnclosingMove(board, medium, CellState::First, changed);
     EXPECT_LT(findFiveInOne(board, CellState::Second), 0);
+}
+
+TEST_P(MediumLevel, PassesOverAGreedyMoveThatOpensAFive) {
+    const Picture picture{GetParam(), kFiveToOpen};
+    Board board = picture.board();
+    ASSERT_LT(findFiveInOne(board, CellState::Second), 0);
+    const std::int32_t greedy = chooseMostEnclosing(board, CellState::First);
+    ASSERT_EQ(greedy, picture.cell(4, 4));
+    std::vector<std::int32_t> changed;
+    playEnclosingMove(board, greedy, CellState::First, changed);
+    ASSERT_EQ(findFiveInOne(board, CellState::Second), picture.cell(4, 3));
+    undoMove(board, changed, CellState::First);
+    EXPECT_EQ(chooseMediumMove(board, CellState::First), picture.cell(2, 7));
 }
 
 INSTANTIATE_TEST_SUITE_P(TwoAndThreeAxes, MediumLevel, ::testing::Values(2, 3));
