@@ -3,6 +3,7 @@
 #include "engine/enclosure.h"
 #include "game/board_display.h"
 #include "game/labels.h"
+#include "game/move_announcement.h"
 #include "game/record_writer.h"
 #include "records/texts.h"
 #include "view/board_view.h"
@@ -19,6 +20,7 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
         // The pass is the last move now: no stone keeps the marks of the last one placed.
         session.view.highlights = {};
         appendRecordLineWithBoard(session, passText);
+        noteMoveToAnnounce(session, -1, side, 0);
     } else {
         Board& board = *session.board;
         board.set(cell, side);
@@ -33,6 +35,7 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
         setInfoLabel(session, info_slot::LastMove,
                      cpuMoveText(state.dimension, cell, side, displayLanguage()));
         appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
+        noteMoveToAnnounce(session, cell, side, turned.size());
     }
     setCountLabels(session);
 }

@@ -7,6 +7,7 @@
 #include "game/computer_move.h"
 #include "game/game_end.h"
 #include "game/labels.h"
+#include "game/move_announcement.h"
 #include "game/pass_progress.h"
 #include "game/record_writer.h"
 #include "game/slice_navigation.h"
@@ -115,6 +116,7 @@ void playHumanVsCpuTurn(Session& session) {
         setTurnLabel(session, turn_label::FirstCpu, CellState::First);
     }
     highlightMove(session, *cell, std::span(changedCells).subspan(1));
+    noteMoveToAnnounce(session, *cell, mover, changedCells.size() - 1);
     showStonesOnly(session);
     playComputerTurns(session, std::move(changedCells));
 }

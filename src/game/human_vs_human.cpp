@@ -3,6 +3,7 @@
 #include "game/board_display.h"
 #include "game/game_end.h"
 #include "game/labels.h"
+#include "game/move_announcement.h"
 #include "game/record_writer.h"
 #include "game/take_back.h"
 #include "records/texts.h"
@@ -39,6 +40,7 @@ void playHumanMove(Session& session) {
     setCountLabels(session);
     state.switchSides();
     highlightMove(session, *cell, {});
+    noteMoveToAnnounce(session, *cell, mover, 0);
     showBoardFor(session, state.sideToMove);
 
     setStatus(session, status_text::GameContinue);

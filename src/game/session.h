@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalog/language.h"
 #include "cpu/levels.h"
@@ -78,6 +79,9 @@ struct Session {
     // Told after every command and track-bar event the main window has handled (the desktop
     // program keeps the game through it).
     std::function<void(const Session&)> eventHandled;
+    // The moves played while the window handles an event, said once it is handled
+    // (move_announcement.h); at most two.
+    std::vector<std::string> movesToAnnounce;
 
     Session() = default;
     Session(const Session&) = delete;

@@ -209,6 +209,10 @@ void setCellCursor(ControlHandle cellButton);
 // What the platform's accessibility (a screen reader) says of a control: a name and a longer
 // description, beside its text. Empty texts leave the platform's own (the control's text).
 void setAccessibleText(ControlHandle control, std::string_view name, std::string_view description);
+// Has the platform's accessibility say `text` at once (the moves just played), without moving the
+// keyboard focus or the board's cursor. Qt: a notification in a hidden status bar, which Orca says
+// whole when it is shown. Nothing on Windows yet.
+void announce(WindowHandle window, std::string_view text);
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum);
 // Marks positions of a track bar: bit p set marks position p. 0 marks none.

@@ -2,6 +2,7 @@
 
 #include "game/game_file.h"
 #include "game/keyboard_play.h"
+#include "game/move_announcement.h"
 #include "game/slice_navigation.h"
 #include "ui/about_box.h"
 #include "ui/command_routing.h"
@@ -16,9 +17,11 @@ namespace {
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 750;
 
-// After every event: the title follows the game's file, and the game is kept.
-void tellEventHandled(const Session& session) {
+// After every event: the title follows the game's file, the moves played are said, and the game
+// is kept.
+void tellEventHandled(Session& session) {
     showWindowTitle(session);
+    announceNotedMoves(session);
     if (session.eventHandled) {
         session.eventHandled(session);
     }

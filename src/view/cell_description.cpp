@@ -20,6 +20,13 @@ constexpr std::string_view kTurned = catalogText("最後の手で返った石");
 constexpr std::string_view kFive = catalogText("勝った五目");
 constexpr std::string_view kThreatWin = catalogText("ここに打てば五目");
 constexpr std::string_view kThreatBlock = catalogText("相手がここに打てば五目");
+constexpr std::string_view kTurnedCount = catalogText("%s個返った。");
+constexpr std::string_view kPass = catalogText("パス。");
+
+std::string_view stoneText(CellState side) {
+    return side == CellState::First ? platform::cell_look::firstStoneText
+                                    : platform::cell_look::secondStoneText;
+}
 
 std::string contentWords(std::string_view buttonText) {
     if (buttonText == platform::cell_look::firstStoneText) {
@@ -62,6 +69,18 @@ std::string_view cellAccessibleDescription(platform::CellHighlight highlight) {
             break;
     }
     return {};
+}
+
+std::string moveAnnouncement(int dimension, std::int32_t cell, CellState side, std::size_t turned) {
+    std::string text = cellAccessibleName(dimension, cell, stoneText(side));
+    if (turned > 0) {
+        text += "  " + localizedFormat(kTurnedCount, numberText(static_cast<std::int32_t>(turned)));
+    }
+    return text;
+}
+
+std::string passAnnouncement(CellState side) {
+    return contentWords(stoneText(side)) + "  " + std::string(localized(kPass));
 }
 
 }  // namespace kalvenor

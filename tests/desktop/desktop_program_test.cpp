@@ -43,6 +43,28 @@ QString textOf(platform::ControlHandle control) {
     return QString::fromStdString(platform::controlText(control));
 }
 
+// What Orca says unprompted, as the window last gave it to the platform's accessibility: the name
+// of the notification in a status bar (Orca leaves out the role's name there), which the window
+// tells shown with each new text. Empty when the window has none.
+QString lastAnnouncement(QWidget* window) {
+    std::vector<QAccessibleInterface*> toVisit{QAccessible::queryAccessibleInterface(window)};
+    while (!toVisit.empty()) {
+        QAccessibleInterface* node = toVisit.back();
+        toVisit.pop_back();
+        if (node == nullptr) {
+            continue;
+        }
+        if (node->role() == QAccessible::Notification && node->parent() != nullptr &&
+            node->parent()->role() == QAccessible::StatusBar) {
+            return node->text(QAccessible::Name);
+        }
+        for (int child = 0; child < node->childCount(); ++child) {
+            toVisit.push_back(node->child(child));
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 class DesktopProgramTest : public QObject {
@@ -402,11 +424,16 @@ class DesktopProgramTest : public QObject {
         QCOMPARE(textOf(session.view.cellButtons[36]), QString("■"));
         QCOMPARE(accessibleName(cursor), QString("縦:5  横:5  先手の石 ■"));
         QCOMPARE(cursor->accessibleDescription(), QString("最後の手"));
+        QCOMPARE(lastAnnouncement(window), QString("縦:5  横:5  先手の石 ■"));
         press(Qt::Key_Space);  // the same cell again: refused as a click there is
         QCOMPARE(session.state.sideToMove, CellState::Second);
         press(Qt::Key_Left);
+        sendCommand(program_->window(), command_id::English);
         press(Qt::Key_Space);
         QCOMPARE(textOf(session.view.cellButtons[28]), QString("□"));
+        QCOMPARE(lastAnnouncement(window), QString("Row:5  Column:4  second player's stone □"));
+        QCOMPARE(platform::controlWidget(session.view.cellButtons[28]), QApplication::focusWidget());
+        sendCommand(program_->window(), command_id::Japanese);
 
         // Tab leaves the board for the guide buttons and comes back to the cursor.
         press(Qt::Key_Tab);
@@ -470,7 +497,16 @@ class DesktopProgramTest : public QObject {
         const int row = legal % 8;
         clickAt(230 * (layer % 4) + 25 * column + 12, 270 * (layer / 4) + 25 * row + 12);
         QCOMPARE(session.state.turnNumberOf(CellState::First), 2);
-        QVERIFY(textOf(session.view.infoLabels[1]).startsWith(" □ cpu choice: "));  // the computer answered
+        const QString reply = textOf(session.view.infoLabels[1]);
+        QVERIFY(reply.startsWith(" □ cpu choice: "));  // the computer answered
+        // Said in one go, so that the reply does not cut the person's move short: the stone
+        // placed and the stones turned, then the reply's.
+        const QString said = lastAnnouncement(platform::mainWindowWidget(program_->window()));
+        const QRegularExpression moves(
+            "^縦:\\d  横:\\d  高さ:\\d  先手の石 ■  \\d+個返った。  (縦.*)  後手の石 □  \\d+個返った。$");
+        const QRegularExpressionMatch match = moves.match(said);
+        QVERIFY2(match.hasMatch(), qPrintable(said));
+        QCOMPARE(match.captured(1), reply.mid(QString(" □ cpu choice: ").size()));
     }
 
     void shortcutsOpenTheFileDialogsAndSavingAddsTheExtension() {

@@ -130,6 +130,8 @@ TEST(HumanVsCpu, TheComputersPassThenTheLastStoneTurned) {
     EXPECT_TRUE(game.state().inProgress);
     EXPECT_EQ(game.state().turnNumberOf(CellState::Second), 2);
     EXPECT_EQ(game.label(info_slot::LastMove), " □ cpu choice : auto pass ");
+    EXPECT_EQ(platform::headless::lastAnnouncement(game.session.window),
+              "縦:3  横:1  先手の石 ■  1個返った。  後手の石 □  パス。");
     EXPECT_EQ(game.label(info_slot::Turn), " 2 turn : ■ ( 先手:貴方 )");
     EXPECT_NE(game.recordBytes().find(*encodeCp932(" □ cpu choice : auto pass \r\n\r\n")), std::string::npos);
     // The pass is the last move: no stone is framed as the last one placed.

@@ -121,6 +121,10 @@ const std::optional<HelpWindowRecord>& lastHelpWindow(WindowHandle window) {
     return window->helpWindow;
 }
 
+const std::string& lastAnnouncement(WindowHandle window) {
+    return window->announced;
+}
+
 std::optional<int> postedExitCode(WindowHandle window) {
     return window->exitCode;
 }

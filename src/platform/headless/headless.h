@@ -143,6 +143,8 @@ const std::deque<FileDialogRecord>& fileDialogLog(WindowHandle window);
 void setPromptObserver(WindowHandle window, PromptObserver observer);
 // The help window as last shown, if it was.
 const std::optional<HelpWindowRecord>& lastHelpWindow(WindowHandle window);
+// The text announce() was last given for the window; empty before the first.
+const std::string& lastAnnouncement(WindowHandle window);
 
 // The exit code posted with postQuit, if any.
 std::optional<int> postedExitCode(WindowHandle window);

@@ -39,6 +39,7 @@ struct Window {
     std::deque<headless::FileDialogRecord> dialogLog;
     headless::PromptObserver observer;
     std::optional<headless::HelpWindowRecord> helpWindow;
+    std::string announced;  // the last text given to announce()
 
     std::optional<int> exitCode;
 };

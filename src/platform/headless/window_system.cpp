@@ -305,6 +305,12 @@ void showHelpWindow(WindowHandle owner, std::string_view title, std::span<const 
     }
 }
 
+void announce(WindowHandle window, std::string_view text) {
+    if (window != nullptr) {
+        window->announced = text;
+    }
+}
+
 void postQuit(WindowHandle window, int exitCode) {
     if (window != nullptr) {
         window->exitCode = exitCode;

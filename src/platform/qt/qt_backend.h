@@ -58,6 +58,8 @@ struct Window {
 
     // The help window, while it is open; it goes with the main window.
     QPointer<QWidget> helpWindow;
+    // What announce() last said, made with its first text (announcement.cpp).
+    QPointer<QWidget> announcement;
 
     // The checkable menu items and the state their marks show.
     std::vector<std::pair<QAction*, std::function<bool()>>> checkedActions;
