@@ -1,16 +1,6 @@
 #include "settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdint>
 #include <utility>
-#include <vector>
-
-#include "records/file_replacement.h"
-#include "records/posix_file.h"
 
 namespace kalvenor {
 
@@ -18,8 +8,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Far more than any settings the program writes; a longer file is not ours.
-constexpr std::size_t kLongestFile = 64 * 1024;
 constexpr std::string_view kGeneralGroup = "General";
 
 std::string_view trimmed(std::string_view text) {
@@ -113,72 +101,19 @@ std::string formatSettings(const SettingValues& values) {
     return text;
 }
 
-FileValue<SettingValues> readSettingsFile(const fs::path& path) {
-    struct stat named {};
-    if (::stat(path.c_str(), &named) != 0 && errno == ENOENT) {
-        return SettingValues{};  // nothing stored yet
-    }
-    FileValue<OpenFile> opened = OpenFile::open(path, O_RDONLY);  // never waits on a pipe
-    if (!opened.ok()) {
-        return opened.error();
-    }
-    struct stat status {};
-    if (::fstat(opened.value().descriptor(), &status) != 0) {
-        return FileError{FileStep::Read, path, systemError(errno)};
-    }
-    if (S_ISDIR(status.st_mode)) {
-        return FileError{FileStep::Open, path, "it is a folder"};
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return FileError{FileStep::Check, path, "not a settings file: it is a device or a pipe, not a file"};
-    }
-    if (static_cast<std::uint64_t>(status.st_size) > kLongestFile) {
-        return FileError{FileStep::Check, path, "not a settings file: it is longer than 64 KiB"};
-    }
-    std::vector<std::uint8_t> bytes(kLongestFile + 1);
-    const FileValue<std::size_t> read = opened.value().readFully(bytes);
-    if (!read.ok()) {
-        return read.error();
-    }
-    if (read.value() > kLongestFile) {
-        return FileError{FileStep::Check, path, "not a settings file: it is longer than 64 KiB"};
-    }
-    return parseSettings({reinterpret_cast<const char*>(bytes.data()), read.value()});
+FileError settingsTooLong(const fs::path& path) {
+    return FileError{FileStep::Check, path, "not a settings file: it is longer than 64 KiB"};
 }
 
-FileResult writeSettingsFile(const fs::path& path, const SettingValues& values) {
-    // A link another user planted here is not followed: a program run as root would replace
-    // whatever it names.
-    const FileValue<fs::path> followed = followLinks(path, LinkOwners::OnlyUs);
-    if (!followed.ok()) {
-        return followed.error();
-    }
-    const fs::path& target = followed.value();
-    struct stat existing {};
-    const bool exists = ::lstat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        return FileError{FileStep::Replace, target, "it is a folder"};
-    }
-    if (exists && !S_ISREG(existing.st_mode)) {
-        return FileError{FileStep::Replace, target, "it is a device or a pipe, not a file"};
-    }
-    if (exists && !permissionsLetUsWrite(existing)) {
-        return FileError{FileStep::Replace, target, "the file is write-protected"};
-    }
-    if (exists && ::access(target.c_str(), W_OK) != 0) {
-        return FileError{FileStep::Replace, target, systemError(errno)};
-    }
+FileResult makeFolderFor(const fs::path& file) {
     std::error_code error;
-    if (target.has_parent_path() && !fs::is_directory(target.parent_path(), error)) {
-        fs::create_directories(target.parent_path(), error);
+    if (file.has_parent_path() && !fs::is_directory(file.parent_path(), error)) {
+        fs::create_directories(file.parent_path(), error);
         if (error) {
-            return FileError{FileStep::Create, target, error.message()};
+            return FileError{FileStep::Create, file, error.message()};
         }
     }
-    const std::string text = formatSettings(values);
-    const std::span<const std::uint8_t> parts[] = {
-        {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}};
-    return replaceByRename(target, exists ? &existing : nullptr, parts);
+    return {};
 }
 
 SettingsFile::SettingsFile(fs::path path, std::function<void(const std::string&)> say)

@@ -44,6 +44,13 @@ class SettingsFile {
     std::set<std::string> said_;
 };
 
+// Far more than any settings the program writes: a longer file is not ours.
+inline constexpr std::size_t kLongestSettingsFile = 64 * 1024;
+FileError settingsTooLong(const std::filesystem::path& path);
+// Makes the folder that is to hold `file`, where it is missing.
+FileResult makeFolderFor(const std::filesystem::path& file);
+
+// Written once per system (settings_file_posix.cpp, settings_file_win32.cpp):
 // What the file holds now (nothing when there is no file), or why it cannot be read.
 FileValue<SettingValues> readSettingsFile(const std::filesystem::path& path);
 // Writes every value in place of the file; refuses what is not a regular file we may write.

@@ -1,33 +1,29 @@
 #include "win32_settings.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
-#include <utility>
 
 #include "desktop_settings.h"
-#include "records/win32/wide_text.h"
+#include "settings_file.h"
 
 namespace kalvenor {
 
 namespace {
 
-// %APPDATA%\Kalvenor\kalvenor.ini, the folder made on the way; empty without an application data folder.
-std::wstring settingsFile() {
-    wchar_t folder[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return {};
-    }
-    const std::wstring ours = std::wstring(folder) + L"\\Kalvenor";
-    CreateDirectoryW(ours.c_str(), nullptr);  // there already, or made now
-    return ours + L"\\kalvenor.ini";
-}
-
-// "group/setting" as the file's section and key.
-std::pair<std::wstring, std::wstring> sectionAndKey(std::string_view key) {
-    const std::size_t slash = key.find('/');
-    return {win32::widen(key.substr(0, slash)),
-            win32::widen(slash == std::string_view::npos ? key : key.substr(slash + 1))};
+// %APPDATA%\Kalvenor\kalvenor.ini, with the care of the Linux file (settings_file.h); without an
+// application data folder, a file that is never found. Its failures are said once per run.
+SettingsFile& settingsFile() {
+    static SettingsFile file(
+        [] {
+            wchar_t folder[MAX_PATH];
+            const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
+            return length == 0 || length >= MAX_PATH
+                       ? std::filesystem::path()
+                       : std::filesystem::path(folder) / L"Kalvenor" / L"kalvenor.ini";
+        }(),
+        [](const std::string& message) { std::fprintf(stderr, "kalvenor: %s\n", message.c_str()); });
+    return file;
 }
 
 constexpr std::string_view kWindowPlaceKey = "window/place";
@@ -36,22 +32,12 @@ constexpr std::string_view kMaximisedKey = "window/maximised";
 }  // namespace
 
 std::string desktopSetting(std::string_view key, std::string_view fallback) {
-    const std::wstring file = settingsFile();
-    if (file.empty()) {
-        return std::string(fallback);
-    }
-    const auto [section, name] = sectionAndKey(key);
-    wchar_t value[128] = L"";
-    GetPrivateProfileStringW(section.c_str(), name.c_str(), win32::widen(fallback).c_str(), value, 128,
-                             file.c_str());
-    return win32::narrow(value);
+    return settingsFile().path().empty() ? std::string(fallback) : settingsFile().value(key, fallback);
 }
 
 void storeDesktopSetting(std::string_view key, std::string_view value) {
-    const std::wstring file = settingsFile();
-    if (!file.empty()) {
-        const auto [section, name] = sectionAndKey(key);
-        WritePrivateProfileStringW(section.c_str(), name.c_str(), win32::widen(value).c_str(), file.c_str());
+    if (!settingsFile().path().empty()) {
+        settingsFile().store(key, value);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // The Windows program's settings file, %APPDATA%\Kalvenor\kalvenor.ini: desktop_settings.h's keys
-// ("group/setting") are its sections and keys. A value that is missing or not one we know counts
-// as never stored; a file that cannot be written loses nothing but the remembering. Beside the
+// ("group/setting") are its sections and keys, and it gets the care of the Linux file
+// (settings_file.h). A value that is missing or not one we know counts as never stored. Beside the
 // choices that both systems remember, Windows keeps the window's place and whether it was maximised here.
 
 #include <windows.h>
