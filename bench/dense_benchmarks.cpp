@@ -33,6 +33,16 @@ Board& denseBoard(int dimension, DensePattern pattern) {
     return *board;
 }
 
+// Each filling likewise.
+Board& filledBoard(int dimension, int stonesPercent) {
+    static std::map<std::pair<int, int>, std::unique_ptr<Board>> boards;
+    std::unique_ptr<Board>& board = boards[{dimension, stonesPercent}];
+    if (!board) {
+        board = std::make_unique<Board>(randomFilling(dimension, stonesPercent));
+    }
+    return *board;
+}
+
 template <typename Body>
 void add(const std::string& name, int dimension, DensePattern pattern, Body body) {
     const std::string fullName =
@@ -44,9 +54,48 @@ void add(const std::string& name, int dimension, DensePattern pattern, Body body
     })->Unit(benchmark::kMillisecond);
 }
 
+// Random fillings from a few stones to a full board: the greedy level, the guide's marks and
+// the strong level must count where no corner decides.
+void registerFillingBenchmarks() {
+    for (const int percent : {5, 30, 66, 95}) {
+        for (int d = 7; d <= kMaxDimension; ++d) {
+            const auto add = [d, percent](const std::string& name, auto body) {
+                const std::string fullName =
+                    "dense_filling_" + name + "/" + std::to_string(percent) + "%/" + std::to_string(d);
+                benchmark::RegisterBenchmark(fullName.c_str(), [d, percent, body](benchmark::State& state) {
+                    Board& board = filledBoard(d, percent);
+                    body(state, board);
+                    state.counters["stones"] = board.count(CellState::First) + board.count(CellState::Second);
+                })->Unit(benchmark::kMillisecond);
+            };
+            add("choose_most", [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(chooseMostEnclosing(board, kMover));
+                }
+            });
+            add("choose_fewest", [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(chooseFewestEnclosing(board, kMover));
+                }
+            });
+            add("guide_marks", [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(navigationTargets(board, 1, kMover));
+                }
+            });
+            add("strong_move", [](benchmark::State& state, Board& board) {
+                for (auto _ : state) {
+                    benchmark::DoNotOptimize(chooseStrongMove(board, kMover));
+                }
+            });
+        }
+    }
+}
+
 }  // namespace
 
 void registerDenseBenchmarks() {
+    registerFillingBenchmarks();
     for (const DensePattern pattern :
          {DensePattern::Columns, DensePattern::Triples, DensePattern::Standoff, DensePattern::Scattered}) {
         for (int d = 6; d <= kMaxDimension; ++d) {

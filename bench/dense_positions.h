@@ -22,4 +22,10 @@ std::string_view patternName(DensePattern pattern);
 
 Board densePosition(int dimension, DensePattern pattern);
 
+// A random filling (a fixed hash of the cell and the share) of the cells of the lines above:
+// each holds a stone with a chance of `stonesPercent` in 100, ■ or □ alike, no five along axis
+// 0. The four corners of the first plane always hold a stone, since a legal corner would be the
+// greedy level's move without any count.
+Board randomFilling(int dimension, int stonesPercent);
+
 }  // namespace kalvenor::bench
