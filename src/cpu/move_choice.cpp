@@ -26,19 +26,23 @@ std::int32_t chooseMostEnclosing(const Board& board, CellState side) {
     std::int32_t best = -1;
     std::int32_t bestCount = 0;
     std::int32_t bestScore = 0;
-    forEachEnclosureCount(board, side, [&](const EnclosureCount& entry) {
-        for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
-            cornerIsLegal[i] = cornerIsLegal[i] || entry.cell == kPreferredCorners[i];
-        }
-        const std::int32_t score = placementScore(entry.cell);
-        // Index order: a later cell wins only with a larger count, or the same count and a
-        // strictly higher score.
-        if (entry.enclosed > bestCount || (entry.enclosed == bestCount && score > bestScore)) {
-            best = entry.cell;
-            bestCount = entry.enclosed;
-            bestScore = score;
-        }
-    });
+    // Only the cells that may hold the most come, and every legal cell of the first plane.
+    forEachEnclosureCount(
+        board, side,
+        [&](const EnclosureCount& entry) {
+            for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
+                cornerIsLegal[i] = cornerIsLegal[i] || entry.cell == kPreferredCorners[i];
+            }
+            const std::int32_t score = placementScore(entry.cell);
+            // Index order: a later cell wins only with a larger count, or the same count and a
+            // strictly higher score.
+            if (entry.enclosed > bestCount || (entry.enclosed == bestCount && score > bestScore)) {
+                best = entry.cell;
+                bestCount = entry.enclosed;
+                bestScore = score;
+            }
+        },
+        CountsWanted::Most);
     for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
         if (cornerIsLegal[i]) {
             return kPreferredCorners[i];
@@ -50,12 +54,15 @@ std::int32_t chooseMostEnclosing(const Board& board, CellState side) {
 std::int32_t chooseFewestEnclosing(const Board& board, CellState side) {
     std::int32_t best = -1;
     std::int32_t bestCount = 0;
-    forEachEnclosureCount(board, side, [&](const EnclosureCount& entry) {
-        if (bestCount == 0 || entry.enclosed < bestCount) {
-            best = entry.cell;
-            bestCount = entry.enclosed;
-        }
-    });
+    forEachEnclosureCount(
+        board, side,
+        [&](const EnclosureCount& entry) {
+            if (bestCount == 0 || entry.enclosed < bestCount) {
+                best = entry.cell;
+                bestCount = entry.enclosed;
+            }
+        },
+        CountsWanted::Fewest);
     return best;
 }
 

@@ -16,7 +16,7 @@ std::uint8_t gatherLanes(std::uint64_t lanes) {
 
 CellPlanes::CellPlanes(const Board& board)
     : planeCount_(board.cellCount() >> kPlaneCellShift),
-      masks_(static_cast<std::size_t>(cubeCount() * kPaddedCube * kSlotWords), 0),
+      masks_(static_cast<std::size_t>(cubeCount() * kCubeStride), 0),
       cubeSides_(static_cast<std::size_t>(cubeCount()), 0) {
     const std::uint8_t* cells = board.bytes().data();
     for (std::int32_t plane = 0; plane < planeCount_; ++plane) {
@@ -30,13 +30,12 @@ CellPlanes::CellPlanes(const Board& board)
             first |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::First))} << (8 * y);
             second |= std::uint64_t{gatherLanes(lanesHolding(word, CellState::Second))} << (8 * y);
         }
-        const std::ptrdiff_t slot =
-            (plane >> kCubePlaneShift) * kPaddedCube + kCubePlanes + (plane & (kCubePlanes - 1));
-        masks_[static_cast<std::size_t>(slot * kSlotWords + wordOf(CellState::First))] = first;
-        masks_[static_cast<std::size_t>(slot * kSlotWords + wordOf(CellState::Second))] = second;
-        cubeSides_[static_cast<std::size_t>(plane >> kCubePlaneShift)] |=
-            static_cast<std::uint8_t>((first != 0 ? 1 << wordOf(CellState::First) : 0) |
-                                      (second != 0 ? 1 << wordOf(CellState::Second) : 0));
+        const std::int32_t cube = plane >> kCubePlaneShift;
+        const std::ptrdiff_t inCube = plane & (kCubePlanes - 1);
+        masks_[static_cast<std::size_t>(planesOf(CellState::First, cube) - masks_.data() + inCube)] = first;
+        masks_[static_cast<std::size_t>(planesOf(CellState::Second, cube) - masks_.data() + inCube)] = second;
+        cubeSides_[static_cast<std::size_t>(cube)] |= static_cast<std::uint8_t>(
+            (first != 0 ? sideBit(CellState::First) : 0) | (second != 0 ? sideBit(CellState::Second) : 0));
     }
 }
 

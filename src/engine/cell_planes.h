@@ -18,44 +18,47 @@ inline constexpr int kPlaneCellShift = 6;
 inline constexpr int kCubePlaneShift = 3;
 inline constexpr int kCubePlanes = 8;
 
-// Where the stones of each side stand, one mask a plane: the two sides' masks of a plane side by
-// side in a slot, First then Second. Each cube's eight planes lie between eight slots of empty
-// planes on either side, so that a walk along axis 2 from any plane of a cube may read up to
-// eight planes away without a test: 12 MiB at eight axes.
+// Where the stones of each side stand, one mask a plane: each cube's eight planes of one side
+// lie side by side, so that the eight can be read as one vector, between eight empty planes on
+// either side, so that a walk along axis 2 from any plane of a cube may read up to eight planes
+// away without a test: 12 MiB at eight axes.
 class CellPlanes {
   public:
-    static constexpr int kSlotWords = 2;
-    static constexpr std::ptrdiff_t kPaddedCube = 3 * kCubePlanes;
+    // The words from a cube's planes of one side to the same planes of the next cube.
+    static constexpr std::ptrdiff_t kCubeStride = 2 * 3 * kCubePlanes;
 
     explicit CellPlanes(const Board& board);
 
     std::int32_t planeCount() const { return planeCount_; }
     std::int32_t cubeCount() const { return (planeCount_ + kCubePlanes - 1) >> kCubePlaneShift; }
-    // The word of a slot that holds the mask of First or Second.
-    static int wordOf(CellState side) { return side == CellState::First ? 0 : 1; }
     // The mask of `plane` for First or Second.
     std::uint64_t mask(CellState side, std::int32_t plane) const {
-        return slots(plane >> kCubePlaneShift)[kSlotWords * (plane & (kCubePlanes - 1)) + wordOf(side)];
+        return planesOf(side, plane >> kCubePlaneShift)[plane & (kCubePlanes - 1)];
     }
-    // The slots of the planes of `cube`, its first plane's at [0]: plane i's at [kSlotWords * i].
-    // Planes -8 to 15 may be read; those beyond the cube are empty (as are those of a board of
-    // two axes beyond its one plane).
-    const std::uint64_t* slots(std::int32_t cube) const {
-        return masks_.data() + (static_cast<std::ptrdiff_t>(cube) * kPaddedCube + kCubePlanes) * kSlotWords;
+    // The masks of the planes of `cube` for First or Second, its first plane's at [0]. Planes -8
+    // to 15 may be read; those beyond the cube are empty (as are those of a board of two axes
+    // beyond its one plane).
+    const std::uint64_t* planesOf(CellState side, std::int32_t cube) const {
+        return masks_.data() + static_cast<std::ptrdiff_t>(cube) * kCubeStride + sideOffset(side);
     }
 
     // Whether any plane of `cube` holds a stone of First or Second.
     bool cubeHolds(CellState side, std::int32_t cube) const {
-        return (cubeSides_[static_cast<std::size_t>(cube)] & (1 << wordOf(side))) != 0;
+        return (cubeSides_[static_cast<std::size_t>(cube)] & sideBit(side)) != 0;
     }
 
   private:
+    static std::ptrdiff_t sideOffset(CellState side) {
+        return (side == CellState::First ? 0 : 3 * kCubePlanes) + kCubePlanes;
+    }
+    static std::uint8_t sideBit(CellState side) { return side == CellState::First ? 1 : 2; }
+
     std::int32_t planeCount_;
     std::vector<std::uint64_t> masks_;
-    std::vector<std::uint8_t> cubeSides_;  // bit wordOf(side) set when the cube holds a stone of it
+    std::vector<std::uint8_t> cubeSides_;  // sideBit(side) set when the cube holds a stone of it
 };
 
-// One move of every cell of a plane mask by (dx, dy): the result's cell (x, y) is the mask's cell
+// One move of every cell of a plane's mask by (dx, dy): the result's cell (x, y) is the mask's cell
 // (x + dx, y + dy), clear where that lies off the plane.
 class InPlaneMove {
   public:
@@ -74,7 +77,9 @@ class InPlaneMove {
         keep_ = column * 0x0101010101010101ULL;
     }
 
-    constexpr std::uint64_t operator()(std::uint64_t mask) const {
+    // Masks: one plane's std::uint64_t, or a vector of them.
+    template <typename Masks>
+    constexpr Masks operator()(Masks mask) const {
         return (shift_ >= 0 ? mask >> shift_ : mask << -shift_) & keep_;
     }
 

@@ -124,7 +124,7 @@ RayWalk cheapestRayWalk(const Board& board, CellState side) {
 
 }  // namespace
 
-void forEachEnclosureCount(const Board& board, CellState side, const Visit& visit) {
+void forEachEnclosureCount(const Board& board, CellState side, const Visit& visit, CountsWanted wanted) {
     assert(side == CellState::First || side == CellState::Second);
     if (!bothSidesOnBoard(board)) {
         return;
@@ -137,7 +137,7 @@ void forEachEnclosureCount(const Board& board, CellState side, const Visit& visi
             countFromOwnStones(board, side, visit);
             return;
         case RayWalk::OverPlanes:
-            detail::forEachEnclosureCountInPlanes(board, side, visit);
+            detail::forEachEnclosureCountInPlanes(board, side, visit, wanted);
             return;
     }
 }

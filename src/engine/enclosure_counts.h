@@ -22,11 +22,18 @@ struct EnclosureCount {
 // board, not its N cells. `counts` is cleared first; pass the same vector again to reuse its space.
 void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts);
 
+// Which legal cells a walk over the counts must visit: every one, or those a search for the most
+// (or the fewest) enclosed stones still needs, each count at least (at most) every count visited
+// before it, and every legal cell of the first plane (cells 0 to 63, where the classic choice
+// looks for its corners); others may come too.
+enum class CountsWanted { Every, Most, Fewest };
+
 // Calls visit(count) for the same cells and counts in the same order, without holding a list of
 // them: the scratch memory stays within two bytes a cell (32 MiB at eight axes) however dense the
 // board is, where a list could hold a legal cell for almost every Empty cell.
 void forEachEnclosureCount(const Board& board, CellState side,
-                           const std::function<void(const EnclosureCount&)>& visit);
+                           const std::function<void(const EnclosureCount&)>& visit,
+                           CountsWanted wanted = CountsWanted::Every);
 
 // The legal Empty cells for `side` (First or Second) from `from` on, in index order, until visit
 // returns false: the cells of forEachEnclosureCount without their counts, which a board dense

@@ -1,14 +1,22 @@
 #include "engine/enclosure_planes.h"
 
+// The vectors of this file (CubeLanes) never leave it: how another program's code would pass
+// them does not matter.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "engine/cell_planes.h"
+#include "engine/in_order_on_two_cores.h"
 #include "engine/neighbours.h"
 #include "engine/packed_position.h"
 
@@ -16,10 +24,29 @@ namespace kalvenor::detail {
 
 namespace {
 
-using CubeMasks = std::array<std::uint64_t, kCubePlanes>;
-using InPlaneMasks = std::array<std::uint64_t, InPlaneDirections::kCount>;
+// The masks of a cube's eight planes, plane i in lane i: their rays are walked together.
+using CubeLanes = std::uint64_t __attribute__((vector_size(kCubePlanes * sizeof(std::uint64_t))));
+using InPlaneLanes = std::array<CubeLanes, InPlaneDirections::kCount>;
+// The runs of a direction's rays, bit-sliced: bit i of a cell's run (1 to 6) in lanes [i], 0
+// where no ray of the cell encloses along it.
+using RunLanes = std::array<CubeLanes, 3>;
 
 constexpr int kCubeCellShift = kCubePlaneShift + kPlaneCellShift;
+
+CubeLanes loadLanes(const std::uint64_t* planes) {
+    CubeLanes lanes;
+    std::memcpy(&lanes, planes, sizeof lanes);
+    return lanes;
+}
+
+bool anyLane(const CubeLanes& lanes) {
+    // Folded in halves, so that the lanes are ORed as vectors while the target has them.
+    using LanePair = std::uint64_t __attribute__((vector_size(2 * sizeof(std::uint64_t))));
+    std::array<LanePair, kCubePlanes / 2> pairs;
+    std::memcpy(pairs.data(), &lanes, sizeof lanes);
+    const LanePair any = (pairs[0] | pairs[1]) | (pairs[2] | pairs[3]);
+    return (any[0] | any[1]) != 0;
+}
 
 // A direction from an Empty cell along its ray: its index step and packed delta.
 struct RayDirection {
@@ -27,57 +54,70 @@ struct RayDirection {
     std::uint64_t delta;
 };
 
-// The rays of the Empty cells of one plane of a cube along the directions that go into the
-// cube `cubeStep` away (the plane's own cube for a step of 0) and `laneStep` planes further along
-// axis 2 a step: `next` is the slot they reach first, `stride` the words from one slot reached
-// to the next, `steps` how many steps stay on the board along the axes above 2.
-struct PlaneRayWalk {
-    int plane;
-    const InPlaneMasks& emptyAhead;  // the plane's Empty cells moved one in-plane step on
-    const std::uint64_t* next;
+// The rays of the Empty cells of a cube's planes along the directions that go into the cube
+// `cubeStep` away (the cube itself for a step of 0) and `laneStep` planes further along axis 2 a
+// step: `own` and `opposing` are the planes reached first, `stride` the words from one plane
+// reached to the next, `steps` how many steps stay on the board along the axes above 2.
+struct CubeRayWalk {
+    const InPlaneLanes& emptyAhead;  // the Empty cells asked for, moved one in-plane step on
+    const std::uint64_t* own;
+    const std::uint64_t* opposing;
     std::ptrdiff_t stride;
     int steps;
-    int own;
-    int opposing;
     RayDirection across;  // the part of each direction across the planes (axes 2 and above)
 
-    // Calls tally.add(plane, cells, run, direction) for the cells whose ray along (in-plane step dx, dy, and
-    // this lane and cube step) runs over `run` opposing stones to an own stone; false when add
-    // did. The rays are followed in the frame of the plane they have reached, so that each step
-    // moves them by the same constant.
-    template <int dx, int dy, typename Tally>
-    bool walk(Tally& tally) const {
+    // The runs (bit-sliced) of the rays along (in-plane step dx, dy, and this lane and cube
+    // step) that an own stone closes; whether there are any. The rays are followed in the frame
+    // of the plane they have reached, so that each step moves them by the same constant.
+    template <int dx, int dy>
+    bool walk(RunLanes& runs) const {
         constexpr InPlaneMove forward(-dx, -dy);
         constexpr std::size_t d = (dy + 1) * 3 + (dx + 1);
-        const std::uint64_t* slot = next;
-        std::uint64_t alive = emptyAhead[d] & slot[opposing];
-        for (int run = 1; alive != 0 && run < steps; ++run) {
-            slot += stride;
-            const std::uint64_t ahead = forward(alive);
-            if (const std::uint64_t closed = ahead & slot[own]; closed != 0) {
-                // Back in the frame of the Empty cells, run + 1 steps behind.
-                const InPlaneMove& back = kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)];
-                const RayDirection direction{across.step + dx + 8 * dy,
-                                             across.delta + static_cast<std::uint64_t>(std::int64_t{dx}) +
-                                                 (static_cast<std::uint64_t>(std::int64_t{dy}) << 8)};
-                if (!tally.add(plane, back(closed), run, direction)) {
-                    return false;
-                }
+        const std::uint64_t* ownAt = own;
+        const std::uint64_t* opposingAt = opposing;
+        CubeLanes alive = emptyAhead[d] & loadLanes(opposingAt);
+        runs = {};
+        for (int run = 1; run < steps && anyLane(alive); ++run) {
+            ownAt += stride;
+            opposingAt += stride;
+            const CubeLanes ahead = forward(alive);
+            // Back in the frame of the Empty cells, run + 1 steps behind. A cell's ray closes
+            // once at most, so its run's bits are set without a carry and without a test.
+            const CubeLanes closed =
+                kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)](ahead & loadLanes(ownAt));
+            for (std::size_t bit = 0; bit < runs.size(); ++bit) {
+                runs[bit] |= closed & (std::uint64_t{0} - static_cast<std::uint64_t>(run >> bit & 1));
             }
-            alive = ahead & slot[opposing];
+            alive = ahead & loadLanes(opposingAt);
         }
-        return true;
+        return anyLane(runs[0] | runs[1] | runs[2]);
     }
 
-    // All nine in-plane steps, the zero one only when the rays leave the plane.
+    // Calls tally.add(runs, direction) for each of the nine in-plane steps (the zero one only
+    // when the rays leave the plane) whose rays enclose; false when add returned false. The walks
+    // come first, so that the tally's work stays out of their registers.
     template <typename Tally>
     bool walkEveryInPlaneStep(Tally& tally, bool staysInPlane) const {
-        return [&]<int... d>(std::integer_sequence<int, d...>) {
-            return (
-                (d == InPlaneDirections::kZero && staysInPlane ? true : walk<d % 3 - 1, d / 3 - 1>(tally)) &&
-                ...);
+        std::array<RunLanes, InPlaneDirections::kCount> runs;
+        const unsigned found = [&]<int... d>(std::integer_sequence<int, d...>) {
+            return ((d == InPlaneDirections::kZero && staysInPlane
+                         ? 0U
+                         : static_cast<unsigned>(walk<d % 3 - 1, d / 3 - 1>(runs[d])) << d) |
+                    ...);
         }
         (std::make_integer_sequence<int, InPlaneDirections::kCount>{});
+        for (unsigned left = found; left != 0; left &= left - 1) {
+            const int d = std::countr_zero(left);
+            const int dx = d % 3 - 1;
+            const int dy = d / 3 - 1;
+            const RayDirection direction{across.step + dx + 8 * dy,
+                                         across.delta + static_cast<std::uint64_t>(std::int64_t{dx}) +
+                                             (static_cast<std::uint64_t>(std::int64_t{dy}) << 8)};
+            if (!tally.add(runs[static_cast<std::size_t>(d)], direction)) {
+                return false;
+            }
+        }
+        return true;
     }
 };
 
@@ -91,39 +131,30 @@ int stepsOnBoard(PackedPosition position, std::uint64_t delta) {
     return steps;
 }
 
-// Walks the enclosing rays of the Empty cells of `cube`, one direction and one plane at a time,
-// into `tally`: tally.add(plane, cells, run, direction) gets the cells (never none) of the cube's
-// plane `plane` whose ray along `direction` runs over `run` opposing stones before an own stone
-// closes it, each (cell, direction) once; tally.wants(plane) says whether the plane's rays are
-// still asked for. Stops when add returns false, and then returns false.
+// Walks the enclosing rays of the Empty cells of `cube`, one direction at a time for its eight
+// planes together, into `tally`: tally.add(cells, run, direction) gets the cells (lane i those of
+// the cube's plane i, never none in all) whose ray along `direction` runs over `run` opposing
+// stones before an own stone closes it, each (cell, direction) once; tally.wanted() gives the
+// lanes whose rays are still asked for (all bits set) and the others (none). Stops when add
+// returns false, and then returns false.
 template <typename Tally>
 bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std::int32_t cube,
                     Tally& tally) {
-    const int own = CellPlanes::wordOf(side);
-    const int opposing = CellPlanes::wordOf(otherSide(side));
-    const std::uint64_t* slots = planes.slots(cube);
-    const int planesInCube = std::min(planes.planeCount(), kCubePlanes);
-    std::array<InPlaneMasks, kCubePlanes> emptyAhead{};
-    std::uint64_t anyEmpty = 0;
-    for (int plane = 0; plane < planesInCube; ++plane) {
-        const std::uint64_t* slot = slots + CellPlanes::kSlotWords * plane;
-        const std::uint64_t empty = ~(slot[own] | slot[opposing]);
-        anyEmpty |= empty;
-        for (std::size_t d = 0; d < InPlaneDirections::kCount; ++d) {
-            // One step on along d is the move by one step of the opposite direction.
-            emptyAhead[static_cast<std::size_t>(plane)][d] =
-                kInPlaneDirections.moves[InPlaneDirections::kCount - 1 - d][1](empty);
-        }
+    const CellState opposing = otherSide(side);
+    CubeLanes empty = ~(loadLanes(planes.planesOf(side, cube)) | loadLanes(planes.planesOf(opposing, cube)));
+    for (int plane = planes.planeCount(); plane < kCubePlanes; ++plane) {
+        empty[plane] = 0;  // a board of two axes has one plane
     }
-    if (anyEmpty == 0) {
+    if (!anyLane(empty)) {
         return true;
     }
+    InPlaneLanes emptyAhead;
     const std::int32_t firstCell = cube << kCubeCellShift;
     const PackedPosition cubePosition = packPosition(firstCell);
     const int laneSteps = dimension > 2 ? 1 : 0;
     return forEachNeighbourBlock(dimension, 3, 1, firstCell, [&](std::int32_t cellStep, std::uint64_t delta) {
         const std::int32_t cubeStep = cellStep >> kCubeCellShift;
-        if (!planes.cubeHolds(otherSide(side), cube + cubeStep)) {
+        if (!planes.cubeHolds(opposing, cube + cubeStep)) {
             return true;  // every ray into that cube ends at once
         }
         // Within the cube the planes beyond it are empty and end every ray.
@@ -131,114 +162,185 @@ bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std
         if (steps < 2) {
             return true;  // a ray's shortest run ends two steps on
         }
-        const std::uint64_t* nextCube = planes.slots(cube + cubeStep);
+        const CubeLanes wanted = empty & tally.wanted();
+        if (!anyLane(wanted)) {
+            return true;
+        }
+        for (std::size_t d = 0; d < InPlaneDirections::kCount; ++d) {
+            // One step on along d is the move by one step of the opposite direction.
+            emptyAhead[d] = kInPlaneDirections.moves[InPlaneDirections::kCount - 1 - d][1](wanted);
+        }
+        const std::uint64_t* nextOwn = planes.planesOf(side, cube + cubeStep);
+        const std::uint64_t* nextOpposing = planes.planesOf(opposing, cube + cubeStep);
         for (int laneStep = -laneSteps; laneStep <= laneSteps; ++laneStep) {
-            const std::ptrdiff_t stride =
-                (cubeStep * CellPlanes::kPaddedCube + laneStep) * CellPlanes::kSlotWords;
-            for (int plane = 0; plane < planesInCube; ++plane) {
-                const auto& ahead = emptyAhead[static_cast<std::size_t>(plane)];
-                const std::uint64_t* next = nextCube + CellPlanes::kSlotWords * (plane + laneStep);
-                if (ahead[InPlaneDirections::kZero] == 0 || next[opposing] == 0 ||
-                    static_cast<unsigned>(plane + 2 * laneStep) >= kCubePlanes || !tally.wants(plane)) {
-                    continue;
-                }
-                const RayDirection across{cellStep + laneStep * (1 << kPlaneCellShift),
-                                          delta + (static_cast<std::uint64_t>(std::int64_t{laneStep}) << 16)};
-                const PlaneRayWalk walk{plane, ahead, next, stride, steps, own, opposing, across};
-                if (!walk.walkEveryInPlaneStep(tally, cubeStep == 0 && laneStep == 0)) {
-                    return false;
-                }
+            const RayDirection across{cellStep + laneStep * (1 << kPlaneCellShift),
+                                      delta + (static_cast<std::uint64_t>(std::int64_t{laneStep}) << 16)};
+            const CubeRayWalk walk{emptyAhead,
+                                   nextOwn + laneStep,
+                                   nextOpposing + laneStep,
+                                   cubeStep * CellPlanes::kCubeStride + laneStep,
+                                   steps,
+                                   across};
+            if (!walk.walkEveryInPlaneStep(tally, cubeStep == 0 && laneStep == 0)) {
+                return false;
             }
         }
         return true;
     });
 }
 
-// The counts of the 64 cells of a plane, bit-sliced: slice i holds bit i of every cell's count,
-// so that a ray found for many cells at once is added to all of them in a few operations.
-class PlaneCounts {
+constexpr CubeLanes kEveryLane = ~CubeLanes{};
+
+CubeLanes enclosing(const RunLanes& runs) {
+    return runs[0] | runs[1] | runs[2];
+}
+
+using CountSlices = std::array<CubeLanes, 16>;
+
+// The record (the most or the fewest enclosed stones) of the counts visited so far, for a caller
+// that asks only for the counts that equal or beat it.
+class CountRecord {
   public:
-    // Adds `run` (1 to 7) to the count of each cell of `cells`.
-    void add(std::uint64_t cells, int run) {
-        for (std::size_t bit = 0; (run >> bit) != 0; ++bit) {
-            if ((run >> bit & 1) != 0) {
-                addPowerOfTwo(cells, bit);
-            }
+    explicit CountRecord(CountsWanted wanted) : wanted_(wanted) {}
+
+    void saw(std::int32_t count) {
+        if (!seen_ || (wanted_ == CountsWanted::Most ? count > record_ : count < record_)) {
+            record_ = count;
         }
+        seen_ = true;
     }
 
-    // Every cell of the plane whose first cell is `firstCell` with its count, if not 0, in index order.
-    void visitSums(std::int32_t firstCell, const std::function<void(const EnclosureCount&)>& visit) const {
-        std::uint64_t counted = 0;
-        for (std::size_t slice = 0; slice < used_; ++slice) {
-            counted |= slices_[slice];
+    // Of the cells `counted` of lane `plane` of the bit-sliced counts, those still wanted.
+    std::uint64_t contenders(const CountSlices& slices, std::size_t used, int plane,
+                             std::uint64_t counted) const {
+        if (wanted_ == CountsWanted::Every || !seen_) {
+            return counted;
         }
-        for (; counted != 0; counted &= counted - 1) {
-            const int bit = std::countr_zero(counted);
-            std::int32_t sum = 0;
-            for (std::size_t slice = 0; slice < used_; ++slice) {
-                sum |= static_cast<std::int32_t>(slices_[slice] >> bit & 1) << slice;
+        if ((record_ >> used) != 0) {
+            return wanted_ == CountsWanted::Fewest ? counted : 0;  // above every count here
+        }
+        // From the highest slice down: the cells above the record, and those equal so far.
+        std::uint64_t above = 0;
+        std::uint64_t equal = counted;
+        for (std::size_t slice = used; slice-- > 0;) {
+            const std::uint64_t bits = slices[slice][plane];
+            if ((record_ >> slice & 1) != 0) {
+                equal &= bits;
+            } else {
+                above |= equal & bits;
+                equal &= ~bits;
             }
-            visit({firstCell + bit, sum});
         }
+        return wanted_ == CountsWanted::Most ? above | equal : counted & ~above;
     }
 
   private:
-    // Adds 2^slice to the counts of `carry`, carrying on while any count overflows a slice.
-    void addPowerOfTwo(std::uint64_t carry, std::size_t slice) {
-        for (; carry != 0; ++slice) {
+    CountsWanted wanted_;
+    bool seen_ = false;
+    std::int32_t record_ = 0;
+};
+
+// The counts of the cells of a cube's planes, bit-sliced: slice i holds bit i of every cell's
+// count, so that the rays of a direction are added to all 512 cells in a few operations.
+class CubeCounts {
+  public:
+    static CubeLanes wanted() { return kEveryLane; }
+
+    bool add(const RunLanes& runs, const RayDirection&) {
+        // The low slices take the runs with a full adder each; the carry out of them ripples on
+        // only while some cell's count carries.
+        CubeLanes carry{};
+        for (std::size_t slice = 0; slice < runs.size(); ++slice) {
+            const CubeLanes sum = slices_[slice] ^ runs[slice];
+            const CubeLanes carried = (slices_[slice] & runs[slice]) | (sum & carry);
+            slices_[slice] = sum ^ carry;
+            carry = carried;
+        }
+        std::size_t slice = runs.size();
+        for (; slice < kSlicesWithoutTest; ++slice) {
+            const CubeLanes before = slices_[slice];
+            slices_[slice] = before ^ carry;
+            carry &= before;
+        }
+        for (; anyLane(carry); ++slice) {
             assert(slice < slices_.size());
-            const std::uint64_t before = slices_[slice];
+            const CubeLanes before = slices_[slice];
             slices_[slice] = before ^ carry;
             carry &= before;
         }
         used_ = std::max(used_, slice);
+        return true;
     }
 
+    // Every cell of the cube whose first cell is `firstCell` with its count, if not 0 and if
+    // `record` wants it, in index order.
+    void visitSums(std::int32_t firstCell, CountRecord& record,
+                   const std::function<void(const EnclosureCount&)>& visit) const {
+        for (int plane = 0; plane < kCubePlanes; ++plane) {
+            std::uint64_t counted = 0;
+            for (std::size_t slice = 0; slice < used_; ++slice) {
+                counted |= slices_[slice][plane];
+            }
+            if (firstCell != 0 || plane != 0) {
+                counted &= record.contenders(slices_, used_, plane, counted);  // the first plane comes whole
+            }
+            std::array<std::int32_t, 1 << kPlaneCellShift> sums{};
+            for (std::size_t slice = 0; slice < used_ && counted != 0; ++slice) {
+                for (std::uint64_t set = slices_[slice][plane] & counted; set != 0; set &= set - 1) {
+                    sums[static_cast<std::size_t>(std::countr_zero(set))] |= std::int32_t{1} << slice;
+                }
+            }
+            for (; counted != 0; counted &= counted - 1) {
+                const int bit = std::countr_zero(counted);
+                const std::int32_t sum = sums[static_cast<std::size_t>(bit)];
+                record.saw(sum);
+                visit({firstCell + (plane << kPlaneCellShift) + bit, sum});
+            }
+        }
+    }
+
+  private:
+    static constexpr std::size_t kSlicesWithoutTest = 7;
     // A cell encloses at most six stones along each of its 3^8 - 1 directions: 39,360 < 2^16.
-    std::array<std::uint64_t, 16> slices_{};
+    CountSlices slices_{};
     std::size_t used_ = 0;
 };
 
-// The sums of every plane of a cube.
-struct CubeCounts {
-    std::array<PlaneCounts, kCubePlanes> planes;
-    static bool wants(int) { return true; }
-    bool add(int plane, std::uint64_t cells, int run, const RayDirection&) {
-        planes[static_cast<std::size_t>(plane)].add(cells, run);
-        return true;
-    }
-};
-
-// Which Empty cells of each plane of a cube have an enclosing ray: a plane is done when all have.
+// Which Empty cells of a cube have an enclosing ray: a plane is done when all of its have.
 struct CubeLegalCells {
-    CubeMasks empty{};
-    CubeMasks legal{};
-    bool wants(int plane) const {
-        return legal[static_cast<std::size_t>(plane)] != empty[static_cast<std::size_t>(plane)];
-    }
-    bool add(int plane, std::uint64_t cells, int, const RayDirection&) {
-        legal[static_cast<std::size_t>(plane)] |= cells;
+    CubeLanes empty{};
+    CubeLanes legal{};
+    CubeLanes wanted() const { return __builtin_convertvector(legal != empty, CubeLanes); }
+    bool add(const RunLanes& runs, const RayDirection&) {
+        legal |= enclosing(runs);
         return true;
     }
 };
 
 // Stops at the first ray.
 struct AnyRay {
-    static bool wants(int) { return true; }
-    static bool add(int, std::uint64_t, int, const RayDirection&) { return false; }
+    static CubeLanes wanted() { return kEveryLane; }
+    static bool add(const RunLanes&, const RayDirection&) { return false; }
 };
 
 // Every ray, a cell at a time, as seen from the stone that closes it.
 struct EveryRay {
     std::int32_t firstCell;  // of the cube
     const std::function<bool(const RunToEmptyCell&)>& visit;
-    static bool wants(int) { return true; }
-    bool add(int plane, std::uint64_t cells, int run, const RayDirection& direction) const {
-        for (; cells != 0; cells &= cells - 1) {
-            const std::int32_t cell = firstCell + (plane << kPlaneCellShift) + std::countr_zero(cells);
-            if (!visit({cell, run, std::uint64_t{0} - direction.delta, -direction.step})) {
-                return false;
+    static CubeLanes wanted() { return kEveryLane; }
+    bool add(const RunLanes& runs, const RayDirection& direction) const {
+        const CubeLanes cells = enclosing(runs);
+        for (int plane = 0; plane < kCubePlanes; ++plane) {
+            for (std::uint64_t inPlane = cells[plane]; inPlane != 0; inPlane &= inPlane - 1) {
+                const int bit = std::countr_zero(inPlane);
+                int run = 0;
+                for (std::size_t slice = 0; slice < runs.size(); ++slice) {
+                    run |= static_cast<int>(runs[slice][plane] >> bit & 1) << slice;
+                }
+                const std::int32_t cell = firstCell + (plane << kPlaneCellShift) + bit;
+                if (!visit({cell, run, std::uint64_t{0} - direction.delta, -direction.step})) {
+                    return false;
+                }
             }
         }
         return true;
@@ -247,55 +349,64 @@ struct EveryRay {
 
 }  // namespace
 
+// Boards of eight cubes along each of axes 3 to 6 (seven axes) or more are walked on two cores.
+constexpr std::int32_t kCubesForTwoCores = 1 << (3 * 4);
+
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
-                                   const std::function<void(const EnclosureCount&)>& visit) {
+                                   const std::function<void(const EnclosureCount&)>& visit,
+                                   CountsWanted wanted) {
     const CellPlanes planes(board);
-    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
-        CubeCounts counts;
-        walkRaysOfCube(board.dimension(), planes, side, cube, counts);
-        for (std::size_t plane = 0; plane < kCubePlanes; ++plane) {
-            counts.planes[plane].visitSums(
-                (cube << kCubeCellShift) + static_cast<std::int32_t>(plane << kPlaneCellShift), visit);
-        }
-    }
+    CountRecord record(wanted);
+    forEachInOrderOnTwoCores<CubeCounts>(
+        0, planes.cubeCount(), kCubesForTwoCores,
+        [&](std::int32_t cube, CubeCounts& counts) {
+            walkRaysOfCube(board.dimension(), planes, side, cube, counts);
+        },
+        [&](std::int32_t cube, const CubeCounts& counts) {
+            counts.visitSums(cube << kCubeCellShift, record, visit);
+            return true;
+        });
 }
 
 bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
                                   const std::function<bool(std::int32_t)>& visit) {
     const CellPlanes planes(board);
-    for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
-        CubeLegalCells cells;
-        for (int plane = 0; plane < std::min(planes.planeCount(), kCubePlanes); ++plane) {
-            const std::int32_t inBoard = (cube << kCubePlaneShift) + plane;
-            cells.empty[static_cast<std::size_t>(plane)] =
-                ~(planes.mask(CellState::First, inBoard) | planes.mask(CellState::Second, inBoard));
-        }
-        walkRaysOfCube(board.dimension(), planes, side, cube, cells);
-        for (std::size_t plane = 0; plane < kCubePlanes; ++plane) {
-            for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
-                const std::int32_t cell = (cube << kCubeCellShift) +
-                                          static_cast<std::int32_t>(plane << kPlaneCellShift) +
-                                          std::countr_zero(legal);
-                if (cell >= from && !visit(cell)) {
-                    return false;
+    return forEachInOrderOnTwoCores<CubeLegalCells>(
+        std::max(from, 0) >> kCubeCellShift, planes.cubeCount(), kCubesForTwoCores,
+        [&](std::int32_t cube, CubeLegalCells& cells) {
+            cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
+                            loadLanes(planes.planesOf(CellState::Second, cube)));
+            walkRaysOfCube(board.dimension(), planes, side, cube, cells);
+        },
+        [&](std::int32_t cube, const CubeLegalCells& cells) {
+            for (int plane = 0; plane < kCubePlanes; ++plane) {
+                for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
+                    const std::int32_t cell =
+                        (cube << kCubeCellShift) + (plane << kPlaneCellShift) + std::countr_zero(legal);
+                    if (cell >= from && !visit(cell)) {
+                        return false;
+                    }
                 }
             }
-        }
-    }
-    return true;
+            return true;
+        });
 }
 
 bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
+    struct Found {
+        bool ray = false;
+    };
     const CellPlanes planes(board);
-    AnyRay anyRay;
-    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
-        if (!walkRaysOfCube(board.dimension(), planes, side, cube, anyRay)) {
-            return true;
-        }
-    }
-    return false;
+    return !forEachInOrderOnTwoCores<Found>(
+        0, planes.cubeCount(), kCubesForTwoCores,
+        [&](std::int32_t cube, Found& found) {
+            AnyRay anyRay;
+            found.ray = !walkRaysOfCube(board.dimension(), planes, side, cube, anyRay);
+        },
+        [](std::int32_t, const Found& found) { return !found.ray; });
 }
 
+// One thread: the visitor takes the rays as they come.
 bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
                                  const std::function<bool(const RunToEmptyCell&)>& visit) {
     const CellPlanes planes(board);

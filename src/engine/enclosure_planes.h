@@ -14,9 +14,12 @@ namespace kalvenor::detail {
 // together, one direction at a time, through the planes they cross. The cost follows the planes
 // and the directions, not the rays, of which a dense board at eight axes has billions.
 
-// The same cells and counts as forEachEnclosureCount, in index order.
+// The same cells and counts as forEachEnclosureCount, in index order: with CountsWanted::Most or
+// Fewest, a plane's cells that cannot equal or beat the record of the counts visited before are
+// left out.
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
-                                   const std::function<void(const EnclosureCount&)>& visit);
+                                   const std::function<void(const EnclosureCount&)>& visit,
+                                   CountsWanted wanted = CountsWanted::Every);
 
 // The legal Empty cells from `from` on, in index order, until visit returns false; false when it
 // did. A plane's walks stop as soon as every Empty cell of it is known to be legal.

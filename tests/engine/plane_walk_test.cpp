@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -31,6 +32,36 @@ std::vector<EnclosureCount> countsCellByCell(const Board& board, CellState side)
     return counts;
 }
 
+// Asked for the most (the fewest) only, the walk gives true counts, and among them every cell
+// that equals or beats the record of all the cells before it, and every cell of the first plane.
+void expectRecordHolders(const Board& board, CellState side, const std::vector<EnclosureCount>& expected,
+                         const std::string& label) {
+    const auto byCell = [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; };
+    for (const CountsWanted wanted : {CountsWanted::Most, CountsWanted::Fewest}) {
+        std::vector<EnclosureCount> given;
+        detail::forEachEnclosureCountInPlanes(
+            board, side, [&given](const EnclosureCount& count) { given.push_back(count); }, wanted);
+        for (const EnclosureCount& count : given) {
+            const auto at = std::lower_bound(expected.begin(), expected.end(), count, byCell);
+            ASSERT_TRUE(at != expected.end() && *at == count) << label << " cell " << count.cell;
+        }
+        std::vector<EnclosureCount> holders;
+        std::int32_t record = -1;
+        for (const EnclosureCount& count : expected) {
+            const bool beats = record < 0 || (wanted == CountsWanted::Most ? count.enclosed >= record
+                                                                           : count.enclosed <= record);
+            if (beats) {
+                record = count.enclosed;
+            }
+            if (beats || count.cell < 64) {
+                holders.push_back(count);
+            }
+        }
+        EXPECT_TRUE(std::includes(given.begin(), given.end(), holders.begin(), holders.end(), byCell))
+            << label << (wanted == CountsWanted::Most ? " most" : " fewest");
+    }
+}
+
 TEST(PlaneWalks, CountWhatEveryCellCountsAlongItsOwnRays) {
     std::mt19937 random(25);
     for (int dimension = 2; dimension <= 5; ++dimension) {
@@ -46,6 +77,7 @@ TEST(PlaneWalks, CountWhatEveryCellCountsAlongItsOwnRays) {
                                               std::to_string(emptyShare) + " side " +
                                               std::to_string(static_cast<int>(side));
                     EXPECT_EQ(counts, expected) << label;
+                    expectRecordHolders(board, side, expected, label);
                     EXPECT_EQ(detail::hasEnclosingCellInPlanes(board, side), !expected.empty()) << label;
                     // The legal cells alone, all of them, and the first two from a third of the way on.
                     const std::int32_t from = board.cellCount() / 3;
