@@ -89,7 +89,7 @@ void registerFillingBenchmarks() {
             });
             add("guide_marks", [](benchmark::State& state, Board& board) {
                 for (auto _ : state) {
-                    benchmark::DoNotOptimize(navigationTargets(board, 1, kMover));
+                    benchmark::DoNotOptimize(navigationMarks(board, 1, kMover, 0));
                 }
             });
             add("strong_move", [](benchmark::State& state, Board& board) {
@@ -128,7 +128,7 @@ void registerDenseBenchmarks() {
             });
             add("guide_marks", d, pattern, [](benchmark::State& state, Board& board) {
                 for (auto _ : state) {
-                    benchmark::DoNotOptimize(navigationTargets(board, 1, kMover));
+                    benchmark::DoNotOptimize(navigationMarks(board, 1, kMover, 0));
                 }
             });
             add("find_five_full", d, pattern, [](benchmark::State& state, Board& board) {

@@ -349,8 +349,10 @@ struct EveryRay {
 
 }  // namespace
 
-// Boards of eight cubes along each of axes 3 to 6 (seven axes) or more are walked on two cores.
+// Boards of eight cubes along each of axes 3 to 6 (seven axes) or more are walked on two cores,
+// a run of 1,024 cubes each at a time: the counts kept for the second core's run take 1 MiB.
 constexpr std::int32_t kCubesForTwoCores = 1 << (3 * 4);
+constexpr std::int32_t kCubesARun = 1 << 10;
 
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
                                    const std::function<void(const EnclosureCount&)>& visit,
@@ -358,7 +360,7 @@ void forEachEnclosureCountInPlanes(const Board& board, CellState side,
     const CellPlanes planes(board);
     CountRecord record(wanted);
     forEachInOrderOnTwoCores<CubeCounts>(
-        0, planes.cubeCount(), kCubesForTwoCores,
+        0, planes.cubeCount(), kCubesForTwoCores, kCubesARun,
         [&](std::int32_t cube, CubeCounts& counts) {
             walkRaysOfCube(board.dimension(), planes, side, cube, counts);
         },
@@ -372,7 +374,7 @@ bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32
                                   const std::function<bool(std::int32_t)>& visit) {
     const CellPlanes planes(board);
     return forEachInOrderOnTwoCores<CubeLegalCells>(
-        std::max(from, 0) >> kCubeCellShift, planes.cubeCount(), kCubesForTwoCores,
+        std::max(from, 0) >> kCubeCellShift, planes.cubeCount(), kCubesForTwoCores, kCubesARun,
         [&](std::int32_t cube, CubeLegalCells& cells) {
             cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
                             loadLanes(planes.planesOf(CellState::Second, cube)));
@@ -398,7 +400,7 @@ bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
     };
     const CellPlanes planes(board);
     return !forEachInOrderOnTwoCores<Found>(
-        0, planes.cubeCount(), kCubesForTwoCores,
+        0, planes.cubeCount(), kCubesForTwoCores, kCubesARun,
         [&](std::int32_t cube, Found& found) {
             AnyRay anyRay;
             found.ray = !walkRaysOfCube(board.dimension(), planes, side, cube, anyRay);

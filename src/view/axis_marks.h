@@ -25,6 +25,11 @@ std::vector<std::int32_t> navigationTargets(const Board& board, int guideLevel, 
 std::vector<std::uint32_t> axisMarks(std::span<const std::int32_t> targets, int dimension,
                                      std::int32_t viewOffset);
 
+// axisMarks of navigationTargets, without the list: a dense board at eight axes has millions of
+// targets, 4 bytes each.
+std::vector<std::uint32_t> navigationMarks(const Board& board, int guideLevel, CellState side,
+                                           std::int32_t viewOffset);
+
 // The first marked position after `current`, wrapping round (current itself last); nothing when
 // no position is marked.
 std::optional<int> nextMarkedPosition(std::uint32_t marks, int current);

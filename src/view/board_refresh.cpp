@@ -64,26 +64,22 @@ platform::CellHighlight highlightOf(const CellHighlights& highlights, std::int32
                : platform::CellHighlight::None;
 }
 
-// The cells the track bars lead to: the threatened ones while there are any, they matter most.
-std::vector<std::int32_t> axisTargets(const BoardView& view, const Board& board, int guideLevel,
-                                      CellState side) {
-    const CellHighlights& highlights = view.highlights;
-    if (highlights.threatWin.empty() && highlights.threatBlock.empty()) {
-        return navigationTargets(board, guideLevel, side);
-    }
-    std::vector<std::int32_t> threats;
-    std::merge(highlights.threatWin.begin(), highlights.threatWin.end(), highlights.threatBlock.begin(),
-               highlights.threatBlock.end(), std::back_inserter(threats));
-    return threats;
-}
-
-// The bars mark where the targets are; the caption buttons go there.
+// The bars mark where the targets are: the threatened cells while there are any, they matter
+// most; the caption buttons go there.
 void refreshAxisMarks(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
                       CellState side) {
     if (board.dimension() <= 3) {
         return;
     }
-    view.axisMarks = axisMarks(axisTargets(view, board, guideLevel, side), board.dimension(), viewOffset);
+    const CellHighlights& highlights = view.highlights;
+    if (highlights.threatWin.empty() && highlights.threatBlock.empty()) {
+        view.axisMarks = navigationMarks(board, guideLevel, side, viewOffset);
+    } else {
+        std::vector<std::int32_t> threats;
+        std::merge(highlights.threatWin.begin(), highlights.threatWin.end(), highlights.threatBlock.begin(),
+                   highlights.threatBlock.end(), std::back_inserter(threats));
+        view.axisMarks = axisMarks(threats, board.dimension(), viewOffset);
+    }
     for (std::size_t k = 0; k < view.axisMarks.size(); ++k) {
         if (const platform::ControlHandle trackBar = axisGroup(view, static_cast<int>(k)).trackBar) {
             platform::setTrackBarMarks(trackBar, view.axisMarks[k]);

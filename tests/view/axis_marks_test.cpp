@@ -50,5 +50,29 @@ TEST(AxisMarks, NextPositionWrapsAndTheCurrentOneComesLast) {
     EXPECT_TRUE(axisMarks(std::vector<std::int32_t>{1}, 3, 0).empty());
 }
 
+// The marks found without the list are those of the list, for the legal cells and for the stones.
+TEST(AxisMarks, MarksWithoutTheListAreTheListsMarks) {
+    std::mt19937 random(11);
+    for (int dimension = 3; dimension <= 5; ++dimension) {
+        for (const int stonesInTen : {1, 4, 9}) {
+            Board board(dimension);
+            for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+                if (static_cast<int>(random() % 10) < stonesInTen) {
+                    board.set(cell, random() % 2 == 0 ? CellState::First : CellState::Second);
+                }
+            }
+            const auto view =
+                sliceOf(static_cast<std::int32_t>(random() % static_cast<unsigned>(board.cellCount())));
+            for (const int guideLevel : {0, 1}) {
+                for (const CellState side : {CellState::First, CellState::Second}) {
+                    EXPECT_EQ(navigationMarks(board, guideLevel, side, view),
+                              axisMarks(navigationTargets(board, guideLevel, side), dimension, view))
+                        << dimension << " " << stonesInTen << " " << guideLevel;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kalvenor
