@@ -16,7 +16,6 @@
 #include <utility>
 
 #include "engine/cell_planes.h"
-#include "engine/in_order_on_two_cores.h"
 #include "engine/neighbours.h"
 #include "engine/packed_position.h"
 
@@ -76,7 +75,10 @@ struct CubeRayWalk {
         const std::uint64_t* ownAt = own;
         const std::uint64_t* opposingAt = opposing;
         CubeLanes alive = emptyAhead[d] & loadLanes(opposingAt);
-        runs = {};
+        if (!anyLane(alive)) {
+            return false;  // most walks end here, having written nothing
+        }
+        RunLanes found{};
         for (int run = 1; run < steps && anyLane(alive); ++run) {
             ownAt += stride;
             opposingAt += stride;
@@ -85,12 +87,16 @@ struct CubeRayWalk {
             // once at most, so its run's bits are set without a carry and without a test.
             const CubeLanes closed =
                 kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)](ahead & loadLanes(ownAt));
-            for (std::size_t bit = 0; bit < runs.size(); ++bit) {
-                runs[bit] |= closed & (std::uint64_t{0} - static_cast<std::uint64_t>(run >> bit & 1));
+            for (std::size_t bit = 0; bit < found.size(); ++bit) {
+                found[bit] |= closed & (std::uint64_t{0} - static_cast<std::uint64_t>(run >> bit & 1));
             }
             alive = ahead & loadLanes(opposingAt);
         }
-        return anyLane(runs[0] | runs[1] | runs[2]);
+        if (!anyLane(found[0] | found[1] | found[2])) {
+            return false;
+        }
+        runs = found;
+        return true;
     }
 
     // Calls tally.add(runs, direction) for each of the nine in-plane steps (the zero one only
@@ -349,66 +355,50 @@ struct EveryRay {
 
 }  // namespace
 
-// Boards of eight cubes along each of axes 3 to 6 (seven axes) or more are walked on two cores,
-// a run of 1,024 cubes each at a time: the counts kept for the second core's run take 1 MiB.
-constexpr std::int32_t kCubesForTwoCores = 1 << (3 * 4);
-constexpr std::int32_t kCubesARun = 1 << 10;
-
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
                                    const std::function<void(const EnclosureCount&)>& visit,
                                    CountsWanted wanted) {
     const CellPlanes planes(board);
     CountRecord record(wanted);
-    forEachInOrderOnTwoCores<CubeCounts>(
-        0, planes.cubeCount(), kCubesForTwoCores, kCubesARun,
-        [&](std::int32_t cube, CubeCounts& counts) {
-            walkRaysOfCube(board.dimension(), planes, side, cube, counts);
-        },
-        [&](std::int32_t cube, const CubeCounts& counts) {
-            counts.visitSums(cube << kCubeCellShift, record, visit);
-            return true;
-        });
+    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
+        CubeCounts counts;
+        walkRaysOfCube(board.dimension(), planes, side, cube, counts);
+        counts.visitSums(cube << kCubeCellShift, record, visit);
+    }
 }
 
 bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
                                   const std::function<bool(std::int32_t)>& visit) {
     const CellPlanes planes(board);
-    return forEachInOrderOnTwoCores<CubeLegalCells>(
-        std::max(from, 0) >> kCubeCellShift, planes.cubeCount(), kCubesForTwoCores, kCubesARun,
-        [&](std::int32_t cube, CubeLegalCells& cells) {
-            cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
-                            loadLanes(planes.planesOf(CellState::Second, cube)));
-            walkRaysOfCube(board.dimension(), planes, side, cube, cells);
-        },
-        [&](std::int32_t cube, const CubeLegalCells& cells) {
-            for (int plane = 0; plane < kCubePlanes; ++plane) {
-                for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
-                    const std::int32_t cell =
-                        (cube << kCubeCellShift) + (plane << kPlaneCellShift) + std::countr_zero(legal);
-                    if (cell >= from && !visit(cell)) {
-                        return false;
-                    }
+    for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
+        CubeLegalCells cells;
+        cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
+                        loadLanes(planes.planesOf(CellState::Second, cube)));
+        walkRaysOfCube(board.dimension(), planes, side, cube, cells);
+        for (int plane = 0; plane < kCubePlanes; ++plane) {
+            for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
+                const std::int32_t cell =
+                    (cube << kCubeCellShift) + (plane << kPlaneCellShift) + std::countr_zero(legal);
+                if (cell >= from && !visit(cell)) {
+                    return false;
                 }
             }
-            return true;
-        });
+        }
+    }
+    return true;
 }
 
 bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
-    struct Found {
-        bool ray = false;
-    };
     const CellPlanes planes(board);
-    return !forEachInOrderOnTwoCores<Found>(
-        0, planes.cubeCount(), kCubesForTwoCores, kCubesARun,
-        [&](std::int32_t cube, Found& found) {
-            AnyRay anyRay;
-            found.ray = !walkRaysOfCube(board.dimension(), planes, side, cube, anyRay);
-        },
-        [](std::int32_t, const Found& found) { return !found.ray; });
+    AnyRay anyRay;
+    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
+        if (!walkRaysOfCube(board.dimension(), planes, side, cube, anyRay)) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// One thread: the visitor takes the rays as they come.
 bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
                                  const std::function<bool(const RunToEmptyCell&)>& visit) {
     const CellPlanes planes(board);
