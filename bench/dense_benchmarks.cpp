@@ -23,24 +23,24 @@ namespace {
 
 constexpr CellState kMover = CellState::First;
 
-// Each board is built when first asked for and kept for the rest of the run.
-Board& denseBoard(int dimension, DensePattern pattern) {
-    static std::map<std::pair<int, DensePattern>, std::unique_ptr<Board>> boards;
-    std::unique_ptr<Board>& board = boards[{dimension, pattern}];
+// Each board is built when first asked for and kept for the rest of the run: `make(dimension,
+// variant)` builds it.
+template <typename Variant, Board (*make)(int, Variant)>
+Board& keptBoard(int dimension, Variant variant) {
+    static std::map<std::pair<int, Variant>, std::unique_ptr<Board>> boards;
+    std::unique_ptr<Board>& board = boards[{dimension, variant}];
     if (!board) {
-        board = std::make_unique<Board>(densePosition(dimension, pattern));
+        board = std::make_unique<Board>(make(dimension, variant));
     }
     return *board;
 }
 
-// Each filling likewise.
+Board& denseBoard(int dimension, DensePattern pattern) {
+    return keptBoard<DensePattern, densePosition>(dimension, pattern);
+}
+
 Board& filledBoard(int dimension, int stonesPercent) {
-    static std::map<std::pair<int, int>, std::unique_ptr<Board>> boards;
-    std::unique_ptr<Board>& board = boards[{dimension, stonesPercent}];
-    if (!board) {
-        board = std::make_unique<Board>(randomFilling(dimension, stonesPercent));
-    }
-    return *board;
+    return keptBoard<int, randomFilling>(dimension, stonesPercent);
 }
 
 template <typename Body>
