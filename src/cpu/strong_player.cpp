@@ -453,11 +453,10 @@ SearchLimits defaultSearchLimits(int dimension) {
             return {20'000, 12, 200'000};
         case 5:
             return {8'000, 8};
-        case 6:
-            // Six-axis games run long, and late in one a safe move is often dozens of tries away.
-            return {3'000, 6, 200'000};
         default:
-            return {3'000, 6};
+            // From six axes on games run long, and late in one a safe move is often dozens of
+            // tries away; at eight axes the check's first try alone can cost 60 K nodes.
+            return {3'000, 6, 200'000};
     }
 }
 
