@@ -20,9 +20,9 @@ namespace kalvenor {
 enum class PlacementRule { AnyEmptyCell, Enclosure };
 
 // A side's cells beyond this many are left out (the first ones in ascending order are kept): a
-// board dense with stones can have millions, and a slice's marks and the track bars' need only
-// some of them to lead the eye there. 4 MiB a side.
-inline constexpr std::size_t kMostThreatCells = std::size_t{1} << 20;
+// board dense with stones can have millions, and a slice's marks and the track bars need only
+// some of them to lead the eye there. 1 MiB a side, copied into the view and its track bars' list.
+inline constexpr std::size_t kMostThreatCells = std::size_t{1} << 18;
 
 // The cells, in ascending order, where a stone of `side` (First or Second) placed under `rule`
 // makes five in a row: through the cell itself, or under the enclosure rule also through a stone
