@@ -10,8 +10,23 @@ namespace kalvenor {
 void showBoardFor(Session& session, CellState side) {
     if (session.board) {
         updateThreatMarks(session, side);
+        showBoardWithoutNewThreats(session, side);
+    }
+}
+
+void showBoardWithoutNewThreats(Session& session, CellState side) {
+    if (session.board) {
         refreshBoardView(session.view, *session.board, session.state.viewOffset, session.state.guideLevel,
                          side);
+    }
+}
+
+void addThreatMarks(Session& session, CellState side) {
+    const CellHighlights& highlights = session.view.highlights;
+    updateThreatMarks(session, side);
+    // The track bars lead to the marks while there are any: drawn again only then.
+    if (!highlights.threatWin.empty() || !highlights.threatBlock.empty()) {
+        showBoardWithoutNewThreats(session, side);
     }
 }
 

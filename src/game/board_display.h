@@ -12,8 +12,14 @@
 
 namespace kalvenor {
 
-// Stones and, at guide levels 1 and 2, the marks of the cells legal for `side`.
+// Stones and, at guide levels 1 and 2, the marks of the cells legal for `side`; with 警告表示 on,
+// the threat marks.
 void showBoardFor(Session& session, CellState side);
+// showBoardFor with the threat marks the view holds, none found: a loaded game's board, drawn
+// before it is known whether the game goes on (a finished one threatens nothing), gets its marks
+// from addThreatMarks once it does.
+void showBoardWithoutNewThreats(Session& session, CellState side);
+void addThreatMarks(Session& session, CellState side);
 // Stones only.
 void showStonesOnly(const Session& session);
 // The stone just placed on `cell` and the stones it turned (`changedCells` after the placed one)

@@ -39,7 +39,7 @@ void showTurn(Session& session) {
     if (computerIsToMove(state)) {
         showStonesOnly(session);
     } else {
-        showBoardFor(session, state.sideToMove);
+        showBoardWithoutNewThreats(session, state.sideToMove);
     }
 }
 
@@ -106,6 +106,8 @@ void restoreGame(Session& session, const GameDataHeader& header, Board board) {
     }
     if (computerIsToMove(state)) {
         playComputerTurns(session, {});
+    } else {
+        addThreatMarks(session, state.sideToMove);
     }
 }
 

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "loaded_computer_answers_two_axes", "loaded_computer_opens_two_axes",
                       "loaded_computer_three_axes_status", "loaded_computers_step_two_axes",
                       "keyboard_two_person_win", "keyboard_eight_axes_vs_cpu", "english_walk", "large_board",
-                      "redo_two_people", "follow_and_threats", "ask_before_discarding"));
+                      "redo_two_people", "follow_and_threats", "ask_before_discarding", "loaded_threats"));
 
 // The English walk shows no word of Japanese: only the stones and marks, and the name 日本語 of the
 // language menu, which names the language in its own script.
