@@ -79,7 +79,7 @@ class InPlaneMove {
 
     // Masks: one plane's std::uint64_t, or a vector of them.
     template <typename Masks>
-    constexpr Masks operator()(Masks mask) const {
+    constexpr Masks operator()(const Masks& mask) const {
         return (shift_ >= 0 ? mask >> shift_ : mask << -shift_) & keep_;
     }
 

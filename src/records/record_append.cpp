@@ -44,8 +44,11 @@ FileResult appendToFile(const std::filesystem::path& path, std::string_view byte
     FileResult written = file.value().writeAll({data, bytes.size()});
     if (!written.ok() && regular) {
         // A line cut short (on a full disk, in the middle of a character) would garble every
-        // line after it: the file goes back to what it held before.
-        (void)::ftruncate(file.value().descriptor(), before.st_size);
+        // line after it: the file goes back to what it held before. If even that fails, the
+        // write's own error is the one to report.
+        if (::ftruncate(file.value().descriptor(), before.st_size) != 0) {
+            return written;
+        }
     }
     FileResult closed = file.value().close();
     return written.ok() ? closed : written;
