@@ -22,6 +22,9 @@ void noteMoveToAnnounce(Session& session, std::int32_t cell, CellState side, std
 }
 
 void announceNotedMoves(Session& session) {
+    if (session.movesToAnnounce.empty()) {
+        return;  // most events play no move: nothing is said, and the last words stay
+    }
     std::string said;
     for (const std::string& move : session.movesToAnnounce) {
         said += said.empty() ? "" : "  ";

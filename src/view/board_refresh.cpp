@@ -13,22 +13,7 @@ namespace kalvenor {
 
 namespace {
 
-constexpr std::string_view kFirstStone = "■";
-constexpr std::string_view kSecondStone = "□";
 constexpr std::string_view kLegalMark = "↓";
-
-// The text of a stone, or nothing for a cell that is not First or Second.
-std::optional<std::string_view> stoneText(CellState state) {
-    switch (state) {
-        case CellState::First:
-            return kFirstStone;
-        case CellState::Second:
-            return kSecondStone;
-        case CellState::Empty:
-            break;
-    }
-    return std::nullopt;
-}
 
 // Calls write(button, cell) for every cell button of the view whose cell is on the board.
 template <typename Write>

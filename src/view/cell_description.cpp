@@ -23,11 +23,6 @@ constexpr std::string_view kThreatBlock = catalogText("相手がここに打て�
 constexpr std::string_view kTurnedCount = catalogText("%s個返った。");
 constexpr std::string_view kPass = catalogText("パス。");
 
-std::string_view stoneText(CellState side) {
-    return side == CellState::First ? platform::cell_look::firstStoneText
-                                    : platform::cell_look::secondStoneText;
-}
-
 std::string contentWords(std::string_view buttonText) {
     if (buttonText == platform::cell_look::firstStoneText) {
         return std::string(localized(kFirstStone)) + " " + std::string(buttonText);
@@ -48,6 +43,18 @@ std::string contentWords(std::string_view buttonText) {
 }
 
 }  // namespace
+
+std::optional<std::string_view> stoneText(CellState state) {
+    switch (state) {
+        case CellState::First:
+            return platform::cell_look::firstStoneText;
+        case CellState::Second:
+            return platform::cell_look::secondStoneText;
+        case CellState::Empty:
+            break;
+    }
+    return std::nullopt;
+}
 
 std::string cellAccessibleName(int dimension, std::int32_t cell, std::string_view buttonText) {
     return coordinatesText(dimension, cell, displayLanguage()) + "  " + contentWords(buttonText);
@@ -72,7 +79,7 @@ std::string_view cellAccessibleDescription(platform::CellHighlight highlight) {
 }
 
 std::string moveAnnouncement(int dimension, std::int32_t cell, CellState side, std::size_t turned) {
-    std::string text = cellAccessibleName(dimension, cell, stoneText(side));
+    std::string text = cellAccessibleName(dimension, cell, stoneText(side).value_or(""));
     if (turned > 0) {
         text += "  " + localizedFormat(kTurnedCount, numberText(static_cast<std::int32_t>(turned)));
     }
@@ -80,7 +87,7 @@ std::string moveAnnouncement(int dimension, std::int32_t cell, CellState side, s
 }
 
 std::string passAnnouncement(CellState side) {
-    return contentWords(stoneText(side)) + "  " + std::string(localized(kPass));
+    return contentWords(stoneText(side).value_or("")) + "  " + std::string(localized(kPass));
 }
 
 }  // namespace kalvenor

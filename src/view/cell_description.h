@@ -4,6 +4,7 @@
 // button shows, and what sets the cell apart.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@
 #include "platform/window_system.h"
 
 namespace kalvenor {
+
+// The text a cell button shows for a stone, or nothing for an empty cell.
+std::optional<std::string_view> stoneText(CellState state);
 
 // "縦:4  横:5  先手の石 ■", "縦:1  横:1  空き", "縦:2  横:3  空き ↓ 打てる" ...
 std::string cellAccessibleName(int dimension, std::int32_t cell, std::string_view buttonText);
