@@ -66,9 +66,10 @@ struct CubeRayWalk {
     RayDirection across;  // the part of each direction across the planes (axes 2 and above)
 
     // The runs (bit-sliced) of the rays along (in-plane step dx, dy, and this lane and cube
-    // step) that an own stone closes; whether there are any. The rays are followed in the frame
-    // of the plane they have reached, so that each step moves them by the same constant.
-    template <int dx, int dy>
+    // step) that an own stone closes; whether there are any. With `slices` of 1, only which
+    // rays close, in runs[0]. The rays are followed in the frame of the plane they have reached,
+    // so that each step moves them by the same constant.
+    template <int dx, int dy, std::size_t slices>
     bool walk(RunLanes& runs) const {
         constexpr InPlaneMove forward(-dx, -dy);
         constexpr std::size_t d = (dy + 1) * 3 + (dx + 1);
@@ -78,7 +79,7 @@ struct CubeRayWalk {
         if (!anyLane(alive)) {
             return false;  // most walks end here, having written nothing
         }
-        RunLanes found{};
+        std::array<CubeLanes, slices> found{};
         for (int run = 1; run < steps && anyLane(alive); ++run) {
             ownAt += stride;
             opposingAt += stride;
@@ -87,15 +88,25 @@ struct CubeRayWalk {
             // once at most, so its run's bits are set without a carry and without a test.
             const CubeLanes closed =
                 kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)](ahead & loadLanes(ownAt));
-            for (std::size_t bit = 0; bit < found.size(); ++bit) {
-                found[bit] |= closed & (std::uint64_t{0} - static_cast<std::uint64_t>(run >> bit & 1));
+            if constexpr (slices == 1) {
+                found[0] |= closed;
+            } else {
+                for (std::size_t bit = 0; bit < slices; ++bit) {
+                    found[bit] |= closed & (std::uint64_t{0} - static_cast<std::uint64_t>(run >> bit & 1));
+                }
             }
             alive = ahead & loadLanes(opposingAt);
         }
-        if (!anyLane(found[0] | found[1] | found[2])) {
+        CubeLanes any = found[0];
+        for (std::size_t bit = 1; bit < slices; ++bit) {
+            any |= found[bit];
+        }
+        if (!anyLane(any)) {
             return false;
         }
-        runs = found;
+        for (std::size_t bit = 0; bit < runs.size(); ++bit) {
+            runs[bit] = bit < slices ? found[bit] : CubeLanes{};
+        }
         return true;
     }
 
@@ -106,10 +117,11 @@ struct CubeRayWalk {
     bool walkEveryInPlaneStep(Tally& tally, bool staysInPlane) const {
         std::array<RunLanes, InPlaneDirections::kCount> runs;
         const unsigned found = [&]<int... d>(std::integer_sequence<int, d...>) {
-            return ((d == InPlaneDirections::kZero && staysInPlane
-                         ? 0U
-                         : static_cast<unsigned>(walk<d % 3 - 1, d / 3 - 1>(runs[d])) << d) |
-                    ...);
+            return (
+                (d == InPlaneDirections::kZero && staysInPlane
+                     ? 0U
+                     : static_cast<unsigned>(walk<d % 3 - 1, d / 3 - 1, Tally::kRunSlices>(runs[d])) << d) |
+                ...);
         }
         (std::make_integer_sequence<int, InPlaneDirections::kCount>{});
         for (unsigned left = found; left != 0; left &= left - 1) {
@@ -141,8 +153,9 @@ int stepsOnBoard(PackedPosition position, std::uint64_t delta) {
 // planes together, into `tally`: tally.add(cells, run, direction) gets the cells (lane i those of
 // the cube's plane i, never none in all) whose ray along `direction` runs over `run` opposing
 // stones before an own stone closes it, each (cell, direction) once; tally.wanted() gives the
-// lanes whose rays are still asked for (all bits set) and the others (none). Stops when add
-// returns false, and then returns false.
+// lanes whose rays are still asked for (all bits set) and the others (none); Tally::kRunSlices is
+// 1 when only which rays close matters (the run then reads 1), else 3. Stops when add returns
+// false, and then returns false.
 template <typename Tally>
 bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std::int32_t cube,
                     Tally& tally) {
@@ -250,6 +263,7 @@ class CountRecord {
 // count, so that the rays of a direction are added to all 512 cells in a few operations.
 class CubeCounts {
   public:
+    static constexpr std::size_t kRunSlices = std::tuple_size_v<RunLanes>;
     static CubeLanes wanted() { return kEveryLane; }
 
     bool add(const RunLanes& runs, const RayDirection&) {
@@ -314,6 +328,7 @@ class CubeCounts {
 
 // Which Empty cells of a cube have an enclosing ray: a plane is done when all of its have.
 struct CubeLegalCells {
+    static constexpr std::size_t kRunSlices = 1;  // only whether a ray closes
     CubeLanes empty{};
     CubeLanes legal{};
     CubeLanes wanted() const { return __builtin_convertvector(legal != empty, CubeLanes); }
@@ -325,12 +340,14 @@ struct CubeLegalCells {
 
 // Stops at the first ray.
 struct AnyRay {
+    static constexpr std::size_t kRunSlices = 1;
     static CubeLanes wanted() { return kEveryLane; }
     static bool add(const RunLanes&, const RayDirection&) { return false; }
 };
 
 // Every ray, a cell at a time, as seen from the stone that closes it.
 struct EveryRay {
+    static constexpr std::size_t kRunSlices = std::tuple_size_v<RunLanes>;
     std::int32_t firstCell;  // of the cube
     const std::function<bool(const RunToEmptyCell&)>& visit;
     static CubeLanes wanted() { return kEveryLane; }
