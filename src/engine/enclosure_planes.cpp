@@ -47,35 +47,66 @@ bool anyLane(const CubeLanes& lanes) {
     return (any[0] | any[1]) != 0;
 }
 
-// A direction from an Empty cell along its ray: its index step and packed delta.
+// Lane i all ones where plane i + offset lies within the cube, for offsets -8 to 8: a ray that
+// leaves the cube along axis 2 leaves the board.
+constexpr std::array<std::array<std::uint64_t, kCubePlanes>, 2 * kCubePlanes + 1> kLanesInCube = [] {
+    std::array<std::array<std::uint64_t, kCubePlanes>, 2 * kCubePlanes + 1> lanes{};
+    for (int offset = -kCubePlanes; offset <= kCubePlanes; ++offset) {
+        for (int lane = 0; lane < kCubePlanes; ++lane) {
+            const bool inCube = lane + offset >= 0 && lane + offset < kCubePlanes;
+            lanes[static_cast<std::size_t>(offset + kCubePlanes)][static_cast<std::size_t>(lane)] =
+                inCube ? ~std::uint64_t{0} : 0;
+        }
+    }
+    return lanes;
+}();
+
+// Where a walk starts and what closes its rays: from the Empty cells to an own stone, or from the
+// own stones to an Empty cell. The rays are the same; the second start is the cheaper one where
+// the own stones are the fewer (each ray is then given as seen from the stone).
+enum class WalkFrom { EmptyCells, OwnStones };
+
+// A direction from the cell a walk starts at along its ray: its index step and packed delta.
 struct RayDirection {
     std::int32_t step;
     std::uint64_t delta;
 };
 
-// The rays of the Empty cells of a cube's planes along the directions that go into the cube
-// `cubeStep` away (the cube itself for a step of 0) and `laneStep` planes further along axis 2 a
-// step: `own` and `opposing` are the planes reached first, `stride` the words from one plane
-// reached to the next, `steps` how many steps stay on the board along the axes above 2.
+// The rays from the cells of a cube's planes where walks start (`from`) along the directions that
+// go into the cube `cubeStep` away (the cube itself for a step of 0) and `laneStep` planes further
+// along axis 2 a step: `own` and `opposing` are the planes reached first, `stride` the words from
+// one plane reached to the next, `steps` how many steps stay on the board along the axes above 2.
+template <WalkFrom from>
 struct CubeRayWalk {
-    const InPlaneLanes& emptyAhead;  // the Empty cells asked for, moved one in-plane step on
+    const InPlaneLanes& startsAhead;  // the cells the walks start from, moved one in-plane step on
     const std::uint64_t* own;
     const std::uint64_t* opposing;
     std::ptrdiff_t stride;
+    int laneStep;
     int steps;
     RayDirection across;  // the part of each direction across the planes (axes 2 and above)
 
+    // The cells that close a ray `taken` steps on, in the planes `ownAt` and `opposingAt` reached.
+    CubeLanes closing(const std::uint64_t* ownAt, const std::uint64_t* opposingAt, int taken) const {
+        if constexpr (from == WalkFrom::EmptyCells) {
+            return loadLanes(ownAt);
+        } else {
+            return ~(loadLanes(ownAt) | loadLanes(opposingAt)) &
+                   loadLanes(kLanesInCube[static_cast<std::size_t>(taken * laneStep + kCubePlanes)].data());
+        }
+    }
+
     // The runs (bit-sliced) of the rays along (in-plane step dx, dy, and this lane and cube
-    // step) that an own stone closes; whether there are any. With `slices` of 1, only which
-    // rays close, in runs[0]. The rays are followed in the frame of the plane they have reached,
-    // so that each step moves them by the same constant.
+    // step) that close; whether there are any. With `slices` of 1, only which rays close, in
+    // runs[0]. The rays are followed in the frame of the plane they have reached, so that each
+    // step moves them by the same constant.
     template <int dx, int dy, std::size_t slices>
     bool walk(RunLanes& runs) const {
         constexpr InPlaneMove forward(-dx, -dy);
         constexpr std::size_t d = (dy + 1) * 3 + (dx + 1);
         const std::uint64_t* ownAt = own;
         const std::uint64_t* opposingAt = opposing;
-        CubeLanes alive = emptyAhead[d] & loadLanes(opposingAt);
+        CubeLanes alive = startsAhead[d] & loadLanes(opposingAt);
         if (!anyLane(alive)) {
             return false;  // most walks end here, having written nothing
         }
@@ -84,10 +115,10 @@ struct CubeRayWalk {
             ownAt += stride;
             opposingAt += stride;
             const CubeLanes ahead = forward(alive);
-            // Back in the frame of the Empty cells, run + 1 steps behind. A cell's ray closes
+            // Back in the frame of the starting cells, run + 1 steps behind. A cell's ray closes
             // once at most, so its run's bits are set without a carry and without a test.
-            const CubeLanes closed =
-                kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)](ahead & loadLanes(ownAt));
+            const CubeLanes closed = kInPlaneDirections.moves[d][static_cast<std::size_t>(run + 1)](
+                ahead & closing(ownAt, opposingAt, run + 1));
             if constexpr (slices == 1) {
                 found[0] |= closed;
             } else {
@@ -149,25 +180,29 @@ int stepsOnBoard(PackedPosition position, std::uint64_t delta) {
     return steps;
 }
 
-// Walks the enclosing rays of the Empty cells of `cube`, one direction at a time for its eight
-// planes together, into `tally`: tally.add(cells, run, direction) gets the cells (lane i those of
-// the cube's plane i, never none in all) whose ray along `direction` runs over `run` opposing
-// stones before an own stone closes it, each (cell, direction) once; tally.wanted() gives the
+// Walks the enclosing rays of the Empty cells of `cube` (or, from own stones, the rays that start
+// at the side's stones in `cube`), one direction at a time for its eight planes together, into
+// `tally`: tally.add(cells, run, direction) gets the cells (lane i those of the cube's plane i,
+// never none in all) whose ray along `direction` runs over `run` opposing stones before an own
+// stone (an Empty cell) closes it, each (cell, direction) once; tally.wanted() gives the
 // lanes whose rays are still asked for (all bits set) and the others (none); Tally::kRunSlices is
 // 1 when only which rays close matters (the run then reads 1), else 3. Stops when add returns
 // false, and then returns false.
-template <typename Tally>
+template <WalkFrom from = WalkFrom::EmptyCells, typename Tally>
 bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std::int32_t cube,
                     Tally& tally) {
     const CellState opposing = otherSide(side);
-    CubeLanes empty = ~(loadLanes(planes.planesOf(side, cube)) | loadLanes(planes.planesOf(opposing, cube)));
-    for (int plane = planes.planeCount(); plane < kCubePlanes; ++plane) {
-        empty[plane] = 0;  // a board of two axes has one plane
+    CubeLanes starts = loadLanes(planes.planesOf(side, cube));
+    if constexpr (from == WalkFrom::EmptyCells) {
+        starts = ~(starts | loadLanes(planes.planesOf(opposing, cube)));
+        for (int plane = planes.planeCount(); plane < kCubePlanes; ++plane) {
+            starts[plane] = 0;  // a board of two axes has one plane
+        }
     }
-    if (!anyLane(empty)) {
+    if (!anyLane(starts)) {
         return true;
     }
-    InPlaneLanes emptyAhead;
+    InPlaneLanes startsAhead;
     const std::int32_t firstCell = cube << kCubeCellShift;
     const PackedPosition cubePosition = packPosition(firstCell);
     const int laneSteps = dimension > 2 ? 1 : 0;
@@ -176,30 +211,31 @@ bool walkRaysOfCube(int dimension, const CellPlanes& planes, CellState side, std
         if (!planes.cubeHolds(opposing, cube + cubeStep)) {
             return true;  // every ray into that cube ends at once
         }
-        // Within the cube the planes beyond it are empty and end every ray.
+        // Within the cube the planes beyond it lie off the board and end every ray.
         const int steps = cubeStep == 0 ? kAxisLength : stepsOnBoard(cubePosition, delta);
         if (steps < 2) {
             return true;  // a ray's shortest run ends two steps on
         }
-        const CubeLanes wanted = empty & tally.wanted();
+        const CubeLanes wanted = starts & tally.wanted();
         if (!anyLane(wanted)) {
             return true;
         }
         for (std::size_t d = 0; d < InPlaneDirections::kCount; ++d) {
             // One step on along d is the move by one step of the opposite direction.
-            emptyAhead[d] = kInPlaneDirections.moves[InPlaneDirections::kCount - 1 - d][1](wanted);
+            startsAhead[d] = kInPlaneDirections.moves[InPlaneDirections::kCount - 1 - d][1](wanted);
         }
         const std::uint64_t* nextOwn = planes.planesOf(side, cube + cubeStep);
         const std::uint64_t* nextOpposing = planes.planesOf(opposing, cube + cubeStep);
         for (int laneStep = -laneSteps; laneStep <= laneSteps; ++laneStep) {
             const RayDirection across{cellStep + laneStep * (1 << kPlaneCellShift),
                                       delta + (static_cast<std::uint64_t>(std::int64_t{laneStep}) << 16)};
-            const CubeRayWalk walk{emptyAhead,
-                                   nextOwn + laneStep,
-                                   nextOpposing + laneStep,
-                                   cubeStep * CellPlanes::kCubeStride + laneStep,
-                                   steps,
-                                   across};
+            const CubeRayWalk<from> walk{startsAhead,
+                                         nextOwn + laneStep,
+                                         nextOpposing + laneStep,
+                                         cubeStep * CellPlanes::kCubeStride + laneStep,
+                                         laneStep,
+                                         steps,
+                                         across};
             if (!walk.walkEveryInPlaneStep(tally, cubeStep == 0 && laneStep == 0)) {
                 return false;
             }
@@ -346,6 +382,7 @@ struct AnyRay {
 };
 
 // Every ray, a cell at a time, as seen from the stone that closes it.
+template <WalkFrom from>
 struct EveryRay {
     static constexpr std::size_t kRunSlices = std::tuple_size_v<RunLanes>;
     std::int32_t firstCell;  // of the cube
@@ -360,8 +397,13 @@ struct EveryRay {
                 for (std::size_t slice = 0; slice < runs.size(); ++slice) {
                     run |= static_cast<int>(runs[slice][plane] >> bit & 1) << slice;
                 }
-                const std::int32_t cell = firstCell + (plane << kPlaneCellShift) + bit;
-                if (!visit({cell, run, std::uint64_t{0} - direction.delta, -direction.step})) {
+                const std::int32_t start = firstCell + (plane << kPlaneCellShift) + bit;
+                const RunToEmptyCell ray =
+                    from == WalkFrom::EmptyCells
+                        ? RunToEmptyCell{start, run, std::uint64_t{0} - direction.delta, -direction.step}
+                        : RunToEmptyCell{start + (run + 1) * direction.step, run, direction.delta,
+                                         direction.step};
+                if (!visit(ray)) {
                     return false;
                 }
             }
@@ -405,27 +447,53 @@ bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32
     return true;
 }
 
-bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
+namespace {
+
+template <WalkFrom from>
+bool hasEnclosingCellFrom(const Board& board, CellState side) {
     const CellPlanes planes(board);
     AnyRay anyRay;
     for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
-        if (!walkRaysOfCube(board.dimension(), planes, side, cube, anyRay)) {
+        if (!walkRaysOfCube<from>(board.dimension(), planes, side, cube, anyRay)) {
             return true;
         }
     }
     return false;
 }
 
-bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
-                                 const std::function<bool(const RunToEmptyCell&)>& visit) {
+template <WalkFrom from>
+bool forEachEnclosingRayFrom(const Board& board, CellState side,
+                             const std::function<bool(const RunToEmptyCell&)>& visit) {
     const CellPlanes planes(board);
     for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
-        EveryRay rays{cube << kCubeCellShift, visit};
-        if (!walkRaysOfCube(board.dimension(), planes, side, cube, rays)) {
+        EveryRay<from> rays{cube << kCubeCellShift, visit};
+        if (!walkRaysOfCube<from>(board.dimension(), planes, side, cube, rays)) {
             return false;
         }
     }
     return true;
+}
+
+// Where the walks for every ray start: on a board with no legal cell every walk runs until its
+// rays end, so the fewer starts, the less work (most walks from a stone that touches no opposing
+// stone end at the first step).
+WalkFrom cheaperStart(const Board& board, CellState side) {
+    return board.count(side) < board.count(CellState::Empty) ? WalkFrom::OwnStones : WalkFrom::EmptyCells;
+}
+
+}  // namespace
+
+bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
+    return cheaperStart(board, side) == WalkFrom::OwnStones
+               ? hasEnclosingCellFrom<WalkFrom::OwnStones>(board, side)
+               : hasEnclosingCellFrom<WalkFrom::EmptyCells>(board, side);
+}
+
+bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
+                                 const std::function<bool(const RunToEmptyCell&)>& visit) {
+    return cheaperStart(board, side) == WalkFrom::OwnStones
+               ? forEachEnclosingRayFrom<WalkFrom::OwnStones>(board, side, visit)
+               : forEachEnclosingRayFrom<WalkFrom::EmptyCells>(board, side, visit);
 }
 
 }  // namespace kalvenor::detail

@@ -14,6 +14,7 @@
 #include "engine/enclosure.h"
 #include "engine/enclosure_planes.h"
 #include "engine/five.h"
+#include "engine/run_to_empty_cell.h"
 
 namespace kalvenor::testing {
 namespace {
@@ -30,6 +31,36 @@ std::vector<EnclosureCount> countsCellByCell(const Board& board, CellState side)
         }
     }
     return counts;
+}
+
+// Every ray given is a run of opposing stones from a stone of `side` to the Empty cell, no (cell,
+// direction) comes twice, and each cell's runs add up to its count: so the rays are all of them.
+// Boards with fewer own stones than Empty cells are walked from the stones, the others from the
+// Empty cells: the fillings below take both.
+void expectEveryRay(const Board& board, CellState side, const std::vector<EnclosureCount>& expected,
+                    const std::string& label) {
+    std::vector<std::int32_t> sums(static_cast<std::size_t>(board.cellCount()), 0);
+    std::vector<std::pair<std::int32_t, std::int32_t>> seen;
+    detail::forEachEnclosingRayInPlanes(board, side, [&](const detail::RunToEmptyCell& ray) {
+        const std::int32_t stone = ray.cell - (ray.run + 1) * ray.step;
+        bool valid = board[ray.cell] == CellState::Empty && ray.run >= 1 && board[stone] == side;
+        for (int k = 1; k <= ray.run; ++k) {
+            valid = valid && board[stone + k * ray.step] == otherSide(side);
+        }
+        EXPECT_TRUE(valid) << label << " cell " << ray.cell << " step " << ray.step;
+        sums[static_cast<std::size_t>(ray.cell)] += ray.run;
+        seen.emplace_back(ray.cell, ray.step);
+        return true;
+    });
+    std::sort(seen.begin(), seen.end());
+    EXPECT_TRUE(std::adjacent_find(seen.begin(), seen.end()) == seen.end()) << label;
+    std::vector<EnclosureCount> counts;
+    for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+        if (sums[static_cast<std::size_t>(cell)] > 0) {
+            counts.push_back({cell, sums[static_cast<std::size_t>(cell)]});
+        }
+    }
+    EXPECT_EQ(counts, expected) << label << " rays";
 }
 
 // Asked for the most (the fewest) only, the walk gives true counts, and among them every cell
@@ -78,6 +109,7 @@ TEST(PlaneWalks, CountWhatEveryCellCountsAlongItsOwnRays) {
                                               std::to_string(static_cast<int>(side));
                     EXPECT_EQ(counts, expected) << label;
                     expectRecordHolders(board, side, expected, label);
+                    expectEveryRay(board, side, expected, label);
                     EXPECT_EQ(detail::hasEnclosingCellInPlanes(board, side), !expected.empty()) << label;
                     // The legal cells alone, all of them, and the first two from a third of the way on.
                     const std::int32_t from = board.cellCount() / 3;
