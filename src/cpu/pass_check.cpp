@@ -23,17 +23,19 @@ bool checkAutoPass(const Board& board, CellState side, const PassCheckProgress& 
     // The last progress a cell-by-cell search shows is the position of the first legal cell it
     // meets, or of the last cell when none is legal: the first legal cell from q on, else the
     // first of all.
+    // Whether there is one at all comes first: that answer is the quick one on a dense board,
+    // and the ordered walks below then stop at the cell they look for.
     std::optional<std::int32_t> firstLegal;
-    forEachEnclosingCell(board, side, 0, [&](std::int32_t cell) {
+    const auto first = [&firstLegal](std::int32_t cell) {
+        firstLegal = cell;
+        return false;
+    };
+    if (hasEnclosingCell(board, side)) {
+        forEachEnclosingCell(board, side, start, first);
         if (!firstLegal) {
-            firstLegal = cell;
+            forEachEnclosingCell(board, side, 0, first);
         }
-        if (cell >= start) {
-            firstLegal = cell;
-            return false;
-        }
-        return true;
-    });
+    }
     const bool legalCell = firstLegal.has_value();
     const std::int32_t last = legalCell ? positionInOrder(*firstLegal) : cellCount - 1;
     if (last != 0) {
