@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstdlib>
 
+#include "engine/enclosure.h"
 #include "engine/enclosure_counts.h"
 
 namespace kalvenor {
@@ -22,17 +23,20 @@ std::int32_t placementScore(std::int32_t cell) {
 }
 
 std::int32_t chooseMostEnclosing(const Board& board, CellState side) {
-    std::array<bool, kPreferredCorners.size()> cornerIsLegal{};
+    // A legal corner is played whatever the counts: asked first, it spares the count of a
+    // board that may hold millions of legal cells.
+    for (const std::int32_t corner : kPreferredCorners) {
+        if (board[corner] == CellState::Empty && isLegalMove(board, corner, side)) {
+            return corner;
+        }
+    }
     std::int32_t best = -1;
     std::int32_t bestCount = 0;
     std::int32_t bestScore = 0;
-    // Only the cells that may hold the most come, and every legal cell of the first plane.
+    // Only the cells that may hold the most come.
     forEachEnclosureCount(
         board, side,
         [&](const EnclosureCount& entry) {
-            for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
-                cornerIsLegal[i] = cornerIsLegal[i] || entry.cell == kPreferredCorners[i];
-            }
             const std::int32_t score = placementScore(entry.cell);
             // Index order: a later cell wins only with a larger count, or the same count and a
             // strictly higher score.
@@ -43,11 +47,6 @@ std::int32_t chooseMostEnclosing(const Board& board, CellState side) {
             }
         },
         CountsWanted::Most);
-    for (std::size_t i = 0; i < kPreferredCorners.size(); ++i) {
-        if (cornerIsLegal[i]) {
-            return kPreferredCorners[i];
-        }
-    }
     return best;
 }
 
