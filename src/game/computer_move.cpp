@@ -19,8 +19,8 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
         setInfoLabel(session, info_slot::LastMove, passText);
         // The pass is the last move now: no stone keeps the marks of the last one placed.
         session.view.highlights = {};
-        appendRecordLineWithBoard(session, passText);
         noteMoveToAnnounce(session, -1, side, 0);
+        appendRecordLineWithBoard(session, passText);
     } else {
         Board& board = *session.board;
         board.set(cell, side);
@@ -34,8 +34,8 @@ void playComputerChoice(Session& session, std::int32_t cell, std::vector<std::in
         highlightMove(session, cell, turned);
         setInfoLabel(session, info_slot::LastMove,
                      cpuMoveText(state.dimension, cell, side, displayLanguage()));
-        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
         noteMoveToAnnounce(session, cell, side, turned.size());
+        appendRecordLineWithBoard(session, cpuRecordMoveText(state.dimension, cell, side));
     }
     setCountLabels(session);
 }

@@ -2,6 +2,7 @@
 
 #include "catalog/localized.h"
 #include "game/game_file.h"
+#include "game/move_announcement.h"
 #include "game/save_load.h"
 #include "platform/window_system.h"
 #include "records/utf8_path.h"
@@ -24,8 +25,8 @@ bool mayDiscardGame(Session& session) {
     if (!session.fileHandling.askBeforeDiscarding || !session.state.inProgress || !gameChanged(session)) {
         return true;
     }
-    const platform::MessageBoxResult answer = platform::messageBox(
-        session.window, questionText(session), localized("保存の確認"),
+    const platform::MessageBoxResult answer = showGameBox(
+        session, questionText(session), localized("保存の確認"),
         {platform::MessageBoxButtons::SaveDiscardCancel, platform::MessageBoxIcon::Question, false});
     switch (answer) {
         case platform::MessageBoxResult::Save:

@@ -6,6 +6,7 @@
 #include "cpu/pass_check.h"
 #include "engine/five.h"
 #include "game/labels.h"
+#include "game/move_announcement.h"
 #include "game/record_writer.h"
 #include "platform/window_system.h"
 #include "records/record_blocks.h"
@@ -119,8 +120,8 @@ void announceResult(Session& session, CellState winner) {
         refreshHighlights(session.view, state.viewOffset);
     }
     const ResultBox box = resultBox(winner, state.mode, state.humanSide);
-    platform::messageBox(session.window, box.text, box.title,
-                         {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
+    showGameBox(session, box.text, box.title,
+                {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
     if (session.board) {
         appendRecordEntries(session, endBlock(*session.board, winner, state.mode, state.humanSide));
     }

@@ -108,6 +108,7 @@ void playHumanVsCpuTurn(Session& session) {
     std::vector<std::int32_t> changedCells{*cell};
     turnEnclosed(board, *cell, mover, &changedCells);
     noteStonePlayed(session, changedCells, mover);
+    noteMoveToAnnounce(session, *cell, mover, changedCells.size() - 1);
     appendRecordLineWithBoard(session, playerMoveText(state.dimension, *cell, state.humanSide));
     state.switchSides();
     if (state.humanSide == CellState::First) {
@@ -116,7 +117,6 @@ void playHumanVsCpuTurn(Session& session) {
         setTurnLabel(session, turn_label::FirstCpu, CellState::First);
     }
     highlightMove(session, *cell, std::span(changedCells).subspan(1));
-    noteMoveToAnnounce(session, *cell, mover, changedCells.size() - 1);
     showStonesOnly(session);
     playComputerTurns(session, std::move(changedCells));
 }

@@ -29,6 +29,7 @@ void playHumanMove(Session& session) {
     session.board->set(*cell, mover);
     const std::int32_t placed[] = {*cell};
     noteStonePlayed(session, placed, mover);
+    noteMoveToAnnounce(session, *cell, mover, 0);
     state.countStone();
     appendRecordLineWithBoard(session, playerMoveText(state.dimension, *cell, mover));
 
@@ -40,7 +41,6 @@ void playHumanMove(Session& session) {
     setCountLabels(session);
     state.switchSides();
     highlightMove(session, *cell, {});
-    noteMoveToAnnounce(session, *cell, mover, 0);
     showBoardFor(session, state.sideToMove);
 
     setStatus(session, status_text::GameContinue);

@@ -1,5 +1,6 @@
 #include "game/move_announcement.h"
 
+#include "catalog/localized.h"
 #include "view/cell_description.h"
 
 namespace kalvenor {
@@ -10,15 +11,41 @@ namespace {
 // playing on while the person must pass) is said from its last moves.
 constexpr std::size_t kMovesSaidTogether = 2;
 
-}  // namespace
+constexpr std::string_view kTakenBack = catalogText("待った：%s");
+constexpr std::string_view kPlayedAgain = catalogText("やり直し：%s");
 
-void noteMoveToAnnounce(Session& session, std::int32_t cell, CellState side, std::size_t turned) {
+void note(Session& session, std::string said) {
     auto& moves = session.movesToAnnounce;
     if (moves.size() == kMovesSaidTogether) {
         moves.erase(moves.begin());
     }
-    moves.push_back(cell < 0 ? passAnnouncement(side)
-                             : moveAnnouncement(session.state.dimension, cell, side, turned));
+    moves.push_back(std::move(said));
+}
+
+}  // namespace
+
+void noteMoveToAnnounce(Session& session, std::int32_t cell, CellState side, std::size_t turned) {
+    note(session,
+         cell < 0 ? passAnnouncement(side) : moveAnnouncement(session.state.dimension, cell, side, turned));
+}
+
+// The person's stone and the reply to it, as the cursor says their cells; the computer's further
+// stones of a long run are left unsaid, as they are when played.
+void noteStepToAnnounce(Session& session, const Step& step, StepChange change) {
+    std::string stones;
+    std::size_t said = 0;
+    for (const PlayedStone& stone : step.stones) {
+        if (stone.changed.empty() || said == kMovesSaidTogether) {
+            continue;
+        }
+        stones += stones.empty() ? "" : "  ";
+        stones += cellAccessibleName(session.state.dimension, stone.changed.front(),
+                                     stoneText(stone.side).value_or(""));
+        ++said;
+    }
+    if (!stones.empty()) {
+        note(session, localizedFormat(change == StepChange::TakenBack ? kTakenBack : kPlayedAgain, stones));
+    }
 }
 
 void announceNotedMoves(Session& session) {
@@ -32,6 +59,12 @@ void announceNotedMoves(Session& session) {
     }
     session.movesToAnnounce.clear();
     platform::announce(session.window, said);
+}
+
+platform::MessageBoxResult showGameBox(Session& session, std::string_view text, std::string_view caption,
+                                       platform::MessageBoxStyle style) {
+    announceNotedMoves(session);
+    return platform::messageBox(session.window, text, caption, style);
 }
 
 }  // namespace kalvenor

@@ -8,6 +8,7 @@
 #include "game/game_file.h"
 #include "game/human_vs_cpu.h"
 #include "game/labels.h"
+#include "game/move_announcement.h"
 #include "game/record_writer.h"
 #include "records/record_blocks.h"
 #include "records/texts.h"
@@ -23,9 +24,9 @@ constexpr int kFirstCpuVsCpuId = 120;
 constexpr int kLastCpuVsCpuId = 126;
 
 CellState askWhoMovesFirst(Session& session) {
-    const auto answer = platform::messageBox(
-        session.window, localized("先攻ですか？"), localized("対CPU戦 先攻 or 後攻 選択"),
-        {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});
+    const auto answer =
+        showGameBox(session, localized("先攻ですか？"), localized("対CPU戦 先攻 or 後攻 選択"),
+                    {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});
     return answer == platform::MessageBoxResult::Yes ? CellState::First : CellState::Second;
 }
 

@@ -1,6 +1,7 @@
 #include "game/record_writer.h"
 
 #include "catalog/localized.h"
+#include "game/move_announcement.h"
 #include "platform/window_system.h"
 #include "records/utf8_path.h"
 
@@ -16,9 +17,9 @@ void reportFailure(Session& session, const FileResult& result) {
     }
     const FileError& error = result.error();
     session.state.recordEnabled = false;
-    platform::messageBox(session.window, utf8FromPath(error.path) + "\n" + error.summary(),
-                         error.step == FileStep::Open ? "Can not Open File" : "Can not Write File",
-                         {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Exclamation, true});
+    showGameBox(session, utf8FromPath(error.path) + "\n" + error.summary(),
+                error.step == FileStep::Open ? "Can not Open File" : "Can not Write File",
+                {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Exclamation, true});
 }
 
 }  // namespace
@@ -47,8 +48,8 @@ void appendRecordEntries(Session& session, const std::vector<RecordEntry>& entri
 
 void toggleRecord(Session& session) {
     const bool on = session.state.recordEnabled;
-    const auto answer = platform::messageBox(
-        session.window,
+    const auto answer = showGameBox(
+        session,
         on ? localized("棋譜機能を [ OFF ] にしますか？") : localized("棋譜機能を [ ON ] にしますか？"),
         on ? localized("棋譜機能 ON -> OFF") : localized("棋譜機能 OFF -> ON"),
         {platform::MessageBoxButtons::YesNo, platform::MessageBoxIcon::Question, false});

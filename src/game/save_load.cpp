@@ -6,6 +6,7 @@
 
 #include "catalog/localized.h"
 #include "game/game_file.h"
+#include "game/move_announcement.h"
 #include "game/restore_game.h"
 #include "platform/save_dialog_rules.h"
 #include "platform/window_system.h"
@@ -43,8 +44,7 @@ std::optional<std::string> askForPath(Session& session, platform::FileDialogKind
 bool saveGame(Session& session) {
     if (!session.board) {
         // Before the first game there is nothing to save: no dialog, no file.
-        platform::messageBox(session.window, localized("保存するゲームがありません"), "Can not Save File",
-                             kFileErrorStyle);
+        showGameBox(session, localized("保存するゲームがありません"), "Can not Save File", kFileErrorStyle);
         return false;
     }
     const GameDataHeader header = headerOf(session.state);
@@ -54,8 +54,7 @@ bool saveGame(Session& session) {
     }
     const FileResult result = writeSavedGame(pathFromUtf8(*path), header, session.board->bytes());
     if (!result.ok()) {
-        platform::messageBox(session.window, failureText(*path, result.error()), "Can not Save File",
-                             kFileErrorStyle);
+        showGameBox(session, failureText(*path, result.error()), "Can not Save File", kFileErrorStyle);
         return false;
     }
     rememberGameFile(session, *path);
@@ -71,8 +70,7 @@ bool loadGameFile(Session& session, const std::string& path) {
     session.loadFileName = path;
     const FileValue<SavedGame> loaded = readSavedGame(pathFromUtf8(path));
     if (!loaded.ok()) {
-        platform::messageBox(session.window, failureText(path, loaded.error()), "Can not Open File",
-                             kFileErrorStyle);
+        showGameBox(session, failureText(path, loaded.error()), "Can not Open File", kFileErrorStyle);
         return false;
     }
     restoreGame(session, loaded.value());

@@ -3,6 +3,7 @@
 #include "engine/move_undo.h"
 #include "game/board_display.h"
 #include "game/labels.h"
+#include "game/move_announcement.h"
 #include "game/record_writer.h"
 #include "game/session.h"
 #include "records/texts.h"
@@ -79,6 +80,7 @@ bool takeBackMove(Session& session) {
     landOn(session, step.before);
     const CellState person = personOf(session.state);
     showBoardFor(session, person);
+    noteStepToAnnounce(session, step, StepChange::TakenBack);
     appendRecordLineWithBoard(session, takeBackText(person));
     return true;
 }
@@ -96,6 +98,7 @@ bool redoMove(Session& session) {
     landOn(session, after);
     const CellState person = personOf(step.before.state);
     showBoardFor(session, personOf(session.state));
+    noteStepToAnnounce(session, step, StepChange::PlayedAgain);
     appendRecordLineWithBoard(session, redoText(person));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ui/about_box.h"
 
 #include "catalog/localized.h"
+#include "game/move_announcement.h"
 
 namespace kalvenor {
 
@@ -14,8 +15,8 @@ std::string_view aboutText() {
 }
 
 void showAboutBox(Session& session) {
-    platform::messageBox(session.window, aboutText(), kWindowTitle,
-                         {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
+    showGameBox(session, aboutText(), kWindowTitle,
+                {platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::None, false});
 }
 
 }  // namespace kalvenor

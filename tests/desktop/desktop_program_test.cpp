@@ -328,7 +328,11 @@ class DesktopProgramTest : public QObject {
             QCOMPARE(clickCell2d(1, row)->text(), QString("□"));
         }
         QVERIFY(answerer.messageBoxes().empty());
+        QString saidAtTheBox;  // the winning move is said before the result box holds the window
+        answerer.whenABoxShows(
+            [&] { saidAtTheBox = lastAnnouncement(platform::mainWindowWidget(program_->window())); });
         clickCell2d(0, 4);
+        QCOMPARE(saidAtTheBox, QString("縦:5  横:1  先手の石 ■"));
         QCOMPARE(answerer.messageBoxes().size(), std::size_t{1});
         QCOMPARE(answerer.messageBoxes()[0].text, QString("先手のプレイヤーの勝利です"));
         QCOMPARE(answerer.messageBoxes()[0].caption, QString("ゲーム終了"));

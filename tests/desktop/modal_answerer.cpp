@@ -24,6 +24,9 @@ void ModalAnswerer::answer() {
             shown.buttonTexts.append(button->text());
         }
         messageBoxes_.push_back(shown);
+        if (lookAtBox_) {
+            lookAtBox_();
+        }
         QAbstractButton* chosen = box->defaultButton();
         if (!buttons_.empty()) {
             chosen = box->button(buttons_.front());

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace kalvenor::testing {
@@ -37,6 +38,8 @@ class ModalAnswerer {
     void queueButton(QMessageBox::StandardButton button) { buttons_.push_back(button); }
     // File dialogs take these paths in turn (an empty one cancels), then are cancelled.
     void queueFile(const QString& path) { files_.push_back(path); }
+    // Called as each message box is found open, before it is answered.
+    void whenABoxShows(std::function<void()> look) { lookAtBox_ = std::move(look); }
 
     const std::vector<ShownMessageBox>& messageBoxes() const { return messageBoxes_; }
     const std::vector<ShownFileDialog>& fileDialogs() const { return fileDialogs_; }
@@ -47,6 +50,7 @@ class ModalAnswerer {
     QTimer timer_;
     std::deque<QMessageBox::StandardButton> buttons_;
     std::deque<QString> files_;
+    std::function<void()> lookAtBox_;
     std::vector<ShownMessageBox> messageBoxes_;
     std::vector<ShownFileDialog> fileDialogs_;
 };

@@ -140,7 +140,15 @@ TEST(HumanVsCpu, TheComputersPassThenTheLastStoneTurned) {
     }
 
     const std::size_t boxesBefore = game.boxes().size();
+    std::string saidAtTheBox;  // the last move is said before the result box holds the window
+    platform::headless::setPromptObserver(
+        game.session.window, {[&](const platform::headless::MessageBoxRecord&) {
+                                  saidAtTheBox = platform::headless::lastAnnouncement(game.session.window);
+                              },
+                              {},
+                              {}});
     game.clickCell(34);
+    EXPECT_EQ(saidAtTheBox, "縦:3  横:5  先手の石 ■  1個返った。");
     EXPECT_FALSE(game.state().inProgress);
     EXPECT_EQ(game.label(info_slot::Turn), " 引き分け");
     ASSERT_EQ(game.boxes().size(), boxesBefore + 1);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <vector>
 
 #include "cpu/move_choice.h"
@@ -9,6 +10,7 @@
 #include "engine/enclosure_counts.h"
 #include "game/opening_game.h"
 #include "game_harness.h"
+#include "platform/headless/headless.h"
 #include "records/cp932.h"
 #include "records/texts.h"
 #include "snapshot.h"
@@ -29,6 +31,17 @@ std::string recordedBy(GameHarness& game, int commandId) {
     return game.recordBytes().substr(before);
 }
 
+std::string announced(const GameHarness& game) {
+    return platform::headless::lastAnnouncement(game.session.window);
+}
+
+// The stones of a move as said when it was played, without the counts of stones turned: as a
+// take-back or a redo names them.
+std::string stonesSaid(const std::string& moveSaid) {
+    static const std::regex turnCount("  [0-9]+個返った。");
+    return std::regex_replace(moveSaid, turnCount, "");
+}
+
 class TakeBack : public ::testing::TestWithParam<int> {};
 
 TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
@@ -40,11 +53,13 @@ TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
         game.command(command_id::StrongLevel);
     }
     std::vector<Snapshot> positions{snapshotOf(game)};  // before each move, then after the last
+    std::vector<std::string> stonesOfMove;              // each move with its reply, as said when played
     for (int move = 0; move < 3 && game.state().inProgress; ++move) {
         const std::int32_t cell = legalCellOnScreen(game);
         ASSERT_GE(cell, 0);
         game.clickCell(cell);
         positions.push_back(snapshotOf(game));
+        stonesOfMove.push_back(stonesSaid(announced(game)));
         ASSERT_NE(positions.back(), positions[positions.size() - 2])
             << "the move and the reply change the game";
     }
@@ -54,6 +69,7 @@ TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
         EXPECT_NE(recordedBy(game, command_id::TakeBack).find(recordLine(takeBackText(CellState::First))),
                   std::string::npos);
         EXPECT_EQ(snapshotOf(game), positions[moves - back]) << "after taking back move " << moves - back + 1;
+        EXPECT_EQ(announced(game), "待った：" + stonesOfMove[moves - back]);
     }
     // At the start nothing is left to take back: nothing changes, nothing is written.
     EXPECT_EQ(recordedBy(game, command_id::TakeBack), "");
@@ -64,6 +80,7 @@ TEST_P(TakeBack, RestoresEveryMoveExactlyBackToTheStart) {
         EXPECT_NE(recordedBy(game, command_id::Redo).find(recordLine(redoText(CellState::First))),
                   std::string::npos);
         EXPECT_EQ(snapshotOf(game), positions[move]) << "after playing move " << move << " again";
+        EXPECT_EQ(announced(game), "やり直し：" + stonesOfMove[move - 1]);
     }
     EXPECT_EQ(recordedBy(game, command_id::Redo), "");
     EXPECT_EQ(snapshotOf(game), positions.back());
@@ -144,6 +161,8 @@ TEST(TakeBackBetweenPeople, AVeryLongGameIsTakenBackOnlyAsFarAsTheHistoryBudgetK
     EXPECT_GE(redone + 1, takenBack);
 }
 
+// The winning move is said before the result box opens, and the take-back and the redo say
+// what they did, in the window's language.
 TEST(TakeBackBetweenPeople, ReopensAGameTheLastMoveWon) {
     GameHarness game;
     game.command(102);
@@ -151,12 +170,26 @@ TEST(TakeBackBetweenPeople, ReopensAGameTheLastMoveWon) {
         game.clickCell(cell);
     }
     const Snapshot beforeFive = snapshotOf(game);
+    std::string saidAtTheBox;
+    platform::headless::setPromptObserver(
+        game.session.window,
+        {[&](const platform::headless::MessageBoxRecord&) { saidAtTheBox = announced(game); }, {}, {}});
     game.answerBox(platform::MessageBoxResult::Ok);
     game.clickCell(4);
     ASSERT_FALSE(game.state().inProgress);
+    EXPECT_EQ(saidAtTheBox, "縦:5  横:1  先手の石 ■");
     game.command(command_id::TakeBack);
     EXPECT_EQ(snapshotOf(game), beforeFive);
     EXPECT_TRUE(game.state().inProgress);
+    EXPECT_EQ(announced(game), "待った：縦:5  横:1  先手の石 ■");
+
+    game.command(command_id::English);
+    game.command(command_id::Redo);
+    EXPECT_FALSE(game.state().inProgress);
+    EXPECT_EQ(announced(game), "Played again: Row:5  Column:1  first player's stone ■");
+    game.command(command_id::TakeBack);
+    EXPECT_EQ(announced(game), "Taken back: Row:5  Column:1  first player's stone ■");
+    game.command(command_id::Japanese);
 }
 
 TEST(ComputerLevel, TheStrongLevelAnswersAndTheComputersAmongThemselvesStayClassic) {
