@@ -211,7 +211,7 @@ void setCellCursor(ControlHandle cellButton);
 void setAccessibleText(ControlHandle control, std::string_view name, std::string_view description);
 // Has the platform's accessibility say `text` at once (the moves just played), without moving the
 // keyboard focus or the board's cursor. Qt: a notification in a hidden status bar, which Orca says
-// whole when it is shown. Nothing on Windows yet.
+// whole when it is shown. Win32: a live region of UI Automation, a static control of no size.
 void announce(WindowHandle window, std::string_view text);
 
 void setTrackBarRange(ControlHandle trackBar, int minimum, int maximum);

@@ -16,6 +16,7 @@
 
 #include "game/record_timestamp.h"
 #include "platform/cell_look.h"
+#include "platform/win32/win32_access.h"
 #include "records/utf8_path.h"
 #include "window_driver.h"
 
@@ -271,6 +272,15 @@ TEST_F(DesktopProgram, TheKeyboardAlonePlaysThroughKeyMessages) {
     EXPECT_NE(cursor, start);
     pressKey(window_, VK_RETURN);
     EXPECT_EQ(windowText(cursor), "■");
+    // The move is said through the live region, a control that shows nothing and takes no focus.
+    const HWND said = GetDlgItem(window_, platform::announcementControlId);
+    ASSERT_NE(said, nullptr);
+    EXPECT_EQ(windowText(said), "縦:5  横:5  先手の石 ■");
+    RECT room{};
+    GetWindowRect(said, &room);
+    EXPECT_TRUE(IsRectEmpty(&room));
+    EXPECT_EQ(GetWindowLongPtrW(said, GWL_STYLE) & WS_TABSTOP, 0);
+    EXPECT_EQ(focusedWindow(window_), cursor);
     pressKey(window_, VK_SPACE);  // the same cell again is refused, as a click there is
     pressKey(window_, VK_LEFT);
     pressKey(window_, VK_SPACE);

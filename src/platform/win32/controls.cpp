@@ -236,9 +236,6 @@ void setAccessibleText(ControlHandle control, std::string_view name, std::string
     annotateAccessibleText(control->hwnd, name, description);
 }
 
-// The moves are said when the cursor reaches their cells; no announcement of its own here yet.
-void announce(WindowHandle, std::string_view) {}
-
 void setControlEnabled(ControlHandle control, bool enabled) {
     if (control != nullptr && control->hwnd != nullptr) {
         EnableWindow(control->hwnd, enabled ? TRUE : FALSE);

@@ -11,6 +11,10 @@
 
 namespace kalvenor::platform {
 
+// The id of the main window's child that holds what announce() said last: a static control of no
+// size, never a tab stop.
+inline constexpr int announcementControlId = 0x4b41;
+
 // The main window's place when it is neither minimised nor maximised, as GetWindowPlacement gives it
 // (workspace coordinates): as it is now, or as it was when the window closed.
 std::optional<RECT> normalWindowPlace(WindowHandle window);

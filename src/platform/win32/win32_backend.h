@@ -48,7 +48,8 @@ struct Window {
     WindowProc proc = nullptr;
     void* userData = nullptr;
     HACCEL accelerators = nullptr;
-    HWND tooltips = nullptr;  // created with the first link label
+    HWND tooltips = nullptr;      // created with the first link label
+    HWND announcement = nullptr;  // the live region that announce() writes, made with its first text
     std::vector<CheckedMenuItem> checkedItems;
     std::vector<std::unique_ptr<Control>> controls;
     std::optional<RECT> placeAtClose;  // the normal place, kept as the window goes
@@ -91,6 +92,9 @@ bool handleKeyboard(Window& window, const MSG& message);
 // Gives the system's accessibility the name and description of a control beside its window text
 // (accessible_text.cpp); nothing where the system offers no such annotation.
 void annotateAccessibleText(HWND control, std::string_view name, std::string_view description);
+// Makes a control a polite live region: a screen reader says its new text when told that it
+// changed (accessible_text.cpp); nothing where the system offers no such annotation.
+void markLiveRegion(HWND control);
 
 // Puts a control at its layout rectangle as the window's fit places it, with the font for that
 // factor; the second fits the canvas into the client area again and places every control.
