@@ -25,8 +25,8 @@ void addThreatMarks(Session& session, CellState side) {
     const CellHighlights& highlights = session.view.highlights;
     updateThreatMarks(session, side);
     // The track bars lead to the marks while there are any: drawn again only then.
-    if (!highlights.threatWin.empty() || !highlights.threatBlock.empty()) {
-        showBoardWithoutNewThreats(session, side);
+    if (session.board && (!highlights.threatWin.empty() || !highlights.threatBlock.empty())) {
+        refreshMarks(session.view, *session.board, session.state.viewOffset, session.state.guideLevel, side);
     }
 }
 

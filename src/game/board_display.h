@@ -15,9 +15,10 @@ namespace kalvenor {
 // Stones and, at guide levels 1 and 2, the marks of the cells legal for `side`; with 警告表示 on,
 // the threat marks.
 void showBoardFor(Session& session, CellState side);
-// showBoardFor with the threat marks the view holds, none found: a loaded game's board, drawn
-// before it is known whether the game goes on (a finished one threatens nothing), gets its marks
-// from addThreatMarks once it does.
+// showBoardFor with the threat marks the view holds, none found: a board drawn before it is
+// known whether the game goes on (a loaded game, the computer's move), since a finished game
+// threatens nothing, gets its marks from addThreatMarks once it does. Only the highlights and
+// the track bars are drawn again then.
 void showBoardWithoutNewThreats(Session& session, CellState side);
 void addThreatMarks(Session& session, CellState side);
 // Stones only.

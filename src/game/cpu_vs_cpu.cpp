@@ -53,7 +53,7 @@ void playComputerStep(Session& session, std::vector<std::int32_t>& changedCells)
     } else {
         setTurnLabel(session, turn_label::CpuA, CellState::First);
     }
-    showBoardFor(session, otherSide(side));
+    showBoardWithoutNewThreats(session, otherSide(side));
 }
 
 // One move or pass of the side to move, with the status texts around it.
@@ -65,7 +65,10 @@ void makeStep(Session& session) {
     playComputerStep(session, changedCells);
     state.switchSides();
     setStatus(session, status_text::GameContinue);
-    checkGameEnd(session, changedCells);
+    // A step that ends the game threatens nothing: the marks wait for the end check.
+    if (!checkGameEnd(session, changedCells)) {
+        addThreatMarks(session, state.sideToMove);
+    }
     setStatus(session, status_text::Ready);
     clearProgress(session);
 }

@@ -19,7 +19,12 @@ namespace kalvenor {
 
 namespace {
 
+// The marks are found for the board the person sees at the end of the turn only: not for a
+// board the game ends on, nor for one the computer moves on from because the person must pass.
 void finishTurn(Session& session) {
+    if (session.state.inProgress) {
+        addThreatMarks(session, session.state.humanSide);
+    }
     setStatus(session, status_text::Ready);
     clearProgress(session);
 }
@@ -48,7 +53,7 @@ std::int32_t playComputerReply(Session& session, std::vector<std::int32_t>* chan
     } else {
         setTurnLabel(session, turn_label::FirstYou, CellState::First);
     }
-    showBoardFor(session, state.humanSide);
+    showBoardWithoutNewThreats(session, state.humanSide);
     return cell;
 }
 

@@ -124,6 +124,11 @@ void refreshBoardView(BoardView& view, const Board& board, std::int32_t viewOffs
                                      isLegalMove(board, cell, side) ? kLegalMark : std::string_view());
         }
     });
+    refreshMarks(view, board, viewOffset, guideLevel, side);
+}
+
+void refreshMarks(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
+                  CellState side) {
     refreshHighlights(view, viewOffset);
     refreshAxisMarks(view, board, viewOffset, guideLevel, side);
 }

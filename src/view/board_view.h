@@ -124,5 +124,9 @@ void refreshStonesOnly(const BoardView& view, const Board& board, std::int32_t v
 // The highlights alone, after they changed; with them what each cell button says to the platform's
 // accessibility (its coordinates, what it shows, what sets it apart).
 void refreshHighlights(const BoardView& view, std::int32_t viewOffset);
+// The highlights and the track bars' marks, as refreshBoardView draws them, after only the
+// highlights changed: the cells' texts stay as they are.
+void refreshMarks(BoardView& view, const Board& board, std::int32_t viewOffset, int guideLevel,
+                  CellState side);
 
 }  // namespace kalvenor
