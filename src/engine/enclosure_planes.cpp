@@ -412,49 +412,11 @@ struct EveryRay {
     }
 };
 
-}  // namespace
-
-void forEachEnclosureCountInPlanes(const Board& board, CellState side,
-                                   const std::function<void(const EnclosureCount&)>& visit,
-                                   CountsWanted wanted) {
-    const CellPlanes planes(board);
-    CountRecord record(wanted);
-    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
-        CubeCounts counts;
-        walkRaysOfCube(board.dimension(), planes, side, cube, counts);
-        counts.visitSums(cube << kCubeCellShift, record, visit);
-    }
-}
-
-bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
-                                  const std::function<bool(std::int32_t)>& visit) {
-    const CellPlanes planes(board);
-    for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
-        CubeLegalCells cells;
-        cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
-                        loadLanes(planes.planesOf(CellState::Second, cube)));
-        walkRaysOfCube(board.dimension(), planes, side, cube, cells);
-        for (int plane = 0; plane < kCubePlanes; ++plane) {
-            for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
-                const std::int32_t cell =
-                    (cube << kCubeCellShift) + (plane << kPlaneCellShift) + std::countr_zero(legal);
-                if (cell >= from && !visit(cell)) {
-                    return false;
-                }
-            }
-        }
-    }
-    return true;
-}
-
-namespace {
-
 template <WalkFrom from>
-bool hasEnclosingCellFrom(const Board& board, CellState side) {
-    const CellPlanes planes(board);
+bool anyRayFrom(int dimension, const CellPlanes& planes, CellState side) {
     AnyRay anyRay;
     for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
-        if (!walkRaysOfCube<from>(board.dimension(), planes, side, cube, anyRay)) {
+        if (!walkRaysOfCube<from>(dimension, planes, side, cube, anyRay)) {
             return true;
         }
     }
@@ -481,12 +443,56 @@ WalkFrom cheaperStart(const Board& board, CellState side) {
     return board.count(side) < board.count(CellState::Empty) ? WalkFrom::OwnStones : WalkFrom::EmptyCells;
 }
 
+// Whether `side` has an enclosing ray: the first one found ends the walk.
+bool anyRay(const Board& board, const CellPlanes& planes, CellState side) {
+    return cheaperStart(board, side) == WalkFrom::OwnStones
+               ? anyRayFrom<WalkFrom::OwnStones>(board.dimension(), planes, side)
+               : anyRayFrom<WalkFrom::EmptyCells>(board.dimension(), planes, side);
+}
+
 }  // namespace
 
+void forEachEnclosureCountInPlanes(const Board& board, CellState side,
+                                   const std::function<void(const EnclosureCount&)>& visit,
+                                   CountsWanted wanted) {
+    const CellPlanes planes(board);
+    if (!anyRay(board, planes, side)) {
+        return;  // settled by the quicker walk: no cell to count
+    }
+    CountRecord record(wanted);
+    for (std::int32_t cube = 0; cube < planes.cubeCount(); ++cube) {
+        CubeCounts counts;
+        walkRaysOfCube(board.dimension(), planes, side, cube, counts);
+        counts.visitSums(cube << kCubeCellShift, record, visit);
+    }
+}
+
+bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
+                                  const std::function<bool(std::int32_t)>& visit) {
+    const CellPlanes planes(board);
+    if (!anyRay(board, planes, side)) {
+        return true;  // settled by the quicker walk: no legal cell
+    }
+    for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
+        CubeLegalCells cells;
+        cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
+                        loadLanes(planes.planesOf(CellState::Second, cube)));
+        walkRaysOfCube(board.dimension(), planes, side, cube, cells);
+        for (int plane = 0; plane < kCubePlanes; ++plane) {
+            for (std::uint64_t legal = cells.legal[plane]; legal != 0; legal &= legal - 1) {
+                const std::int32_t cell =
+                    (cube << kCubeCellShift) + (plane << kPlaneCellShift) + std::countr_zero(legal);
+                if (cell >= from && !visit(cell)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
 bool hasEnclosingCellInPlanes(const Board& board, CellState side) {
-    return cheaperStart(board, side) == WalkFrom::OwnStones
-               ? hasEnclosingCellFrom<WalkFrom::OwnStones>(board, side)
-               : hasEnclosingCellFrom<WalkFrom::EmptyCells>(board, side);
+    return anyRay(board, CellPlanes(board), side);
 }
 
 bool forEachEnclosingRayInPlanes(const Board& board, CellState side,
