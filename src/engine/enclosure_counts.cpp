@@ -143,18 +143,21 @@ void forEachEnclosureCount(const Board& board, CellState side, const Visit& visi
 }
 
 void forEachEnclosingCell(const Board& board, CellState side, std::int32_t from,
-                          const std::function<bool(std::int32_t)>& visit) {
+                          const std::function<bool(std::int32_t)>& visit,
+                          const std::function<bool(std::int32_t)>& wantedBlock) {
     assert(side == CellState::First || side == CellState::Second);
     if (!bothSidesOnBoard(board)) {
         return;
     }
     if (cheapestRayWalk(board, side) == RayWalk::OverPlanes) {
-        detail::forEachEnclosingCellInPlanes(board, side, from, visit);
+        detail::forEachEnclosingCellInPlanes(board, side, from, visit, wantedBlock);
         return;
     }
     bool goOn = true;
     forEachEnclosureCount(board, side, [&](const EnclosureCount& count) {
-        goOn = goOn && (count.cell < from || visit(count.cell));
+        constexpr std::int32_t kBlockCells = 512;
+        goOn = goOn && (count.cell < from || (wantedBlock && !wantedBlock(count.cell & -kBlockCells)) ||
+                        visit(count.cell));
     });
 }
 

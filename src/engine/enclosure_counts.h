@@ -37,9 +37,12 @@ void forEachEnclosureCount(const Board& board, CellState side,
 
 // The legal Empty cells for `side` (First or Second) from `from` on, in index order, until visit
 // returns false: the cells of forEachEnclosureCount without their counts, which a board dense
-// with stones answers much sooner.
+// with stones answers much sooner. With `wantedBlock`, the cells of a block of 512 (those that
+// share cell / 512) come only if wantedBlock(its first cell) holds when the walk reaches it; a
+// block left out is not walked at all.
 void forEachEnclosingCell(const Board& board, CellState side, std::int32_t from,
-                          const std::function<bool(std::int32_t)>& visit);
+                          const std::function<bool(std::int32_t)>& visit,
+                          const std::function<bool(std::int32_t)>& wantedBlock = {});
 
 // Whether `side` (First or Second) has a legal Empty cell: the same answer as a non-empty
 // collectEnclosureCounts, found the same way but stopping at the first such cell.

@@ -468,12 +468,16 @@ void forEachEnclosureCountInPlanes(const Board& board, CellState side,
 }
 
 bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
-                                  const std::function<bool(std::int32_t)>& visit) {
+                                  const std::function<bool(std::int32_t)>& visit,
+                                  const std::function<bool(std::int32_t)>& wantedCube) {
     const CellPlanes planes(board);
     if (!anyRay(board, planes, side)) {
         return true;  // settled by the quicker walk: no legal cell
     }
     for (std::int32_t cube = std::max(from, 0) >> kCubeCellShift; cube < planes.cubeCount(); ++cube) {
+        if (wantedCube && !wantedCube(cube << kCubeCellShift)) {
+            continue;
+        }
         CubeLegalCells cells;
         cells.empty = ~(loadLanes(planes.planesOf(CellState::First, cube)) |
                         loadLanes(planes.planesOf(CellState::Second, cube)));

@@ -22,9 +22,12 @@ void forEachEnclosureCountInPlanes(const Board& board, CellState side,
                                    CountsWanted wanted = CountsWanted::Every);
 
 // The legal Empty cells from `from` on, in index order, until visit returns false; false when it
-// did. A plane's walks stop as soon as every Empty cell of it is known to be legal.
+// did. A plane's walks stop as soon as every Empty cell of it is known to be legal. With
+// `wantedCube`, a cube of 512 cells is walked only if wantedCube(its first cell) holds when the
+// walk reaches it.
 bool forEachEnclosingCellInPlanes(const Board& board, CellState side, std::int32_t from,
-                                  const std::function<bool(std::int32_t)>& visit);
+                                  const std::function<bool(std::int32_t)>& visit,
+                                  const std::function<bool(std::int32_t)>& wantedCube = {});
 
 // Every enclosing ray of every Empty cell, each once, in no particular order, until visit returns
 // false; false when it did.

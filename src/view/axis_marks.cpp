@@ -36,18 +36,35 @@ class AxisMarksBuilder {
           marks_(static_cast<std::size_t>(std::max(tracked_, 0)), 0) {}
 
     void add(std::int32_t target) {
-        // The first tracked axis on which the target leaves the slice on show, if any.
-        const auto differing =
-            static_cast<std::uint32_t>(target ^ viewOffset_) >> (kBitsPerAxis * kFirstTrackedAxis);
-        const int firstDifferent = differing == 0 ? tracked_ : std::countr_zero(differing) / kBitsPerAxis;
-        for (int k = 0; k <= firstDifferent && k < tracked_; ++k) {
+        for (int k = 0; k <= firstDifferent(target) && k < tracked_; ++k) {
             marks_[static_cast<std::size_t>(k)] |= 1U << (coordinateOf(target, kFirstTrackedAxis + k) + 1);
         }
+    }
+
+    // Whether a target that shares its tracked coordinates with `cell` could add a mark: once a
+    // track bar's eight positions are marked, the targets that would only mark it again are
+    // not needed.
+    bool couldMark(std::int32_t cell) const {
+        for (int k = 0; k <= firstDifferent(cell) && k < tracked_; ++k) {
+            if (marks_[static_cast<std::size_t>(k)] != kEveryPosition) {
+                return true;
+            }
+        }
+        return false;
     }
 
     std::vector<std::uint32_t> marks() && { return std::move(marks_); }
 
   private:
+    static constexpr std::uint32_t kEveryPosition = 0x1FE;  // positions 1 to 8
+
+    // The first tracked axis on which `cell` leaves the slice on show; tracked_ when none.
+    int firstDifferent(std::int32_t cell) const {
+        const auto differing =
+            static_cast<std::uint32_t>(cell ^ viewOffset_) >> (kBitsPerAxis * kFirstTrackedAxis);
+        return differing == 0 ? tracked_ : std::countr_zero(differing) / kBitsPerAxis;
+    }
+
     int tracked_;
     std::int32_t viewOffset_;
     std::vector<std::uint32_t> marks_;
@@ -77,7 +94,20 @@ std::vector<std::uint32_t> navigationMarks(const Board& board, int guideLevel, C
         return {};
     }
     AxisMarksBuilder builder(board.dimension(), viewOffset);
-    forEachNavigationTarget(board, guideLevel, side, [&builder](std::int32_t cell) { builder.add(cell); });
+    if (guideLevel == 0) {
+        forEachNavigationTarget(board, guideLevel, side,
+                                [&builder](std::int32_t cell) { builder.add(cell); });
+    } else {
+        // The tracked axes begin at axis 3: a block of 512 cells shares its tracked coordinates,
+        // so a block that could add no mark is left unwalked.
+        forEachEnclosingCell(
+            board, side, 0,
+            [&builder](std::int32_t cell) {
+                builder.add(cell);
+                return true;
+            },
+            [&builder](std::int32_t blockStart) { return builder.couldMark(blockStart); });
+    }
     return std::move(builder).marks();
 }
 
