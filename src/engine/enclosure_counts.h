@@ -23,9 +23,10 @@ struct EnclosureCount {
 void collectEnclosureCounts(const Board& board, CellState side, std::vector<EnclosureCount>& counts);
 
 // Which legal cells a walk over the counts must visit: every one, or those a search for the most
-// (or the fewest) enclosed stones still needs, each count at least (at most) every count visited
+// (or the fewest) enclosed stones still needs, each count at least (below) every count visited
 // before it, and every legal cell of the first plane (cells 0 to 63, where the classic choice
-// looks for its corners); others may come too.
+// looks for its corners); others may come too. A walk for the fewest may end once a cell of one
+// stone has come.
 enum class CountsWanted { Every, Most, Fewest };
 
 // Calls visit(count) for the same cells and counts in the same order, without holding a list of

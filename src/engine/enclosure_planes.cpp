@@ -265,6 +265,9 @@ class CountRecord {
         seen_ = true;
     }
 
+    // Whether no cell still to come can be wanted: no legal cell encloses fewer than one stone.
+    bool settled() const { return wanted_ == CountsWanted::Fewest && seen_ && record_ <= 1; }
+
     // Of the cells `counted` of lane `plane` of the bit-sliced counts, those still wanted.
     std::uint64_t contenders(const CountSlices& slices, std::size_t used, int plane,
                              std::uint64_t counted) const {
@@ -464,6 +467,9 @@ void forEachEnclosureCountInPlanes(const Board& board, CellState side,
         CubeCounts counts;
         walkRaysOfCube(board.dimension(), planes, side, cube, counts);
         counts.visitSums(cube << kCubeCellShift, record, visit);
+        if (record.settled()) {
+            return;
+        }
     }
 }
 

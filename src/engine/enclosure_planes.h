@@ -16,7 +16,7 @@ namespace kalvenor::detail {
 
 // The same cells and counts as forEachEnclosureCount, in index order: with CountsWanted::Most or
 // Fewest, a plane's cells that cannot equal or beat the record of the counts visited before are
-// left out.
+// left out, and a walk for the fewest ends with the cube where a count of one came.
 void forEachEnclosureCountInPlanes(const Board& board, CellState side,
                                    const std::function<void(const EnclosureCount&)>& visit,
                                    CountsWanted wanted = CountsWanted::Every);

@@ -64,7 +64,8 @@ void expectEveryRay(const Board& board, CellState side, const std::vector<Enclos
 }
 
 // Asked for the most (the fewest) only, the walk gives true counts, and among them every cell
-// that equals or beats the record of all the cells before it, and every cell of the first plane.
+// that equals (for the fewest: is below) or beats the record of all the cells before it, and
+// every cell of the first plane.
 void expectRecordHolders(const Board& board, CellState side, const std::vector<EnclosureCount>& expected,
                          const std::string& label) {
     const auto byCell = [](const EnclosureCount& a, const EnclosureCount& b) { return a.cell < b.cell; };
@@ -80,7 +81,7 @@ void expectRecordHolders(const Board& board, CellState side, const std::vector<E
         std::int32_t record = -1;
         for (const EnclosureCount& count : expected) {
             const bool beats = record < 0 || (wanted == CountsWanted::Most ? count.enclosed >= record
-                                                                           : count.enclosed <= record);
+                                                                           : count.enclosed < record);
             if (beats) {
                 record = count.enclosed;
             }
