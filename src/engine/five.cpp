@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cstring>
 
@@ -33,49 +34,69 @@ bool liesInFive(const Board& board, std::int32_t cell, PackedPosition from, std:
     return 1 + ahead + behind >= kFive;
 }
 
-// The whole-board search for a board with many stones: each plane of 8 × 8 cells against the four
-// planes after it along every plane offset that stays on the board, all 64 starting cells and
-// one in-plane step at a time. Each line once: offsets towards higher planes with all nine
-// in-plane steps, and within the plane the four steps after the zero one.
-bool hasFiveInPlanes(const Board& board, CellState side) {
-    const detail::CellPlanes planes(board);
+// The cells of plane `plane` where a line of five stones of `side` begins: each plane of 8 × 8
+// cells against the four planes after it along every plane offset that stays on the board, all
+// 64 starting cells and one in-plane step at a time. Each line once: offsets towards higher
+// planes with all nine in-plane steps, and within the plane the four steps after the zero one,
+// so that the line goes on from its first cell towards higher cells. With `anyWillDo`, the first
+// cells of the first line found only.
+std::uint64_t fiveStartsInPlane(const detail::CellPlanes& planes, int dimension, std::int32_t plane,
+                                CellState side, bool anyWillDo) {
     const auto& moves = detail::kInPlaneDirections.moves;
-    for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
-        const std::uint64_t first = planes.mask(side, plane);
-        if (first == 0) {
-            continue;
-        }
-        const bool noFive = detail::forEachNeighbourBlock(
-            board.dimension(), 2, kFive - 1, plane << detail::kPlaneCellShift,
-            [&](std::int32_t cellStep, std::uint64_t) {
-                const std::int32_t planeStep = cellStep >> detail::kPlaneCellShift;
-                if (planeStep < 0) {
+    const std::uint64_t first = planes.mask(side, plane);
+    if (first == 0) {
+        return 0;
+    }
+    std::uint64_t found = 0;
+    detail::forEachNeighbourBlock(
+        dimension, 2, kFive - 1, plane << detail::kPlaneCellShift, [&](std::int32_t cellStep, std::uint64_t) {
+            const std::int32_t planeStep = cellStep >> detail::kPlaneCellShift;
+            if (planeStep < 0) {
+                return true;
+            }
+            std::array<std::uint64_t, kFive> line{first};
+            for (std::size_t k = 1; k < line.size(); ++k) {
+                line[k] = planes.mask(side, plane + static_cast<std::int32_t>(k) * planeStep);
+                if (line[k] == 0) {
                     return true;
                 }
-                std::array<std::uint64_t, kFive> line{first};
-                for (std::size_t k = 1; k < line.size(); ++k) {
-                    line[k] = planes.mask(side, plane + static_cast<std::int32_t>(k) * planeStep);
-                    if (line[k] == 0) {
-                        return true;
-                    }
+            }
+            const int firstStep = planeStep == 0 ? detail::InPlaneDirections::kZero + 1 : 0;
+            for (int d = firstStep; d < detail::InPlaneDirections::kCount; ++d) {
+                std::uint64_t starts = first;
+                for (std::size_t k = 1; k < line.size() && starts != 0; ++k) {
+                    starts &= moves[static_cast<std::size_t>(d)][k](line[k]);
                 }
-                const int firstStep = planeStep == 0 ? detail::InPlaneDirections::kZero + 1 : 0;
-                for (int d = firstStep; d < detail::InPlaneDirections::kCount; ++d) {
-                    std::uint64_t starts = first;
-                    for (std::size_t k = 1; k < line.size() && starts != 0; ++k) {
-                        starts &= moves[static_cast<std::size_t>(d)][k](line[k]);
-                    }
-                    if (starts != 0) {
-                        return false;
-                    }
-                }
-                return true;
-            });
-        if (!noFive) {
+                found |= starts;
+            }
+            return found == 0 || !anyWillDo;
+        });
+    return found;
+}
+
+// The whole-board search for a board with many stones, plane by plane.
+bool hasFiveInPlanes(const Board& board, CellState side) {
+    const detail::CellPlanes planes(board);
+    for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
+        if (fiveStartsInPlane(planes, board.dimension(), plane, side, true) != 0) {
             return true;
         }
     }
     return false;
+}
+
+// The lowest cell where a line of five stones of `side` begins, towards higher cells; -1 when
+// there is none. No stone of `side` lies just before it on such a line, or that stone would be
+// a lower one.
+std::int32_t firstFiveStart(const Board& board, CellState side) {
+    const detail::CellPlanes planes(board);
+    for (std::int32_t plane = 0; plane < planes.planeCount(); ++plane) {
+        if (const std::uint64_t starts = fiveStartsInPlane(planes, board.dimension(), plane, side, false);
+            starts != 0) {
+            return (plane << detail::kPlaneCellShift) + std::countr_zero(starts);
+        }
+    }
+    return -1;
 }
 
 }  // namespace
@@ -180,10 +201,9 @@ std::vector<std::int32_t> fiveCells(const Board& board, CellState side) {
         }
         return cell + directions.indexStep(k);
     };
-    std::vector<std::int32_t> stones;
-    board.collectStones(side, stones);
     std::vector<std::int32_t> line;
-    for (const std::int32_t start : stones) {
+    // The first run of five or more that begins at `start`, in the order of the directions.
+    const auto lineFrom = [&](std::int32_t start) {
         // Each line once: the positive half of the directions, from the stone that begins the run.
         for (int k = directions.zeroDirection() + 1; k < directions.count(); ++k) {
             const std::int32_t before = step(start, directions.count() - 1 - k);
@@ -194,9 +214,26 @@ std::vector<std::int32_t> fiveCells(const Board& board, CellState side) {
             for (std::int32_t cell = start; cell >= 0 && board[cell] == side; cell = step(cell, k)) {
                 line.push_back(cell);
             }
-            if (line.size() >= 5) {
-                return line;
+            if (line.size() >= static_cast<std::size_t>(kFive)) {
+                return true;
             }
+        }
+        line.clear();
+        return false;
+    };
+    std::vector<std::int32_t> stones;
+    if (board.count(side) >= kFive &&
+        !detail::neighboursFromList(static_cast<std::size_t>(board.count(side)), dimension)) {
+        // Millions of stones times thousands of directions: the planes find the stone first.
+        if (const std::int32_t start = firstFiveStart(board, side); start >= 0 && lineFrom(start)) {
+            return line;
+        }
+        return {};
+    }
+    board.collectStones(side, stones);
+    for (const std::int32_t start : stones) {
+        if (lineFrom(start)) {
+            return line;
         }
     }
     return {};

@@ -157,8 +157,39 @@ TEST(PlaneWalks, CountOnSixAxes) {
     }
 }
 
+// The line a won game shows: of the runs of five or more that go on towards higher cells, the
+// one whose first stone comes first, then the first of its directions; cell by cell.
+std::vector<std::int32_t> firstFiveLine(const Board& board, CellState side) {
+    const int dimension = board.dimension();
+    const DirectionTable& directions = DirectionTable::forDimension(dimension);
+    const auto along = [&](std::int32_t cell, int k, int steps) -> std::int32_t {
+        for (int axis = 0; axis < dimension; ++axis) {
+            const int coordinate = coordinateOf(cell, axis) + steps * directions.component(k, axis);
+            if (coordinate < 0 || coordinate >= kAxisLength) {
+                return -1;
+            }
+        }
+        return cell + steps * directions.indexStep(k);
+    };
+    for (std::int32_t start = 0; start < board.cellCount(); ++start) {
+        for (int k = directions.zeroDirection() + 1; k < directions.count() && board[start] == side; ++k) {
+            const std::int32_t before = along(start, k, -1);
+            std::vector<std::int32_t> line;
+            for (std::int32_t cell = start; cell >= 0 && board[cell] == side; cell = along(cell, k, 1)) {
+                line.push_back(cell);
+            }
+            if ((before < 0 || board[before] != side) && line.size() >= 5) {
+                return line;
+            }
+        }
+    }
+    return {};
+}
+
 // A five along any direction from any start is found, and none is seen where there is none:
-// a mask that let a line wrap from one row or plane into the next would see one.
+// a mask that let a line wrap from one row or plane into the next would see one. A won game
+// shows the first line of five.
+
 TEST(PlaneWalks, FindEveryFivePlantedAndNoOther) {
     std::mt19937 random(27);
     for (int dimension = 2; dimension <= 6; ++dimension) {
@@ -170,6 +201,7 @@ TEST(PlaneWalks, FindEveryFivePlantedAndNoOther) {
                 ASSERT_GE(base.count(side), directions.count() - 1)
                     << "the search over planes is not the one tested";
                 EXPECT_FALSE(hasFiveAnywhere(base, side)) << "D" << dimension;
+                EXPECT_TRUE(fiveCells(base, side).empty()) << "D" << dimension;
             }
             std::uniform_int_distribution<std::int32_t> anyCell(0, base.cellCount() - 1);
             for (int planted = 0; planted < 40; ++planted) {
@@ -195,6 +227,10 @@ TEST(PlaneWalks, FindEveryFivePlantedAndNoOther) {
                 const CellState side = kSides[planted % 2];
                 for (const std::int32_t cell : line) {
                     board.set(cell, side);
+                }
+                if (dimension <= 5) {
+                    EXPECT_EQ(fiveCells(board, side), firstFiveLine(board, side))
+                        << "D" << dimension << " from " << start << " along " << k;
                 }
                 if (length == 5) {
                     EXPECT_TRUE(hasFiveAnywhere(board, side))
