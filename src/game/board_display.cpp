@@ -21,7 +21,10 @@ void showBoardWithoutNewThreats(Session& session, CellState side) {
     }
 }
 
-void addThreatMarks(Session& session, CellState side) {
+void showTurnOver(Session& session, CellState side) {
+    if (!session.state.inProgress) {
+        return;
+    }
     const CellHighlights& highlights = session.view.highlights;
     updateThreatMarks(session, side);
     // The track bars lead to the marks while there are any: drawn again only then.

@@ -17,10 +17,13 @@ namespace kalvenor {
 void showBoardFor(Session& session, CellState side);
 // showBoardFor with the threat marks the view holds, none found: a board drawn before it is
 // known whether the game goes on (a loaded game, the computer's move), since a finished game
-// threatens nothing, gets its marks from addThreatMarks once it does. Only the highlights and
-// the track bars are drawn again then.
+// threatens nothing, gets its marks from showTurnOver once it does.
 void showBoardWithoutNewThreats(Session& session, CellState side);
-void addThreatMarks(Session& session, CellState side);
+// The turn is over and the end of the game has been checked: while the game goes on, the threat
+// marks for `side`, the side the board is drawn for; none for a board the game ended on. The marks
+// are thus found once a turn, for the board it ends on, and only the highlights and the track bars
+// are drawn again for them.
+void showTurnOver(Session& session, CellState side);
 // Stones only.
 void showStonesOnly(const Session& session);
 // The stone just placed on `cell` and the stones it turned (`changedCells` after the placed one)

@@ -65,10 +65,8 @@ void makeStep(Session& session) {
     playComputerStep(session, changedCells);
     state.switchSides();
     setStatus(session, status_text::GameContinue);
-    // A step that ends the game threatens nothing: the marks wait for the end check.
-    if (!checkGameEnd(session, changedCells)) {
-        addThreatMarks(session, state.sideToMove);
-    }
+    checkGameEnd(session, changedCells);
+    showTurnOver(session, state.sideToMove);
     setStatus(session, status_text::Ready);
     clearProgress(session);
 }

@@ -19,12 +19,9 @@ namespace kalvenor {
 
 namespace {
 
-// The marks are found for the board the person sees at the end of the turn only: not for a
-// board the game ends on, nor for one the computer moves on from because the person must pass.
+// Not reached for a board the computer moves on from because the person must pass.
 void finishTurn(Session& session) {
-    if (session.state.inProgress) {
-        addThreatMarks(session, session.state.humanSide);
-    }
+    showTurnOver(session, session.state.humanSide);
     setStatus(session, status_text::Ready);
     clearProgress(session);
 }

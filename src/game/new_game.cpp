@@ -66,7 +66,7 @@ void playComputerOpening(Session& session) {
     refreshStonesOnly(session.view, *session.board, state.viewOffset);
     setCountLabels(session);
     playComputerReply(session);
-    addThreatMarks(session, state.humanSide);
+    showTurnOver(session, state.humanSide);
     state.sideToMove = CellState::Second;
     state.countStone();  // the opening counts once more, stone or pass, as saved games expect
     setTurnLabel(session, turn_label::SecondYou, CellState::Second);

@@ -107,7 +107,7 @@ void restoreGame(Session& session, const GameDataHeader& header, Board board) {
     if (computerIsToMove(state)) {
         playComputerTurns(session, {});
     } else {
-        addThreatMarks(session, state.sideToMove);
+        showTurnOver(session, state.sideToMove);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
 #include <utility>
 
 #include "engine/coordinates.h"
@@ -14,17 +15,29 @@ namespace {
 constexpr int kFirstTrackedAxis = 3;
 constexpr int kBitsPerAxis = 3;
 
-// Calls visit(cell) for each target, in index order.
+// The cells of a block of 512 share their tracked coordinates.
+constexpr std::int32_t kBlockCells = std::int32_t{1} << (kBitsPerAxis * kFirstTrackedAxis);
+
+// Calls visit(cell) for each target, in index order. With `wantedBlock`, the targets of a block
+// of 512 cells may be left out when wantedBlock(its first cell) is false.
 template <typename Visit>
-void forEachNavigationTarget(const Board& board, int guideLevel, CellState side, const Visit& visit) {
+void forEachNavigationTarget(const Board& board, int guideLevel, CellState side, const Visit& visit,
+                             const std::function<bool(std::int32_t)>& wantedBlock = {}) {
     if (guideLevel == 0) {
-        board.forEachStone([&](std::int32_t cell, CellState) { visit(cell); });
+        board.forEachStone([&](std::int32_t cell, CellState) {
+            if (!wantedBlock || wantedBlock(cell & -kBlockCells)) {
+                visit(cell);
+            }
+        });
         return;
     }
-    forEachEnclosingCell(board, side, 0, [&visit](std::int32_t cell) {
-        visit(cell);
-        return true;
-    });
+    forEachEnclosingCell(
+        board, side, 0,
+        [&visit](std::int32_t cell) {
+            visit(cell);
+            return true;
+        },
+        wantedBlock);
 }
 
 // The marks of axisMarks, filled one target at a time.
@@ -94,20 +107,10 @@ std::vector<std::uint32_t> navigationMarks(const Board& board, int guideLevel, C
         return {};
     }
     AxisMarksBuilder builder(board.dimension(), viewOffset);
-    if (guideLevel == 0) {
-        forEachNavigationTarget(board, guideLevel, side,
-                                [&builder](std::int32_t cell) { builder.add(cell); });
-    } else {
-        // The tracked axes begin at axis 3: a block of 512 cells shares its tracked coordinates,
-        // so a block that could add no mark is left unwalked.
-        forEachEnclosingCell(
-            board, side, 0,
-            [&builder](std::int32_t cell) {
-                builder.add(cell);
-                return true;
-            },
-            [&builder](std::int32_t blockStart) { return builder.couldMark(blockStart); });
-    }
+    // A block that could add no mark is left unwalked.
+    forEachNavigationTarget(
+        board, guideLevel, side, [&builder](std::int32_t cell) { builder.add(cell); },
+        [&builder](std::int32_t blockStart) { return builder.couldMark(blockStart); });
     return std::move(builder).marks();
 }
 
