@@ -87,34 +87,33 @@ std::int32_t positionValue(const Board& board, CellState side) {
     return lineValue(board, side) - lineValue(board, opponent) + board.count(side) - board.count(opponent);
 }
 
-MoveProbe::MoveProbe(const Board& board, CellState side)
-    : board_(board),
-      side_(side),
-      listed_(neighboursFromList(
-          static_cast<std::size_t>(board.count(CellState::First) + board.count(CellState::Second)),
-          board.dimension())),
-      changedBits_((static_cast<std::size_t>(board.cellCount()) + 63) / 64, 0) {
-    if (listed_) {
+MoveProbe::MoveProbe(const Board& board, CellState side) : board_(board), side_(side) {
+    const int dimension = board.dimension();
+    if (neighboursFromList(
+            static_cast<std::size_t>(board.count(CellState::First) + board.count(CellState::Second)),
+            dimension)) {
+        std::vector<std::int32_t> stones;
+        std::vector<std::int32_t> own;
         board.forEachStone([&](std::int32_t cell, CellState state) {
-            for (StoneList* list : {&stones_, state == side ? &ownStones_ : nullptr}) {
-                if (list != nullptr) {
-                    list->cells.push_back(cell);
-                    list->positions.push_back(packPosition(cell));
-                }
+            stones.push_back(cell);
+            if (state == side) {
+                own.push_back(cell);
             }
         });
+        stones_.emplace(dimension, stones);
+        ownStones_.emplace(dimension, own);
     }
 }
 
 bool MoveProbe::isChanged(std::int32_t cell) const {
-    return (changedBits_[static_cast<std::size_t>(cell) / 64] >> (cell % 64)) & 1;
+    return changedSet_.contains(cell);
 }
 
 // Calls visit(neighbour, position) for every stone next to `cell` on the board as it stands.
 template <typename Visit>
 void MoveProbe::forEachStoneNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const {
-    if (listed_) {
-        forEachNeighbourIn(stones_, cell, position, visit);
+    if (stones_) {
+        forEachNeighbourIn(*stones_, cell, position, visit);
         return;
     }
     const DirectionTable& table = DirectionTable::forDimension(board_.dimension());
@@ -129,8 +128,8 @@ void MoveProbe::forEachStoneNeighbour(std::int32_t cell, PackedPosition position
 
 template <typename Visit>
 void MoveProbe::forEachOwnNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const {
-    if (listed_) {
-        forEachNeighbourIn(ownStones_, cell, position, visit);
+    if (ownStones_) {
+        forEachNeighbourIn(*ownStones_, cell, position, visit);
         return;
     }
     forEachStoneNeighbour(cell, position, [&](std::int32_t neighbour, PackedPosition at) {
@@ -141,27 +140,12 @@ void MoveProbe::forEachOwnNeighbour(std::int32_t cell, PackedPosition position, 
 }
 
 template <typename Visit>
-void MoveProbe::forEachNeighbourIn(const StoneList& list, std::int32_t cell, PackedPosition position,
-                                   Visit&& visit) const {
-    // Index order sorts by the two highest axes first: the stones within one step of `cell` on
-    // those axes lie in three index ranges.
-    const int top = board_.dimension() - 1;
-    const std::int32_t topWeight = std::int32_t{1} << (3 * top);
-    const std::int32_t nextWeight = topWeight >> 3;
-    const int x = coordinateOf(cell, top);
-    const int y = coordinateOf(cell, top - 1);
-    for (int topValue = std::max(x - 1, 0); topValue <= std::min(x + 1, 7); ++topValue) {
-        const std::int32_t first = topValue * topWeight + std::max(y - 1, 0) * nextWeight;
-        const std::int32_t last = topValue * topWeight + (std::min(y + 1, 7) + 1) * nextWeight;
-        const auto begin = std::lower_bound(list.cells.begin(), list.cells.end(), first);
-        const auto end = std::lower_bound(begin, list.cells.end(), last);
-        for (auto i = static_cast<std::size_t>(begin - list.cells.begin());
-             i < static_cast<std::size_t>(end - list.cells.begin()); ++i) {
-            if (isWithinOneStep(position, list.positions[i]) && list.positions[i] != position) {
-                visit(list.cells[i], list.positions[i]);
-            }
-        }
-    }
+void MoveProbe::forEachNeighbourIn(const NeighbourIndex& list, std::int32_t cell, PackedPosition position,
+                                   Visit&& visit) {
+    list.forEachNeighbourOf(cell, position, [&](std::uint32_t i) {
+        visit(list.cells()[i], list.positions()[i]);
+        return true;
+    });
 }
 
 void MoveProbe::addLine(std::int32_t cell, PackedPosition position, std::uint64_t delta, std::int32_t step) {
@@ -195,14 +179,12 @@ void MoveProbe::markChanged(const CandidateMove& move, std::span<const Enclosing
         }
     }
     for (const std::int32_t cell : changed_) {
-        changedBits_[static_cast<std::size_t>(cell) / 64] |= std::uint64_t{1} << (cell % 64);
+        changedSet_.insert(cell);
     }
 }
 
 void MoveProbe::clearChanged() {
-    for (const std::int32_t cell : changed_) {
-        changedBits_[static_cast<std::size_t>(cell) / 64] = 0;
-    }
+    changedSet_.clear();
 }
 
 int MoveProbe::runThrough(std::int32_t cell, PackedPosition position, std::uint64_t delta,

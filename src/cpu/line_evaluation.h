@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "cpu/candidate_moves.h"
 #include "engine/board.h"
+#include "engine/cell_set.h"
 #include "engine/cell_state.h"
+#include "engine/neighbours.h"
 #include "engine/packed_position.h"
 
 namespace kalvenor::detail {
@@ -47,19 +50,14 @@ class MoveProbe {
         friend bool operator==(const Line&, const Line&) = default;
     };
     void addLine(std::int32_t cell, PackedPosition position, std::uint64_t delta, std::int32_t step);
-    // The stones of a list in index order, with their positions.
-    struct StoneList {
-        std::vector<std::int32_t> cells;
-        std::vector<PackedPosition> positions;
-    };
     template <typename Visit>
     void forEachStoneNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const;
     // Only the neighbours that hold a stone of `side` before the move.
     template <typename Visit>
     void forEachOwnNeighbour(std::int32_t cell, PackedPosition position, Visit&& visit) const;
     template <typename Visit>
-    void forEachNeighbourIn(const StoneList& list, std::int32_t cell, PackedPosition position,
-                            Visit&& visit) const;
+    static void forEachNeighbourIn(const NeighbourIndex& list, std::int32_t cell, PackedPosition position,
+                                   Visit&& visit);
     bool isChanged(std::int32_t cell) const;
     void markChanged(const CandidateMove& move, std::span<const EnclosingRay> rays);
     void clearChanged();
@@ -69,10 +67,10 @@ class MoveProbe {
 
     const Board& board_;
     CellState side_;
-    bool listed_;                             // stones few enough to find neighbours in the list
-    StoneList stones_;                        // both sides'
-    StoneList ownStones_;                     // the side's
-    std::vector<std::uint64_t> changedBits_;  // one bit per cell: the changed cells of the move probed
+    // While the stones are few enough to find neighbours in their lists: both sides', the side's.
+    std::optional<NeighbourIndex> stones_;
+    std::optional<NeighbourIndex> ownStones_;
+    CellSet changedSet_;  // the changed cells of the move probed
     std::vector<std::int32_t> changed_;
     std::vector<PackedPosition> changedPositions_;
     std::vector<Line> lines_;

@@ -32,41 +32,115 @@ inline bool neighboursFromList(std::size_t holders, int dimension) {
     return holders < static_cast<std::size_t>(DirectionTable::forDimension(dimension).count() - 1);
 }
 
+// A list of cells in ascending order, indexed so that the cells within one step of any cell are
+// found in a few short runs of it. Index order sorts by the highest axes first, so the cells that
+// share their coordinates on the highest few axes (a block) lie together: the blocks within one
+// step of a cell on those axes are 3^(k-1) runs of the list, each found from a table of where
+// every block begins, and only those runs are tested. Stones gathered near a corner or a face,
+// which share their highest coordinates too, are thus still told apart.
+class NeighbourIndex {
+  public:
+    NeighbourIndex(int dimension, std::span<const std::int32_t> cells)
+        : dimension_(dimension),
+          indexedAxes_(indexedAxesFor(dimension, cells.size())),
+          blockShift_(3 * (dimension - indexedAxes_)),
+          cells_(cells.begin(), cells.end()),
+          blockStarts_((std::size_t{1} << (3 * indexedAxes_)) + 1, 0) {
+        positions_.reserve(cells_.size());
+        for (const std::int32_t cell : cells_) {
+            positions_.push_back(packPosition(cell));
+            ++blockStarts_[static_cast<std::size_t>(cell >> blockShift_) + 1];
+        }
+        for (std::size_t block = 1; block < blockStarts_.size(); ++block) {
+            blockStarts_[block] += blockStarts_[block - 1];
+        }
+    }
+
+    std::span<const std::int32_t> cells() const { return cells_; }
+    std::span<const PackedPosition> positions() const { return positions_; }
+
+    // Calls visit(i) for every listed cell i (cells()[i], positions()[i]) next to `cell`, which is
+    // at `position`, itself left out, in ascending order, until visit returns false; false when it
+    // did.
+    template <typename Visit>
+    bool forEachNeighbourOf(std::int32_t cell, PackedPosition position, Visit&& visit) const {
+        // The blocks within one step on the lowest indexed axis are a run of up to three; the
+        // axes above it are stepped through as an odometer, the highest outermost, so that the
+        // runs come in ascending order. Offsets are in blocks: 8^j for indexed axis j.
+        const std::int32_t block = cell >> blockShift_;
+        std::array<std::int32_t, kMostIndexedAxes> low{};
+        std::array<std::int32_t, kMostIndexedAxes> high{};
+        std::array<std::int32_t, kMostIndexedAxes> at{};
+        std::int32_t run = block;
+        for (int j = 0; j < indexedAxes_; ++j) {
+            const std::int32_t stride = std::int32_t{1} << (3 * j);
+            const int coordinate = (block >> (3 * j)) & (kAxisLength - 1);
+            low[j] = coordinate > 0 ? -stride : 0;
+            high[j] = coordinate < kAxisLength - 1 ? stride : 0;
+            at[j] = low[j];
+            if (j > 0) {
+                run += low[j];
+            }
+        }
+        while (true) {
+            const std::uint32_t end = blockStarts_[static_cast<std::size_t>(run + high[0] + 1)];
+            for (std::uint32_t i = blockStarts_[static_cast<std::size_t>(run + low[0])]; i < end; ++i) {
+                if (isWithinOneStep(position, positions_[i]) && positions_[i] != position && !visit(i)) {
+                    return false;
+                }
+            }
+            int j = 1;
+            for (; j < indexedAxes_ && at[j] == high[j]; ++j) {
+                run += low[j] - at[j];
+                at[j] = low[j];
+            }
+            if (j >= indexedAxes_) {
+                return true;
+            }
+            const std::int32_t stride = std::int32_t{1} << (3 * j);
+            at[j] += stride;
+            run += stride;
+        }
+    }
+
+  private:
+    // At most 8^4 blocks (a table of 16 KiB, 27 runs a cell), and about one block for every two
+    // cells or fewer, so that a short list is not outweighed by its table.
+    static constexpr int kMostIndexedAxes = 4;
+
+    static int indexedAxesFor(int dimension, std::size_t cells) {
+        int axes = 1;
+        while (axes < std::min(dimension - 1, kMostIndexedAxes) &&
+               (std::size_t{1} << (3 * axes)) < 2 * cells) {
+            ++axes;
+        }
+        return axes;
+    }
+
+    int dimension_;
+    int indexedAxes_;
+    int blockShift_;
+    std::vector<std::int32_t> cells_;
+    std::vector<PackedPosition> positions_;
+    std::vector<std::uint32_t> blockStarts_;  // by block, where its cells begin; then the list's end
+};
+
 // Calls visit(pair) for every cell of `cells` and every cell of `holders` that neighbours it,
 // until visit returns false. `holders` must be in ascending order. Reads no memory beyond the
 // two lists.
 template <typename Visit>
 void forEachNeighbourInList(int dimension, std::span<const std::int32_t> cells,
                             std::span<const std::int32_t> holders, Visit&& visit) {
-    std::vector<PackedPosition> holderPositions;
-    holderPositions.reserve(holders.size());
-    for (const std::int32_t holder : holders) {
-        holderPositions.push_back(packPosition(holder));
-    }
-    // Index order sorts by the two highest axes first: the holders whose coordinates on those
-    // axes are within one of the cell's lie in three index ranges (one per value of the highest
-    // coordinate), so only those ranges are tested.
-    const int top = dimension - 1;
-    const std::int32_t topWeight = std::int32_t{1} << (3 * top);
-    const std::int32_t nextWeight = topWeight >> 3;
+    const NeighbourIndex index(dimension, holders);
     for (const std::int32_t from : cells) {
         const PackedPosition fromPosition = packPosition(from);
-        const int x = coordinateOf(from, top);
-        const int y = coordinateOf(from, top - 1);
-        for (int topValue = std::max(x - 1, 0); topValue <= std::min(x + 1, 7); ++topValue) {
-            const std::int32_t first = topValue * topWeight + std::max(y - 1, 0) * nextWeight;
-            const std::int32_t last = topValue * topWeight + (std::min(y + 1, 7) + 1) * nextWeight;
-            const auto begin = std::lower_bound(holders.begin(), holders.end(), first);
-            const auto end = std::lower_bound(begin, holders.end(), last);
-            for (auto h = static_cast<std::size_t>(begin - holders.begin());
-                 h < static_cast<std::size_t>(end - holders.begin()); ++h) {
-                const PackedPosition toPosition = holderPositions[h];
-                if (isWithinOneStep(fromPosition, toPosition) && toPosition != fromPosition &&
-                    !visit(NeighbourPair{from, fromPosition, holders[h], toPosition,
-                                         toPosition - fromPosition, holders[h] - from})) {
-                    return;
-                }
-            }
+        const bool goOn = index.forEachNeighbourOf(from, fromPosition, [&](std::uint32_t i) {
+            const PackedPosition toPosition = index.positions()[i];
+            return visit(NeighbourPair{from, fromPosition, index.cells()[i], toPosition,
+                                       toPosition - fromPosition, index.cells()[i] - from});
+        });
+        if (!goOn) {
+            return;
         }
     }
 }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <random>
 #include <vector>
 
 #include "board_fixtures.h"
 #include "engine/direction_table.h"
+#include "engine/neighbours.h"
 
 namespace kalvenor::testing {
 namespace {
@@ -99,6 +102,53 @@ TEST(PackedPosition, EdgesAndNeighbours) {
     EXPECT_FALSE(isWithinOneStep(packPosition(at({3, 3, 3})), packPosition(at({5, 3, 3}))));
     EXPECT_FALSE(isWithinOneStep(packPosition(at({0, 3, 3})), packPosition(at({7, 3, 3}))));
     EXPECT_FALSE(isWithinOneStep(packPosition(at({7, 3, 3})), packPosition(at({0, 4, 3}))));
+}
+
+// The index finds, in ascending order, exactly the listed cells next to any cell: lists short and
+// long (one to four indexed axes), spread out or gathered in a corner, queried from the list and
+// from elsewhere, edges included.
+TEST(NeighbourIndex, SameNeighboursAsTestingEveryCell) {
+    std::mt19937 random(19);
+    for (int dimension = 2; dimension <= 8; ++dimension) {
+        const std::int32_t cells = integerPower(8, dimension);
+        for (const std::int32_t count : {1, 20, 300, 3000}) {
+            for (const int spread : {8, 3}) {
+                // Coordinates below `limit` on every axis.
+                const auto randomCell = [&](int limit) {
+                    std::uniform_int_distribution<int> coordinate(0, limit - 1);
+                    std::int32_t cell = 0;
+                    for (int axis = 0; axis < dimension; ++axis) {
+                        cell = cell * 8 + coordinate(random);
+                    }
+                    return cell;
+                };
+                std::vector<std::int32_t> list;
+                for (std::int32_t i = 0; i < std::min(count, cells / 2); ++i) {
+                    list.push_back(randomCell(spread));
+                }
+                std::sort(list.begin(), list.end());
+                list.erase(std::unique(list.begin(), list.end()), list.end());
+                const detail::NeighbourIndex index(dimension, list);
+                for (int query = 0; query < 40; ++query) {
+                    const std::int32_t cell =
+                        query % 2 == 0 ? list[static_cast<std::size_t>(query) % list.size()] : randomCell(8);
+                    const PackedPosition position = packPosition(cell);
+                    std::vector<std::int32_t> expected;
+                    for (const std::int32_t listed : list) {
+                        if (listed != cell && isWithinOneStep(position, packPosition(listed))) {
+                            expected.push_back(listed);
+                        }
+                    }
+                    std::vector<std::int32_t> found;
+                    index.forEachNeighbourOf(cell, position, [&](std::uint32_t i) {
+                        found.push_back(index.cells()[i]);
+                        return true;
+                    });
+                    ASSERT_EQ(found, expected) << "dimension " << dimension << " cell " << cell;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
