@@ -135,6 +135,9 @@ void registerTurnBenchmarks(PositionCache& positions) {
         addTurn("turn_open_game_marked", d, GameMode::HumanVsCpu, positions, {true, true}, Fives::Removed);
         addTurn("turn_cpu_step", d, GameMode::CpuVsCpu, positions);
         addTurn("turn_two_people", d, GameMode::HumanVsHuman, positions);
+        addTurn("turn_two_people_open", d, GameMode::HumanVsHuman, positions, {}, Fives::Removed);
+        addTurn("turn_two_people_open_marked", d, GameMode::HumanVsHuman, positions, {true, true},
+                Fives::Removed);
     }
 }
 

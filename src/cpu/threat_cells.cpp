@@ -6,6 +6,7 @@
 #include "cpu/candidate_moves.h"
 #include "cpu/line_evaluation.h"
 #include "cpu/threat_planes.h"
+#include "cpu/threat_update.h"
 #include "engine/line_runs.h"
 #include "engine/neighbours.h"
 
@@ -78,8 +79,18 @@ ThreatCells findThreats(const Board& board, CellState sideToMove, PlacementRule 
 
 ThreatCells ThreatCache::threats(const Board& board, CellState sideToMove, PlacementRule rule) {
     if (revision_ != board.revision() || rule_ != rule) {
+        // Between two people a few changed cells are followed along their lines; a new board, a
+        // change of rule or of many cells, and the enclosure rule, are searched again.
+        const std::optional<std::span<const std::int32_t>> changed =
+            revision_ && rule_ == rule && rule == PlacementRule::AnyEmptyCell ? board.changedSince(*revision_)
+                                                                              : std::nullopt;
         for (const CellState side : {CellState::First, CellState::Second}) {
-            cells_[sideIndex(side)] = fiveCompletingCells(board, side, rule);
+            std::vector<std::int32_t>& cells = cells_[sideIndex(side)];
+            std::optional<std::vector<std::int32_t>> updated;
+            if (changed) {
+                updated = detail::updatedFiveCells(board, side, *changed, cells);
+            }
+            cells = updated ? std::move(*updated) : fiveCompletingCells(board, side, rule);
         }
         revision_ = board.revision();
         rule_ = rule;

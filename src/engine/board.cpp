@@ -53,6 +53,11 @@ void Board::set(std::int32_t cell, CellState state) {
         return;
     }
     ++changes_;
+    if (journal_.size() == kJournalCells) {
+        journal_.erase(journal_.begin(), journal_.begin() + kJournalCells / 2);
+        journalStart_ += kJournalCells / 2;
+    }
+    journal_.push_back(cell);
     --counts_[old];
     ++counts_[value];
     cells_[cell] = value;
@@ -65,6 +70,7 @@ void Board::set(std::int32_t cell, CellState state) {
 
 void Board::clear() {
     ++changes_;
+    forgetJournal();
     std::fill(cells_.begin(), cells_.end(), 0);
     std::fill(occupiedRows_.begin(), occupiedRows_.end(), 0);
     std::fill(occupiedRowWords_.begin(), occupiedRowWords_.end(), 0);
@@ -79,8 +85,22 @@ void Board::assign(std::span<const std::uint8_t> bytes) {
         throw std::invalid_argument("board bytes: a cell holds neither Empty, First nor Second");
     }
     ++changes_;
+    forgetJournal();
     std::copy(bytes.begin(), bytes.end(), cells_.begin());
     rebuildDerivedData();
+}
+
+std::optional<std::span<const std::int32_t>> Board::changedSince(Revision since) const {
+    if (since.board != serial_ || since.change < journalStart_ || since.change > changes_) {
+        return std::nullopt;
+    }
+    return std::span<const std::int32_t>(journal_).subspan(
+        static_cast<std::size_t>(since.change - journalStart_));
+}
+
+void Board::forgetJournal() {
+    journal_.clear();
+    journalStart_ = changes_;
 }
 
 void Board::collectStones(CellState side, std::vector<std::int32_t>& cells) const {

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <type_traits>
 #include <vector>
@@ -53,6 +54,11 @@ class Board {
         bool operator==(const Revision&) const = default;
     };
     Revision revision() const { return {serial_, changes_}; }
+    // The cells set since `since`, oldest first, while the board still knows them: the same
+    // board, no clear() or assign() since, and at most kJournalCells changes ago. Lets what was
+    // worked out from a position be brought up to date instead of worked out again.
+    std::optional<std::span<const std::int32_t>> changedSince(Revision since) const;
+    static constexpr std::size_t kJournalCells = 512;
 
     // The raw cells, for saving and for the record's board text.
     std::span<const std::uint8_t> bytes() const { return cells_; }
@@ -73,11 +79,16 @@ class Board {
     static constexpr int kRowShift = 3;  // a row: the 8 cells along axis 0 that share the other coordinates
     void updateOccupancy(std::int32_t row);
     void rebuildDerivedData();
+    void forgetJournal();  // after a change of every cell
 
     int dimension_;
     std::int32_t cellCount_;
     std::uint64_t serial_;  // unique to this board in the process
     std::uint64_t changes_ = 0;
+    // The cells of the changes after journalStart_, up to changes_: at most kJournalCells, the
+    // older half dropped when it is full.
+    std::vector<std::int32_t> journal_;
+    std::uint64_t journalStart_ = 0;
     std::vector<std::uint8_t> cells_;
     std::array<std::int32_t, 3> counts_{};
     // Occupancy summary: one bit per row that holds any stone, and one bit per word of those

@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "board_fixtures.h"
+#include "cpu/candidate_moves.h"
 #include "cpu/threat_planes.h"
 #include "engine/five.h"
+#include "engine/move_undo.h"
 #include "engine/neighbours.h"
 #include "reference/reference_rules.h"
 
@@ -225,6 +227,89 @@ TEST(ThreatCells, TheCacheFollowsEveryChangeOfTheBoard) {
                     ? static_cast<std::int32_t>(random() % static_cast<unsigned>(board.cellCount()))
                     : expected.win.front();
             board.set(cell, board[cell] == side ? otherSide(side) : side);
+        }
+    }
+}
+
+TEST(ThreatCells, TheCacheFollowsGamesWithTakeBacks) {
+    // Games on two to five axes under either rule, threats played or blocked half the time: after
+    // every move, take-back and move played again, and after more changes than the board keeps
+    // track of, the cache (brought up to date between two people) gives what a fresh search finds.
+    for (int dimension = 2; dimension <= 5; ++dimension) {
+        for (const PlacementRule rule : {PlacementRule::AnyEmptyCell, PlacementRule::Enclosure}) {
+            const auto seed =
+                static_cast<std::uint32_t>(dimension * 2 + (rule == PlacementRule::Enclosure ? 1 : 0));
+            Board board = boardWithNearFives(dimension, seed);
+            std::mt19937 random(seed);
+            ThreatCache cache;
+            struct Move {
+                std::vector<std::int32_t> changed;
+                CellState side;
+            };
+            std::vector<Move> played;
+            CellState side = CellState::First;
+            const auto expectFresh = [&](const std::string& when) {
+                for (const CellState asking : {CellState::First, CellState::Second}) {
+                    const ThreatCells found = cache.threats(board, asking, rule);
+                    const ThreatCells fresh = findThreats(board, asking, rule);
+                    ASSERT_EQ(found.win, fresh.win) << when << ", dimension " << dimension;
+                    ASSERT_EQ(found.block, fresh.block) << when << ", dimension " << dimension;
+                }
+            };
+            for (int turn = 0; turn < 40; ++turn) {
+                std::vector<std::int32_t> choices;
+                if (rule == PlacementRule::Enclosure) {
+                    detail::CandidateList list;
+                    detail::collectCandidateMoves(board, side, list);
+                    for (const detail::CandidateMove& move : list.moves) {
+                        choices.push_back(move.cell);
+                    }
+                } else {
+                    for (std::int32_t cell = 0; cell < board.cellCount(); ++cell) {
+                        if (board[cell] == CellState::Empty) {
+                            choices.push_back(cell);
+                        }
+                    }
+                }
+                const ThreatCells threats = findThreats(board, side, rule);
+                for (const auto* wanted : {&threats.win, &threats.block}) {
+                    if (!wanted->empty() && random() % 2 == 0) {
+                        choices = *wanted;
+                    }
+                }
+                if (choices.empty()) {
+                    break;
+                }
+                Move move{{}, side};
+                const std::int32_t cell = choices[random() % choices.size()];
+                if (rule == PlacementRule::Enclosure) {
+                    playEnclosingMove(board, cell, side, move.changed);
+                } else {
+                    board.set(cell, side);
+                    move.changed = {cell};
+                }
+                played.push_back(move);
+                side = otherSide(side);
+                expectFresh("move " + std::to_string(turn));
+                if (turn % 5 == 4) {
+                    for (int back = 0; back < 2; ++back) {
+                        undoMove(board, played.back().changed, played.back().side);
+                        expectFresh("take-back after move " + std::to_string(turn));
+                        if (back == 0) {
+                            replayMove(board, played.back().changed, played.back().side);
+                            expectFresh("move played again after move " + std::to_string(turn));
+                            undoMove(board, played.back().changed, played.back().side);
+                        }
+                        played.pop_back();
+                    }
+                }
+            }
+            for (std::size_t change = 0; change <= Board::kJournalCells; ++change) {
+                const auto cell =
+                    static_cast<std::int32_t>(random() % static_cast<unsigned>(board.cellCount()));
+                board.set(cell, static_cast<CellState>(random() % 3));
+            }
+            expectFresh("many changes at once");
         }
     }
 }
