@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     kalvenor::bench::registerTurnBenchmarks(positions);
     kalvenor::bench::registerDenseBenchmarks();
     kalvenor::bench::registerKeepBenchmarks();
+    kalvenor::bench::registerLoadBenchmarks();
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSpeedUps();

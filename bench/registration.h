@@ -13,5 +13,7 @@ void registerTurnBenchmarks(PositionCache& positions);
 void registerDenseBenchmarks();
 // Keeping the game after a move and as a new base, from the standard opening.
 void registerKeepBenchmarks();
+// A dense saved game loaded with the computer to move: the load and the reply together.
+void registerLoadBenchmarks();
 
 }  // namespace kalvenor::bench

@@ -181,6 +181,8 @@ void MoveProbe::markChanged(const CandidateMove& move, std::span<const Enclosing
     for (const std::int32_t cell : changed_) {
         changedSet_.insert(cell);
     }
+    const auto changed = static_cast<std::int64_t>(changed_.size());
+    work_ += changed + changed * (changed - 1) / 2;
 }
 
 void MoveProbe::clearChanged() {
@@ -213,6 +215,7 @@ bool MoveProbe::makesFive(const CandidateMove& move, std::span<const EnclosingRa
         // changed cell (below).
         forEachOwnNeighbour(cell, position, [&](std::int32_t neighbour, PackedPosition at) {
             if (!five) {
+                ++work_;
                 five = runThrough(cell, position, at - position, neighbour - cell) >= kFive;
             }
         });
@@ -244,6 +247,7 @@ MoveProbe::Effect MoveProbe::probe(const CandidateMove& move, std::span<const En
             }
         }
     }
+    work_ += static_cast<std::int64_t>(lines_.size());
     // Two changed cells on one line, or a cell with stones on both sides, name a line twice.
     std::sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) {
         return a.first != b.first ? a.first < b.first : a.step < b.step;

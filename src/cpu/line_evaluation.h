@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "cpu/candidate_moves.h"
@@ -40,6 +41,10 @@ class MoveProbe {
     // Only whether the move makes five: reads just the lines where a changed cell meets a stone
     // of `side`, and stops at the first five. Several times cheaper than probe().
     bool makesFive(const CandidateMove& move, std::span<const EnclosingRay> rays);
+    // The work of the probes since the last call: the changed cells, the pairs of them and the
+    // lines read. A move that turns hundreds of stones on a dense board costs thousands of times
+    // an ordinary one, so a search charges this, not the probes' number, to its budget.
+    std::int64_t takeWork() { return std::exchange(work_, 0); }
 
   private:
     struct Line {
@@ -74,6 +79,7 @@ class MoveProbe {
     std::vector<std::int32_t> changed_;
     std::vector<PackedPosition> changedPositions_;
     std::vector<Line> lines_;
+    std::int64_t work_ = 0;
 };
 
 }  // namespace kalvenor::detail

@@ -19,11 +19,13 @@
 //    is checked against every five the opponent could answer with, and if it allows one the
 //    threatened cells and the next best moves are tried until one holds, on a budget of its own
 //    (safeMove).
-//  - The effort is a node budget (moves listed, probed and played), never wall time: the same
-//    position gives the same move on every machine. The root's probes have a budget of their own,
-//    a multiple of the search's; a board so dense with stones that a side's moves exceed it, or
-//    their rays exceed kMostCandidateRays, is beyond any search: there the strong level plays the
-//    move that encloses the most, as the classic computer does, and the hint shows that move.
+//  - The effort is a node budget (moves listed, probed and played) and a work budget (what the
+//    probes read: a move that turns hundreds of stones costs far more than one node), never wall
+//    time: the same position gives the same move on every machine. The root's probes have a node
+//    budget of their own, a multiple of the search's; a board so dense with stones that a side's
+//    moves or their probes exceed it, or their rays exceed kMostCandidateRays, is beyond any
+//    search: there the strong level plays the move that encloses the most, as the classic
+//    computer does, and the hint shows that move.
 
 #include "cpu/strong_player.h"
 
@@ -93,6 +95,8 @@ class Search {
     void orderMoves(const detail::CandidateList& list, const std::vector<detail::MoveProbe::Effect>& effects,
                     std::int32_t tableMove, int ply, std::vector<std::size_t>& order) const;
     void countNodes(std::int64_t count);
+    // Charges what `probe` read since it was last charged.
+    void countWork(detail::MoveProbe& probe);
     // The cells where `side` makes five at once on the board as it stands; with `firstOnly` the
     // search stops at the first. `likely` cells are tried first.
     std::vector<std::int32_t> fivesInOne(CellState side, std::span<const std::int32_t> likely,
@@ -120,6 +124,7 @@ class Search {
     std::int64_t budget_;  // the nodes allowed while budgetApplies_
     std::int64_t nodes_ = 0;
     bool budgetApplies_ = false;
+    std::int64_t work_ = 0;  // charged to limits_.workBudget, whenever it is set
     std::vector<TableEntry> table_;
     std::array<std::array<std::int32_t, 2>, kMaxPly> killers_{};
     std::vector<Ply> plies_ = std::vector<Ply>(kMaxPly);
@@ -128,6 +133,13 @@ class Search {
 void Search::countNodes(std::int64_t count) {
     nodes_ += count;
     if (budgetApplies_ && nodes_ > budget_) {
+        throw Aborted{};
+    }
+}
+
+void Search::countWork(detail::MoveProbe& probe) {
+    work_ += probe.takeWork();
+    if (limits_.workBudget > 0 && work_ > limits_.workBudget) {
         throw Aborted{};
     }
 }
@@ -153,7 +165,9 @@ std::vector<std::int32_t> Search::fivesInOne(CellState side, std::span<const std
     const auto tryMove = [&](std::size_t i) {
         tried[i] = true;
         countNodes(1);
-        if (probe.makesFive(list.moves[i], list.raysOf(list.moves[i]))) {
+        const bool five = probe.makesFive(list.moves[i], list.raysOf(list.moves[i]));
+        countWork(probe);
+        if (five) {
             fives.push_back(list.moves[i].cell);
         }
         return firstOnly && !fives.empty();
@@ -221,6 +235,7 @@ std::ptrdiff_t Search::probeMoves(const detail::CandidateList& list, CellState s
                 countNodes(1);
                 probed[i] = true;
                 effects[i] = probe.probe(list.moves[i], list.raysOf(list.moves[i]));
+                countWork(probe);
                 if (effects[i].five) {
                     return static_cast<std::ptrdiff_t>(i);
                 }
@@ -231,6 +246,7 @@ std::ptrdiff_t Search::probeMoves(const detail::CandidateList& list, CellState s
         if (!probed[i]) {
             countNodes(1);
             effects[i] = probe.probe(list.moves[i], list.raysOf(list.moves[i]));
+            countWork(probe);
             if (effects[i].five) {
                 return static_cast<std::ptrdiff_t>(i);
             }
@@ -442,21 +458,29 @@ SearchOutcome Search::run(CellState side) {
 }  // namespace
 
 SearchLimits defaultSearchLimits(int dimension) {
+    // The work of a move's probes: twice to fourteen times the most a move took in the matches of
+    // the strong level against each level (0.26 to 0.57 M up to five axes, 3 M at six, 8 M at
+    // seven, 18 M at eight), so that ordinary games play as before; on boards dense with stones
+    // it ends the search. Up to five axes about a fifth of a second of CPU.
+    constexpr std::int64_t kWork = 4'000'000;
     switch (dimension) {
         case 2:
-            return {200'000, 24};
+            return {200'000, 24, 0, kWork};
         case 3:
-            return {60'000, 16};
+            return {60'000, 16, 0, kWork};
         case 4:
             // The safety check's nodes are capped below the root's sixteen-fold: a move stays
             // within a fifth of a second even when the check runs to its end.
-            return {20'000, 12, 200'000};
+            return {20'000, 12, 200'000, kWork};
         case 5:
-            return {8'000, 8};
+            return {8'000, 8, 0, kWork};
         default:
             // From six axes on games run long, and late in one a safe move is often dozens of
             // tries away; at eight axes the check's first try alone can cost 60 K nodes.
-            return {3'000, 6, 200'000};
+            return {3'000, 6, 200'000,
+                    dimension == 6   ? 12'000'000
+                    : dimension == 7 ? 24'000'000
+                                     : 36'000'000};
     }
 }
 

@@ -16,6 +16,10 @@ struct SearchLimits {
     // When the search does not reach the opponent's replies, the nodes its move may spend to find
     // one that leaves the opponent no five at once; 0: as many as the root's probes.
     std::int64_t safetyBudget = 0;
+    // The work the probes of the move's root, search and safety check may do together
+    // (MoveProbe::takeWork); 0: no bound. On a board dense with stones one probe reads thousands
+    // of lines, an ordinary one a few dozen.
+    std::int64_t workBudget = 0;
 };
 
 // The default effort for a board of `dimension` axes: a move takes well under a second.

@@ -91,13 +91,17 @@ TEST_P(DenseBoards, CountEveryCellAsTheReferenceDoes) {
     }
 }
 
-// With too small a budget for the root's probes the strong level plays the classic greedy move.
+// With too small a budget of nodes, or of work, for the root's probes the strong level plays the
+// classic greedy move.
 TEST_P(DenseBoards, ARootBeyondTheBudgetPlaysTheMoveThatEnclosesTheMost) {
     Board board = bench::densePosition(4, GetParam());
     const std::vector<std::uint8_t> before(board.bytes().begin(), board.bytes().end());
-    const SearchOutcome outcome = searchStrongMove(board, CellState::First, {10, 4});
-    EXPECT_EQ(outcome.cell, chooseMostEnclosing(board, CellState::First));
-    EXPECT_TRUE(std::equal(before.begin(), before.end(), board.bytes().begin()));
+    for (const SearchLimits limits : {SearchLimits{10, 4}, SearchLimits{1'000'000, 4, 0, 1}}) {
+        const SearchOutcome outcome = searchStrongMove(board, CellState::First, limits);
+        EXPECT_EQ(outcome.cell, chooseMostEnclosing(board, CellState::First));
+        EXPECT_EQ(outcome.depth, 0);  // no search ran
+        EXPECT_TRUE(std::equal(before.begin(), before.end(), board.bytes().begin()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Patterns, DenseBoards,
