@@ -1,5 +1,7 @@
 // The computer's choices, the pass check, the guide's marks, the five search, the threat marks
 // and the strong level on dense boards of six to eight axes (bench/dense_positions.h), ■ to move.
+// Times are wall times, CPU times those of the whole process: from seven axes on the greedy count
+// walks on two threads.
 
 #include <benchmark/benchmark.h>
 
@@ -47,11 +49,16 @@ template <typename Body>
 void add(const std::string& name, int dimension, DensePattern pattern, Body body) {
     const std::string fullName =
         "dense_" + name + "/" + std::string(patternName(pattern)) + "/" + std::to_string(dimension);
-    benchmark::RegisterBenchmark(fullName.c_str(), [dimension, pattern, body](benchmark::State& state) {
-        Board& board = denseBoard(dimension, pattern);
-        body(state, board);
-        state.counters["stones"] = board.count(CellState::First) + board.count(CellState::Second);
-    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(fullName.c_str(),
+                                 [dimension, pattern, body](benchmark::State& state) {
+                                     Board& board = denseBoard(dimension, pattern);
+                                     body(state, board);
+                                     state.counters["stones"] =
+                                         board.count(CellState::First) + board.count(CellState::Second);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime();
 }
 
 // Random fillings from a few stones to a full board: the greedy level, the guide's marks and
@@ -62,11 +69,16 @@ void registerFillingBenchmarks() {
             const auto add = [d, percent](const std::string& name, auto body) {
                 const std::string fullName =
                     "dense_filling_" + name + "/" + std::to_string(percent) + "%/" + std::to_string(d);
-                benchmark::RegisterBenchmark(fullName.c_str(), [d, percent, body](benchmark::State& state) {
-                    Board& board = filledBoard(d, percent);
-                    body(state, board);
-                    state.counters["stones"] = board.count(CellState::First) + board.count(CellState::Second);
-                })->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(fullName.c_str(),
+                                             [d, percent, body](benchmark::State& state) {
+                                                 Board& board = filledBoard(d, percent);
+                                                 body(state, board);
+                                                 state.counters["stones"] = board.count(CellState::First) +
+                                                                            board.count(CellState::Second);
+                                             })
+                    ->Unit(benchmark::kMillisecond)
+                    ->MeasureProcessCPUTime()
+                    ->UseRealTime();
             };
             add("choose_most", [](benchmark::State& state, Board& board) {
                 for (auto _ : state) {

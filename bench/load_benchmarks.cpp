@@ -65,6 +65,8 @@ void addLoad(const std::string& position, CpuLevel level, Board (*make)(int, Den
                                      fs::remove(path);
                                  })
         ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime()
         ->Iterations(3);
 }
 

@@ -140,20 +140,26 @@ TEST(PlaneWalks, CountWhatEveryCellCountsAlongItsOwnRays) {
     }
 }
 
-// Six axes: the counts of a sample of cells, and every cell listed holds its count.
-TEST(PlaneWalks, CountOnSixAxes) {
+// Six and seven axes (where the cubes are walked on two threads): the counts of a sample of
+// cells, every cell listed holds its count, and the cells come in index order.
+TEST(PlaneWalks, CountOnSixAndSevenAxes) {
     std::mt19937 random(26);
-    const Board board = filledBoard(6, 0.5, true, random);
-    std::vector<std::int32_t> listed(static_cast<std::size_t>(board.cellCount()), 0);
-    detail::forEachEnclosureCountInPlanes(board, CellState::First, [&listed](const EnclosureCount& count) {
-        listed[count.cell] = count.enclosed;
-    });
-    std::uniform_int_distribution<std::int32_t> anyCell(0, board.cellCount() - 1);
-    for (int n = 0; n < 4000; ++n) {
-        const std::int32_t cell = anyCell(random);
-        const std::int32_t expected =
-            board[cell] == CellState::Empty ? countEnclosed(board, cell, CellState::First) : 0;
-        ASSERT_EQ(listed[cell], expected) << "cell " << cell;
+    for (const int dimension : {6, 7}) {
+        const Board board = filledBoard(dimension, 0.5, true, random);
+        std::vector<std::int32_t> listed(static_cast<std::size_t>(board.cellCount()), 0);
+        std::int32_t previous = -1;
+        detail::forEachEnclosureCountInPlanes(board, CellState::First, [&](const EnclosureCount& count) {
+            ASSERT_GT(count.cell, previous);
+            previous = count.cell;
+            listed[count.cell] = count.enclosed;
+        });
+        std::uniform_int_distribution<std::int32_t> anyCell(0, board.cellCount() - 1);
+        for (int n = 0; n < 4000; ++n) {
+            const std::int32_t cell = anyCell(random);
+            const std::int32_t expected =
+                board[cell] == CellState::Empty ? countEnclosed(board, cell, CellState::First) : 0;
+            ASSERT_EQ(listed[cell], expected) << "D" << dimension << " cell " << cell;
+        }
     }
 }
 
