@@ -9,9 +9,11 @@ namespace kalvenor::detail {
 
 // Makes make(i, value) for i = 0 .. count - 1 and hands each to consume(i, value) in index order
 // on the calling thread, until consume returns false. With `twoThreads` a second thread makes
-// the odd items, up to kItemsAhead of them ahead of the caller, which makes the even ones: the
-// same calls in the same order for consume, in about half the time on an idle second core.
-// `make` is called from both threads at once; it must only read what they share.
+// items too: both take the next item not yet taken, up to kItemsAhead past the last consumed.
+// The caller never waits for the second thread for long: with the window full it makes the next
+// item itself (the second thread's copy is dropped), so a busy second core costs no more than
+// one thread would. `make` is called from both threads at once and must only read what they
+// share; it must not throw.
 template <typename Value, typename Make, typename Consume>
 void forEachMadeInOrder(std::int32_t count, bool twoThreads, const Make& make, const Consume& consume) {
     if (!twoThreads || count < 2) {
@@ -24,67 +26,90 @@ void forEachMadeInOrder(std::int32_t count, bool twoThreads, const Make& make, c
         }
         return;
     }
-    // A slot goes Free -> Full on the second thread, Full -> Free on the caller; Stopped ends the
-    // second thread wherever it waits or works.
-    enum State : int { Free, Full, Stopped };
+    constexpr std::int32_t kItemsAhead = 32;
+    // A slot's tag: the item it holds, times four, plus where that item stands.
+    enum Stage : std::int32_t { Making, Publishing, Made, TakenBack };
+    const auto tag = [](std::int32_t item, Stage stage) { return item * 4 + stage; };
     struct Slot {
-        std::atomic<int> state{Free};
+        std::atomic<std::int32_t> tag{-1};
         Value value{};
     };
-    constexpr std::int32_t kItemsAhead = 16;
     std::array<Slot, kItemsAhead> slots;
     const auto slotOf = [&](std::int32_t i) -> Slot& {
-        return slots[static_cast<std::size_t>(i / 2 % kItemsAhead)];
+        return slots[static_cast<std::size_t>(i % kItemsAhead)];
+    };
+    std::atomic<std::int32_t> next{0};      // the first item nobody has taken
+    std::atomic<std::int32_t> consumed{0};  // the items handed to consume
+    // The next item to make, or -1: none left, or the window past the last consumed is full.
+    const auto take = [&]() -> std::int32_t {
+        std::int32_t i = next.load(std::memory_order_relaxed);
+        while (i < count && i < consumed.load(std::memory_order_acquire) + kItemsAhead) {
+            if (next.compare_exchange_weak(i, i + 1, std::memory_order_acq_rel)) {
+                return i;
+            }
+        }
+        return -1;
     };
 
     std::jthread second([&] {
-        for (std::int32_t i = 1; i < count; i += 2) {
+        Value value{};
+        while (true) {
+            const std::int32_t i = take();
+            if (i < 0) {
+                const std::int32_t seen = consumed.load(std::memory_order_acquire);
+                if (seen >= count || next.load(std::memory_order_acquire) >= count) {
+                    return;
+                }
+                consumed.wait(seen, std::memory_order_acquire);
+                continue;
+            }
             Slot& slot = slotOf(i);
-            int state = Free;
-            while ((state = slot.state.load(std::memory_order_acquire)) == Full) {
-                slot.state.wait(Full, std::memory_order_acquire);
+            slot.tag.store(tag(i, Making), std::memory_order_release);
+            value = Value{};
+            make(i, value);
+            std::int32_t expected = tag(i, Making);
+            if (slot.tag.compare_exchange_strong(expected, tag(i, Publishing), std::memory_order_acq_rel)) {
+                slot.value = value;
+                slot.tag.store(tag(i, Made), std::memory_order_release);
             }
-            if (state == Stopped) {
-                return;
-            }
-            slot.value = Value{};
-            make(i, slot.value);
-            int expected = Free;
-            if (!slot.state.compare_exchange_strong(expected, Full, std::memory_order_release,
-                                                    std::memory_order_relaxed)) {
-                return;  // stopped while it worked
-            }
-            slot.state.notify_one();
         }
     });
     // Declared after the thread, so that it runs first when the caller leaves, even by an
-    // exception: the thread stops, then joins.
-    struct StopOnExit {
-        std::array<Slot, kItemsAhead>& slots;
-        ~StopOnExit() {
-            for (Slot& slot : slots) {
-                slot.state.store(Stopped, std::memory_order_release);
-                slot.state.notify_one();
-            }
+    // exception: the second thread finds nothing left to take and ends, then joins.
+    struct EndOnExit {
+        std::atomic<std::int32_t>& next;
+        std::atomic<std::int32_t>& consumed;
+        std::int32_t count;
+        ~EndOnExit() {
+            next.store(count, std::memory_order_release);
+            consumed.store(count, std::memory_order_release);
+            consumed.notify_all();
         }
-    } stopOnExit{slots};
+    } endOnExit{next, consumed, count};
 
-    for (std::int32_t i = 0; i < count; ++i) {
-        if (i % 2 == 0) {
+    for (std::int32_t i = 0; i < count;) {
+        Slot& head = slotOf(i);
+        std::int32_t headTag = head.tag.load(std::memory_order_acquire);
+        bool goOn = true;
+        if (headTag == tag(i, Made)) {
+            goOn = consume(i, head.value);
+        } else if (const std::int32_t ahead = take(); ahead >= 0) {
+            Slot& slot = slotOf(ahead);  // the caller's own: made before it looks at the head again
+            slot.value = Value{};
+            make(ahead, slot.value);
+            slot.tag.store(tag(ahead, Made), std::memory_order_release);
+            continue;
+        } else if (headTag == tag(i, Making) &&
+                   head.tag.compare_exchange_strong(headTag, tag(i, TakenBack), std::memory_order_acq_rel)) {
             Value value{};
             make(i, value);
-            if (!consume(i, value)) {
-                return;
-            }
+            goOn = consume(i, value);
+        } else {
+            std::this_thread::yield();  // the second thread is about to start it, or is storing it
             continue;
         }
-        Slot& slot = slotOf(i);
-        while (slot.state.load(std::memory_order_acquire) != Full) {
-            slot.state.wait(Free, std::memory_order_acquire);
-        }
-        const bool goOn = consume(i, slot.value);
-        slot.state.store(Free, std::memory_order_release);
-        slot.state.notify_one();
+        consumed.store(++i, std::memory_order_release);
+        consumed.notify_one();
         if (!goOn) {
             return;
         }

@@ -1,12 +1,14 @@
-// Items made on two threads reach the caller in index order, and the second thread ends however
-// the caller stops: at the end, early, or by an exception.
+// Items made on two threads reach the caller in index order, however either thread runs, and the
+// second thread ends however the caller stops: at the end, early, or by an exception.
 
 #include "engine/ordered_on_two_threads.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace kalvenor::detail {
@@ -39,6 +41,30 @@ TEST(OrderedOnTwoThreads, TheSameItemsInTheSameOrderAsOnOneThread) {
         }
     }
     EXPECT_EQ(consumed(1000, true, -1).size(), 1000U);
+}
+
+// A second thread that stalls: the caller makes the items it holds up (the stalled copies are
+// dropped) and everything still arrives once, in order.
+TEST(OrderedOnTwoThreads, AStalledSecondThreadIsOvertaken) {
+    const std::thread::id caller = std::this_thread::get_id();
+    std::vector<std::int32_t> order;
+    forEachMadeInOrder<Item>(
+        200, true,
+        [caller](std::int32_t i, Item& item) {
+            if (std::this_thread::get_id() != caller) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+            item.words.fill(i);
+        },
+        [&](std::int32_t i, const Item& item) {
+            EXPECT_EQ(item.words.back(), i);
+            order.push_back(i);
+            return true;
+        });
+    ASSERT_EQ(order.size(), 200U);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(order[i], static_cast<std::int32_t>(i));
+    }
 }
 
 TEST(OrderedOnTwoThreads, AnExceptionStopsTheSecondThread) {
