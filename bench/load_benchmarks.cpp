@@ -78,7 +78,7 @@ Board filling66(int dimension, DensePattern) {
 
 void registerLoadBenchmarks() {
     for (const CpuLevel level : {CpuLevel::Standard, CpuLevel::Strong}) {
-        for (int d = 5; d <= kMaxDimension; ++d) {
+        for (int d = 2; d <= kMaxDimension; ++d) {
             for (const DensePattern pattern :
                  {DensePattern::Columns, DensePattern::Triples, DensePattern::Scattered}) {
                 addLoad(std::string(patternName(pattern)), level, densePosition, d, pattern);
