@@ -467,7 +467,7 @@ void forEachEnclosureCountInPlanes(const Board& board, CellState side,
         return;  // settled by the quicker walk: no cell to count
     }
     CountRecord record(wanted);
-    // Every cell's count is needed for one greedy move: from seven axes on the walk, about a
+    // Every cell's count is needed for one greedy move: from seven axes on the walk, half a
     // second's work at eight, is shared with the second core where there is one.
     const bool twoThreads =
         planes.cubeCount() >= kCubesForTwoThreads && std::thread::hardware_concurrency() > 1;
