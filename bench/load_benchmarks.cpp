@@ -10,6 +10,7 @@
 
 #include "bench/dense_positions.h"
 #include "bench/registration.h"
+#include "game/opening_game.h"
 #include "game/save_load.h"
 #include "game/session.h"
 #include "records/saved_game.h"
@@ -25,20 +26,10 @@ namespace fs = std::filesystem;
 fs::path savedComputerToMove(const Board& board, const std::string& name) {
     const fs::path path =
         fs::temp_directory_path() / ("kalvenor-bench-" + std::to_string(::getpid()) + "-" + name + ".gd");
-    const std::int32_t slice = board.dimension() <= 3 ? board.cellCount() : 512;
-    const GameDataHeader header{board.dimension(),
-                                board.cellCount(),
-                                slice,
-                                0,
-                                0,
-                                1,
-                                static_cast<std::int32_t>(CellState::First),
-                                board.count(CellState::First) + board.count(CellState::Second),
-                                1,
-                                1,
-                                static_cast<std::int32_t>(CellState::Second),
-                                static_cast<std::int32_t>(GameMode::HumanVsCpu)};
-    if (!writeSavedGame(path, header, board.bytes()).ok()) {
+    // A new game's header, with the dense board in place of the opening.
+    SavedGame game = standardOpeningGame(board.dimension(), GameMode::HumanVsCpu, CellState::Second);
+    game.header.stoneCount = board.count(CellState::First) + board.count(CellState::Second);
+    if (!writeSavedGame(path, game.header, board.bytes()).ok()) {
         return {};
     }
     return path;
