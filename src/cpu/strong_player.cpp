@@ -474,13 +474,14 @@ SearchLimits defaultSearchLimits(int dimension) {
             return {20'000, 12, 200'000, kWork};
         case 5:
             return {8'000, 8, 0, kWork};
+        // From six axes on games run long, and late in one a safe move is often dozens of tries
+        // away; at eight axes the check's first try alone can cost 60 K nodes.
+        case 6:
+            return {3'000, 6, 200'000, 12'000'000};
+        case 7:
+            return {3'000, 6, 200'000, 24'000'000};
         default:
-            // From six axes on games run long, and late in one a safe move is often dozens of
-            // tries away; at eight axes the check's first try alone can cost 60 K nodes.
-            return {3'000, 6, 200'000,
-                    dimension == 6   ? 12'000'000
-                    : dimension == 7 ? 24'000'000
-                                     : 36'000'000};
+            return {3'000, 6, 200'000, 36'000'000};
     }
 }
 
