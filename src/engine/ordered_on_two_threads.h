@@ -56,11 +56,12 @@ void forEachMadeInOrder(std::int32_t count, bool twoThreads, const Make& make, c
         while (true) {
             const std::int32_t i = take();
             if (i < 0) {
-                const std::int32_t seen = consumed.load(std::memory_order_acquire);
-                if (seen >= count || next.load(std::memory_order_acquire) >= count) {
+                if (next.load(std::memory_order_acquire) >= count) {
                     return;
                 }
-                consumed.wait(seen, std::memory_order_acquire);
+                // The window is full of items made or being made by the caller, which hands them
+                // on in microseconds. Not std::atomic::wait: MinGW's GCC 12 can miss its wake-up.
+                std::this_thread::yield();
                 continue;
             }
             Slot& slot = slotOf(i);
@@ -78,14 +79,9 @@ void forEachMadeInOrder(std::int32_t count, bool twoThreads, const Make& make, c
     // exception: the second thread finds nothing left to take and ends, then joins.
     struct EndOnExit {
         std::atomic<std::int32_t>& next;
-        std::atomic<std::int32_t>& consumed;
         std::int32_t count;
-        ~EndOnExit() {
-            next.store(count, std::memory_order_release);
-            consumed.store(count, std::memory_order_release);
-            consumed.notify_all();
-        }
-    } endOnExit{next, consumed, count};
+        ~EndOnExit() { next.store(count, std::memory_order_release); }
+    } endOnExit{next, count};
 
     for (std::int32_t i = 0; i < count;) {
         Slot& head = slotOf(i);
@@ -109,7 +105,6 @@ void forEachMadeInOrder(std::int32_t count, bool twoThreads, const Make& make, c
             continue;
         }
         consumed.store(++i, std::memory_order_release);
-        consumed.notify_one();
         if (!goOn) {
             return;
         }
